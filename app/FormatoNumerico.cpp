@@ -1,0 +1,107 @@
+#include "app/FormatoNumerico.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "app/SessionState.h"
+
+namespace tarvel {
+namespace {
+
+FormatoNumerico gFormato;
+
+bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+bool EsCifra(char c) { return c >= '0' && c <= '9'; }
+
+// Decimal order of magnitude of a neutral number "[-]d*[.d*][e[+-]d+]" with a
+// non-zero digit; only its sign matters, so the exponent saturates.
+long long OrdenDeMagnitud(std::string_view neutro) {
+    if (!neutro.empty() && neutro.front() == '-') neutro.remove_prefix(1);
+    const auto e = neutro.find('e');
+    const std::string_view mantisa = neutro.substr(0, e);
+    long long exponente = 0;
+    if (e != std::string_view::npos) {
+        std::string_view cifras = neutro.substr(e + 1);
+        const bool negativo = !cifras.empty() && cifras.front() == '-';
+        if (!cifras.empty() && (cifras.front() == '-' || cifras.front() == '+')) cifras.remove_prefix(1);
+        for (const char c : cifras) exponente = std::min(exponente * 10 + (c - '0'), 1'000'000'000LL);
+        if (negativo) exponente = -exponente;
+    }
+    const auto punto = std::min(mantisa.find('.'), mantisa.size());
+    const auto primera = mantisa.find_first_of("123456789");
+    if (primera == std::string_view::npos) return -1;
+    const long long orden = primera < punto ? static_cast<long long>(punto - primera - 1)
+                                            : -static_cast<long long>(primera - punto);
+    return orden + exponente;
+}
+
+}  // namespace
+
+FormatoNumerico FormatoEnVigor() { return gFormato; }
+void EstablecerFormato(FormatoNumerico formato) { gFormato = formato; }
+
+std::optional<double> ConvertirNumero(std::string_view texto, FormatoNumerico formato) {
+    while (!texto.empty() && EsBlanco(texto.front())) texto.remove_prefix(1);
+    while (!texto.empty() && EsBlanco(texto.back())) texto.remove_suffix(1);
+
+    // Rewritten in the neutral form that std::from_chars reads: "-1234.5e3".
+    std::string neutro;
+    neutro.reserve(texto.size());
+    std::size_t i = 0;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) {
+        if (texto[i] == '-') neutro.push_back('-');
+        ++i;
+    }
+    bool cifras = false;
+    for (; i < texto.size(); ++i) {
+        const char c = texto[i];
+        if (EsCifra(c)) {
+            neutro.push_back(c);
+            cifras = true;
+        } else if (c == formato.miles && cifras && formato.miles != formato.decimal) {
+            continue;
+        } else {
+            break;
+        }
+    }
+    if (i < texto.size() && texto[i] == formato.decimal) {
+        neutro.push_back('.');
+        for (++i; i < texto.size() && EsCifra(texto[i]); ++i) {
+            neutro.push_back(texto[i]);
+            cifras = true;
+        }
+    }
+    if (!cifras) return std::nullopt;
+    if (i < texto.size() && (texto[i] == 'e' || texto[i] == 'E')) {
+        neutro.push_back('e');
+        ++i;
+        if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) neutro.push_back(texto[i++]);
+        const std::size_t antes = i;
+        for (; i < texto.size() && EsCifra(texto[i]); ++i) neutro.push_back(texto[i]);
+        if (i == antes) return std::nullopt;
+    }
+    if (i != texto.size()) return std::nullopt;
+
+    double valor = 0;
+    const auto [fin, ec] = std::from_chars(neutro.data(), neutro.data() + neutro.size(), valor);
+    if (ec == std::errc::result_out_of_range) {
+        // Too small to tell from zero reads as zero; too large has no value.
+        if (OrdenDeMagnitud(neutro) > 0) return std::nullopt;
+        return neutro.front() == '-' ? -0.0 : 0.0;
+    }
+    if (ec != std::errc{} || fin != neutro.data() + neutro.size() || !std::isfinite(valor)) return std::nullopt;
+    return valor;
+}
+
+std::optional<double> ConvertirNumero(std::string_view texto) { return ConvertirNumero(texto, gFormato); }
+
+char DetectarSeparadorDecimal() {
+    const auto valor = ConvertirNumero("0,5342");
+    const char separador = (!valor || static_cast<float>(*valor) > 1.0f) ? '.' : ',';
+    gSeparadorDecimal = std::string(1, separador);
+    return separador;
+}
+
+}  // namespace tarvel

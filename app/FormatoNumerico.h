@@ -1,0 +1,31 @@
+#pragma once
+// The number format of the run and the one conversion of typed text to a
+// number that every screen uses. The program keeps its own format: start-up
+// sets "." as the decimal mark and "," as the thousands separator.
+#include <optional>
+#include <string_view>
+
+namespace tarvel {
+
+struct FormatoNumerico {
+    char decimal = '.';
+    char miles = ',';
+};
+
+FormatoNumerico FormatoEnVigor();
+void EstablecerFormato(FormatoNumerico formato);
+
+// The whole text, blanks around it aside, read as a number: an optional sign,
+// digits in which the thousands separator may stand anywhere after the first
+// digit (it is ignored), an optional decimal mark with more digits, and an
+// optional exponent ("1.5E3"). Nothing when the text is no such number or its
+// value is too large for a double.
+std::optional<double> ConvertirNumero(std::string_view texto, FormatoNumerico formato);
+std::optional<double> ConvertirNumero(std::string_view texto);
+
+// Finds the decimal separator really in force: "0,5342" converted in single
+// precision is 5342 when the comma is the thousands separator, so the decimal
+// mark is "."; otherwise it is ",". Sets gSeparadorDecimal and returns it.
+char DetectarSeparadorDecimal();
+
+}  // namespace tarvel

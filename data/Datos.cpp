@@ -1,0 +1,257 @@
+#include "data/Datos.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace tarvel {
+namespace {
+
+constexpr std::uintmax_t kTamanoConFinal = kFilasDatos * kBytesLinea;  // 936
+constexpr std::uintmax_t kTamanoSinFinal = kTamanoConFinal - 2;        // 934
+// A file far larger than any good one is not read whole to find its fault.
+constexpr std::uintmax_t kLimiteLectura = 1 << 16;
+
+std::unexpected<ErrorDatos> Fallo(FalloDatos fallo, const std::filesystem::path& archivo, int linea = 0,
+                                  std::string contenido = {}, int campo = -1) {
+    return std::unexpected(ErrorDatos{fallo, archivo, linea, campo, std::move(contenido)});
+}
+
+bool CampoValido(std::string_view campo) {
+    auto cifra = [](char c) { return c >= '0' && c <= '9'; };
+    return campo.size() == 2 && (campo == "-1" || (cifra(campo[0]) && cifra(campo[1])));
+}
+
+// The 11 bytes of a line without its line end: "dd dd dd dd".
+std::expected<FilaDatos, ErrorDatos> LeerContenidoLinea(std::string_view contenido, int linea,
+                                                        const std::filesystem::path& archivo) {
+    if (contenido.size() != kBytesLinea - 2) {
+        return Fallo(FalloDatos::LongitudLinea, archivo, linea, std::to_string(contenido.size() + 2));
+    }
+    if (contenido[2] != ' ' || contenido[5] != ' ' || contenido[8] != ' ') {
+        return Fallo(FalloDatos::Separador, archivo, linea);
+    }
+    FilaDatos fila;
+    for (int campo = 0; campo < 4; ++campo) {
+        const auto texto = contenido.substr(static_cast<std::size_t>(campo) * 3, 2);
+        if (!CampoValido(texto)) return Fallo(FalloDatos::Campo, archivo, linea, std::string(texto), campo);
+        fila[campo] = std::string(texto);
+    }
+    return fila;
+}
+
+std::expected<std::string, ErrorDatos> LeerArchivoEntero(const std::filesystem::path& archivo) {
+    std::ifstream entrada(archivo, std::ios::binary);
+    if (!entrada) return Fallo(FalloDatos::NoLegible, archivo);
+    std::string contenido(kLimiteLectura, '\0');
+    entrada.read(contenido.data(), static_cast<std::streamsize>(contenido.size()));
+    if (entrada.bad()) return Fallo(FalloDatos::NoLegible, archivo);
+    contenido.resize(static_cast<std::size_t>(entrada.gcount()));
+    return contenido;
+}
+
+// Opens nothing: checks that the path names a readable regular file and gives its size.
+std::expected<std::uintmax_t, ErrorDatos> TamanoArchivo(const std::filesystem::path& archivo) {
+    std::error_code ec;
+    const auto estado = std::filesystem::status(archivo, ec);
+    if (estado.type() == std::filesystem::file_type::not_found) return Fallo(FalloDatos::FaltaArchivo, archivo);
+    if (ec || estado.type() != std::filesystem::file_type::regular) return Fallo(FalloDatos::NoLegible, archivo);
+    const auto tamano = std::filesystem::file_size(archivo, ec);
+    if (ec) return Fallo(FalloDatos::NoLegible, archivo);
+    return tamano;
+}
+
+// Something is wrong with the file: find the first line to blame, so that the
+// message points at the real fault and not at a row displaced by it.
+ErrorDatos Diagnosticar(const std::filesystem::path& archivo, ErrorDatos sinCulpable) {
+    const auto contenido = LeerArchivoEntero(archivo);
+    if (!contenido) return contenido.error();
+    const auto analisis = AnalizarDatos(*contenido, archivo);
+    if (!analisis) return analisis.error();
+    return sinCulpable;
+}
+
+// Fills the marks %f (file), %l (line), %g (group) and %c (content) in one
+// pass, so that a path or a field holding a mark is never filled again.
+std::string Rellenar(std::string_view plantilla, const ErrorDatos& error, std::string_view contenido) {
+    std::string salida;
+    for (std::size_t i = 0; i < plantilla.size(); ++i) {
+        if (plantilla[i] != '%' || i + 1 == plantilla.size()) {
+            salida.push_back(plantilla[i]);
+            continue;
+        }
+        switch (plantilla[++i]) {
+            case 'f': salida += error.archivo.string(); break;
+            case 'l': salida += std::to_string(error.linea); break;
+            case 'g': salida.push_back(error.campo >= 0 && error.campo < 4 ? static_cast<char>('A' + error.campo) : '?'); break;
+            case 'c': salida += contenido; break;
+            default: salida.push_back('%'); salida.push_back(plantilla[i]); break;
+        }
+    }
+    return salida;
+}
+
+// Bytes of a field shown safely: printable ASCII as it stands, others as \xNN.
+std::string Visible(std::string_view texto) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string salida;
+    for (const unsigned char c : texto) {
+        if (c >= 0x20 && c < 0x7F) {
+            salida.push_back(static_cast<char>(c));
+        } else {
+            salida += "\\x";
+            salida.push_back(kHex[c >> 4]);
+            salida.push_back(kHex[c & 15]);
+        }
+    }
+    return salida;
+}
+
+}  // namespace
+
+std::filesystem::path RutaDatos(const std::filesystem::path& carpeta) {
+    return carpeta / std::string(kNombreArchivoDatos);
+}
+
+std::expected<std::vector<FilaDatos>, ErrorDatos> AnalizarDatos(std::string_view contenido,
+                                                                const std::filesystem::path& archivo) {
+    std::vector<FilaDatos> filas;
+    filas.reserve(kFilasDatos);
+    std::size_t inicio = 0;
+    for (int linea = 1; linea <= kFilasDatos; ++linea) {
+        if (inicio >= contenido.size()) return Fallo(FalloDatos::FaltanLineas, archivo, linea - 1);
+        const auto lf = contenido.find('\n', inicio);
+        std::string_view texto = contenido.substr(inicio, lf == std::string_view::npos ? std::string_view::npos : lf - inicio);
+        inicio = lf == std::string_view::npos ? contenido.size() : lf + 1;
+        if (lf != std::string_view::npos) {
+            if (texto.ends_with('\r')) {
+                texto.remove_suffix(1);
+            } else if (texto.size() == kBytesLinea - 2) {
+                return Fallo(FalloDatos::FinDeLinea, archivo, linea);
+            } else {
+                return Fallo(FalloDatos::LongitudLinea, archivo, linea, std::to_string(texto.size() + 1));
+            }
+        } else if (linea != kFilasDatos) {
+            return Fallo(FalloDatos::FaltanLineas, archivo, linea);
+        } else if (texto.size() != kBytesLinea - 2) {
+            return Fallo(FalloDatos::LongitudLinea, archivo, linea, std::to_string(texto.size()));
+        }
+        auto fila = LeerContenidoLinea(texto, linea, archivo);
+        if (!fila) return std::unexpected(fila.error());
+        filas.push_back(std::move(*fila));
+    }
+    if (inicio < contenido.size()) return Fallo(FalloDatos::LineaSobrante, archivo, kFilasDatos + 1);
+    return filas;
+}
+
+std::expected<std::vector<FilaDatos>, ErrorDatos> LeerDatos(const std::filesystem::path& archivo) {
+    const auto tamano = TamanoArchivo(archivo);
+    if (!tamano) return std::unexpected(tamano.error());
+    const auto contenido = LeerArchivoEntero(archivo);
+    if (!contenido) return std::unexpected(contenido.error());
+    return AnalizarDatos(*contenido, archivo);
+}
+
+std::expected<FilaDatos, ErrorDatos> LeerFilaDatos(const std::filesystem::path& archivo, int fila) {
+    if (fila < 1 || fila > kFilasDatos) return Fallo(FalloDatos::FilaInexistente, archivo, fila);
+    const auto tamano = TamanoArchivo(archivo);
+    if (!tamano) return std::unexpected(tamano.error());
+    if (*tamano != kTamanoConFinal && *tamano != kTamanoSinFinal) {
+        return std::unexpected(
+            Diagnosticar(archivo, ErrorDatos{FalloDatos::Tamano, archivo, 0, -1, std::to_string(*tamano)}));
+    }
+
+    const bool sinFinal = fila == kFilasDatos && *tamano == kTamanoSinFinal;
+    std::string bytes(sinFinal ? kBytesLinea - 2 : kBytesLinea, '\0');
+    {
+        std::ifstream entrada(archivo, std::ios::binary);
+        if (!entrada) return Fallo(FalloDatos::NoLegible, archivo);
+        entrada.seekg(static_cast<std::streamoff>(kBytesLinea) * (fila - 1));
+        entrada.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (entrada.gcount() != static_cast<std::streamsize>(bytes.size())) {
+            return std::unexpected(Diagnosticar(archivo, ErrorDatos{FalloDatos::NoLegible, archivo, 0, -1, {}}));
+        }
+    }
+
+    std::string_view linea = bytes;
+    if (!sinFinal) {
+        if (!linea.ends_with("\r\n")) {
+            return std::unexpected(Diagnosticar(
+                archivo, ErrorDatos{FalloDatos::LongitudLinea, archivo, fila, -1, std::to_string(kBytesLinea)}));
+        }
+        linea.remove_suffix(2);
+    }
+    auto leida = LeerContenidoLinea(linea, fila, archivo);
+    if (!leida) return std::unexpected(Diagnosticar(archivo, leida.error()));
+    return leida;
+}
+
+std::expected<ValorCurva, ErrorDatos> ValorNumeroCurva(const std::filesystem::path& archivo, int fila, int grupo) {
+    if (grupo < 1 || grupo > 4) return Fallo(FalloDatos::Campo, archivo, fila, {}, grupo - 1);
+    auto campos = LeerFilaDatos(archivo, fila);
+    if (!campos) return std::unexpected(campos.error());
+    ValorCurva valor;
+    valor.texto = std::move((*campos)[grupo - 1]);
+    valor.falta = valor.texto == "-1";
+    return valor;
+}
+
+PresentacionCurva PresentarNumeroCurva(const ValorCurva& valor, int fila, int grupo) {
+    PresentacionCurva presentacion{valor.falta ? std::string("?") : valor.texto, valor.falta};
+    if (fila == 43 && grupo == 1) presentacion.texto += kSignoMenorOIgual;
+    return presentacion;
+}
+
+std::string MensajeErrorDatos(const ErrorDatos& error, int idioma) {
+    const bool es = idioma != 2;
+    std::string_view texto;
+    switch (error.fallo) {
+        case FalloDatos::FaltaArchivo:
+            texto = es ? "No se encuentra el archivo de datos «%f»."
+                       : "The data file “%f” was not found.";
+            break;
+        case FalloDatos::NoLegible:
+            texto = es ? "No se puede leer el archivo de datos «%f»."
+                       : "The data file “%f” cannot be read.";
+            break;
+        case FalloDatos::Tamano:
+            texto = es ? "El archivo de datos «%f» tiene %c bytes; debe tener 936 (72 líneas de 13 bytes)."
+                       : "The data file “%f” is %c bytes long; it must be 936 (72 lines of 13 bytes).";
+            break;
+        case FalloDatos::FaltanLineas:
+            texto = es ? "El archivo de datos «%f» termina tras la línea %l; debe tener 72 líneas."
+                       : "The data file “%f” ends after line %l; it must have 72 lines.";
+            break;
+        case FalloDatos::LongitudLinea:
+            texto = es ? "Archivo de datos «%f», línea %l: tiene %c bytes y cada línea debe tener 13 "
+                         "(cuatro valores de dos caracteres separados por un espacio, y CR LF)."
+                       : "Data file “%f”, line %l: it is %c bytes long and every line must be 13 "
+                         "(four two-character values separated by one space, then CR LF).";
+            break;
+        case FalloDatos::FinDeLinea:
+            texto = es ? "Archivo de datos «%f», línea %l: termina en LF sin CR; las líneas deben terminar en CR LF."
+                       : "Data file “%f”, line %l: it ends in LF without CR; lines must end in CR LF.";
+            break;
+        case FalloDatos::Separador:
+            texto = es ? "Archivo de datos «%f», línea %l: los valores deben ir separados por un solo espacio."
+                       : "Data file “%f”, line %l: the values must be separated by a single space.";
+            break;
+        case FalloDatos::Campo:
+            texto = es ? "Archivo de datos «%f», línea %l, grupo %g: «%c» no es un número de curva "
+                         "(dos cifras, o -1 si no hay valor)."
+                       : "Data file “%f”, line %l, group %g: “%c” is not a curve number "
+                         "(two digits, or -1 where there is no value).";
+            break;
+        case FalloDatos::LineaSobrante:
+            texto = es ? "El archivo de datos «%f» tiene algo más tras la fila 72 (línea %l); debe terminar en ella."
+                       : "The data file “%f” has more after row 72 (line %l); it must end there.";
+            break;
+        case FalloDatos::FilaInexistente:
+            texto = es ? "La fila %l no existe en el archivo de datos «%f» (filas 1 a 72)."
+                       : "Row %l does not exist in the data file “%f” (rows 1 to 72).";
+            break;
+    }
+    return Rellenar(texto, error, Visible(error.contenido));
+}
+
+}  // namespace tarvel

@@ -1,0 +1,51 @@
+#include "ui/Arranque.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "app/FormatoNumerico.h"
+#include "app/Idioma.h"
+#include "app/SessionState.h"
+#include "app/TablaTextos.h"
+#include "data/Datos.h"
+#include "ui/Ayuda.h"
+#include "ui/Configuracion.h"
+#include "ui/Textos.h"
+
+namespace tarvel {
+namespace {
+
+void CargarTraduccionesQt() {
+    static QTranslator traductor;
+    QCoreApplication::removeTranslator(&traductor);
+    if (gIdioma != kIdiomaEspanol) return;
+    if (traductor.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&traductor);
+    }
+}
+
+}  // namespace
+
+void ResolverIdiomaDeArranque() {
+    AplicarIdioma(LeerIdiomaGuardado().toStdString());
+    CargarTraduccionesQt();
+}
+
+void FijarFormatoNumerico() {
+    EstablecerFormato(FormatoNumerico{'.', ','});
+    DetectarSeparadorDecimal();
+}
+
+void ElegirArchivoAyuda() {
+    const auto nombre = ArchivoAyudaDe(gNombreIdioma);
+    if (nombre) EstablecerArchivoAyuda(QDir(CarpetaPrograma()).filePath(DeUtf8(*nombre)));
+}
+
+QString CarpetaPrograma() { return QCoreApplication::applicationDirPath(); }
+
+std::filesystem::path RutaDatosPrograma() { return RutaDatos(QFile::encodeName(CarpetaPrograma()).toStdString()); }
+
+}  // namespace tarvel

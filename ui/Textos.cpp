@@ -1,0 +1,11 @@
+#include "ui/Textos.h"
+
+#include "app/TablaTextos.h"
+
+namespace tarvel {
+
+QString DeUtf8(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
+
+QString T(int n) { return DeUtf8(Texto(n)); }
+
+}  // namespace tarvel

@@ -1,0 +1,70 @@
+#include "ui/frmEleccion.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/Ayuda.h"
+#include "ui/Textos.h"
+#include "ui/Ventana.h"
+
+namespace tarvel {
+
+frmEleccion::frmEleccion(QWidget* padre) : QDialog(padre) {
+    setObjectName("frmEleccion");
+    PrepararDialogo(this);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    QFont negrita = Label1->font();
+    negrita.setBold(true);
+    Label1->setFont(negrita);
+    for (int i = 0; i < 2; ++i) {
+        opcElige[i] = new QRadioButton(this);
+        opcElige[i]->setObjectName(QStringLiteral("opcElige_%1").arg(i));
+    }
+    cmdAceptar = new QPushButton(this);
+    cmdAceptar->setObjectName("cmdAceptar");
+    cmdAceptar->setMinimumWidth(96);
+    connect(cmdAceptar, &QPushButton::clicked, this, &frmEleccion::cmdAceptar_Click);
+
+    // The step-by-step and table windows are not part of the program yet:
+    // their options stay disabled until they are, so no road leads nowhere.
+    opcElige[0]->setEnabled(false);
+    opcElige[1]->setEnabled(false);
+
+    auto* opciones = new QVBoxLayout;
+    opciones->setContentsMargins(16, 4, 0, 4);
+    opciones->setSpacing(10);
+    opciones->addWidget(opcElige[0]);
+    opciones->addWidget(opcElige[1]);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(cmdAceptar);
+    auto* columna = new QVBoxLayout(this);
+    columna->setContentsMargins(24, 20, 24, 18);
+    columna->setSpacing(12);
+    columna->addWidget(Label1);
+    columna->addLayout(opciones);
+    columna->addSpacing(6);
+    columna->addLayout(botones);
+
+    setWindowTitle(T(15));
+    Label1->setText(T(16));
+    opcElige[0]->setText(T(17));
+    opcElige[1]->setText(T(18));
+    cmdAceptar->setText(T(19));
+    FijarTopicoAyuda(this, 1);
+
+    setMinimumWidth(380);
+    CentrarEnPantalla(this);
+}
+
+void frmEleccion::cmdAceptar_Click() {
+    // Each road opens its window modally here and waits for it to close.
+    close();
+}
+
+}  // namespace tarvel

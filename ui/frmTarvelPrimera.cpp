@@ -1,0 +1,123 @@
+#include "ui/frmTarvelPrimera.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/Idioma.h"
+#include "app/SessionState.h"
+#include "ui/Ayuda.h"
+#include "ui/Configuracion.h"
+#include "ui/Mensajes.h"
+#include "ui/Textos.h"
+#include "ui/Ventana.h"
+#include "ui/frmEleccion.h"
+
+namespace tarvel {
+
+frmTarvelPrimera::frmTarvelPrimera(QWidget* padre) : QMainWindow(padre) {
+    setObjectName("frmTarvelPrimera");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* centro = new QWidget(this);
+    Label1 = new QLabel(centro);
+    Label1->setObjectName("Label1");
+    QFont negrita = Label1->font();
+    negrita.setBold(true);
+    Label1->setFont(negrita);
+    optTarvel = new QRadioButton(centro);
+    optTarvel->setObjectName("optTarvel");
+    optSerieProgresivaNC = new QRadioButton(centro);
+    optSerieProgresivaNC->setObjectName("optSerieProgresivaNC");
+    // The series input window is not part of the program yet: its road stays closed.
+    optSerieProgresivaNC->setEnabled(false);
+    cmdAceptar = new QPushButton(centro);
+    cmdAceptar->setObjectName("cmdAceptar");
+    cmdAceptar->setMinimumWidth(96);
+    connect(cmdAceptar, &QPushButton::clicked, this, &frmTarvelPrimera::cmdAceptar_Click);
+
+    auto* opciones = new QVBoxLayout;
+    opciones->setContentsMargins(16, 4, 0, 4);
+    opciones->setSpacing(10);
+    opciones->addWidget(optTarvel);
+    opciones->addWidget(optSerieProgresivaNC);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(cmdAceptar);
+    auto* columna = new QVBoxLayout(centro);
+    columna->setContentsMargins(24, 20, 24, 18);
+    columna->setSpacing(12);
+    columna->addWidget(Label1);
+    columna->addLayout(opciones);
+    columna->addSpacing(6);
+    columna->addLayout(botones);
+    setCentralWidget(centro);
+
+    mnuArchivo = menuBar()->addMenu(QString());
+    mnuArchivo->setObjectName("mnuArchivo");
+    mnuArchivoSalir = mnuArchivo->addAction(QString(), this, &QWidget::close);
+    mnuArchivoSalir->setObjectName("mnuArchivoSalir");
+    mnuOpciones = menuBar()->addMenu(QString());
+    mnuOpciones->setObjectName("mnuOpciones");
+    mnuIdioma = mnuOpciones->addMenu(QString());
+    mnuIdioma->setObjectName("mnuIdioma");
+    mnuIdiomaEspanol = mnuIdioma->addAction(QString(), this, [this] { ElegirIdioma(false); });
+    mnuIdiomaEspanol->setObjectName("mnuIdiomaEspanol");
+    mnuIdiomaEnglish = mnuIdioma->addAction(QString(), this, [this] { ElegirIdioma(true); });
+    mnuIdiomaEnglish->setObjectName("mnuIdiomaEnglish");
+    for (QAction* item : {mnuIdiomaEspanol, mnuIdiomaEnglish}) item->setCheckable(true);
+
+    setWindowTitle(T(8));
+    Label1->setText(T(9));
+    optTarvel->setText(T(10));
+    optSerieProgresivaNC->setText(T(11));
+    cmdAceptar->setText(T(12));
+    mnuArchivo->setTitle(T(203));
+    mnuArchivoSalir->setText(T(204));
+    mnuOpciones->setTitle(T(205));
+    mnuIdioma->setTitle(T(206));
+    mnuIdiomaEspanol->setText(T(207));
+    mnuIdiomaEnglish->setText(T(208));
+
+    mnuIdiomaEspanol->setChecked(gNombreIdioma == kNombreEspanol);
+    mnuIdiomaEnglish->setChecked(gNombreIdioma == kNombreIngles);
+
+    FijarTopicoAyuda(this, 1);
+    FijarTopicoAyuda(optSerieProgresivaNC, 60);
+
+    optTarvel->setChecked(true);
+    optTarvel->setFocus();
+    setMinimumWidth(440);
+    CentrarEnPantalla(this);
+}
+
+void frmTarvelPrimera::cmdAceptar_Click() {
+    gNCElegido = 0;
+    if (optTarvel->isChecked()) {
+        frmEleccion eleccion(this);
+        eleccion.exec();
+    }
+    if (gNCElegido == 0) return;
+
+    const QString pregunta = T(13) + QString::number(gNCElegido) + "." + "\r\n" + T(14);
+    if (MostrarMensaje(this, pregunta, BotonesMensaje::SiNo) == RespuestaMensaje::No) close();
+}
+
+void frmTarvelPrimera::ElegirIdioma(bool ingles) {
+    // Only the next start changes: nothing on screen does.
+    mnuIdiomaEspanol->setChecked(!ingles);
+    mnuIdiomaEnglish->setChecked(ingles);
+    GuardarIdioma(DeUtf8(ingles ? kNombreIngles : kNombreEspanol));
+}
+
+void frmTarvelPrimera::closeEvent(QCloseEvent* evento) {
+    evento->accept();
+    QCoreApplication::quit();
+}
+
+}  // namespace tarvel
