@@ -115,6 +115,7 @@ std::filesystem::path RutaDatos(const std::filesystem::path& carpeta) {
 
 std::expected<std::vector<FilaDatos>, ErrorDatos> AnalizarDatos(std::string_view contenido,
                                                                 const std::filesystem::path& archivo) {
+    if (contenido.empty()) return Fallo(FalloDatos::Tamano, archivo, 0, "0");
     std::vector<FilaDatos> filas;
     filas.reserve(kFilasDatos);
     std::size_t inicio = 0;

@@ -1,0 +1,81 @@
+#include "EntornoUi.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QSettings>
+#include <QTimer>
+
+#include "app/FormatoNumerico.h"
+#include "app/Idioma.h"
+#include "app/SessionState.h"
+#include "ui/Arranque.h"
+#include "ui/Ayuda.h"
+#include "ui/Configuracion.h"
+
+namespace tarvel::prueba {
+
+EntornoUi::EntornoUi() {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, carpeta_.path());
+    SustituirMensajes([this](const PeticionMensaje& peticion) {
+        vistos_.push_back(peticion);
+        if (respuestas_.empty()) {
+            inesperados_ << peticion.texto;
+            return peticion.botones == BotonesMensaje::SiNo ? RespuestaMensaje::Si : RespuestaMensaje::Aceptar;
+        }
+        const auto respuesta = respuestas_.front();
+        respuestas_.pop_front();
+        return respuesta;
+    });
+    SustituirVisorAyuda([this](const QString&, int topico) { topicos_.push_back(topico); });
+}
+
+EntornoUi::~EntornoUi() {
+    SustituirMensajes({});
+    SustituirVisorAyuda({});
+}
+
+void EntornoUi::Reiniciar() {
+    QList<QPointer<QWidget>> ventanas;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->parentWidget()) ventanas << w;
+    }
+    for (const auto& ventana : ventanas) delete ventana.data();
+    QFile::remove(carpeta_.filePath("Tarvel/Tarvel.ini"));
+    respuestas_.clear();
+    vistos_.clear();
+    inesperados_.clear();
+    topicos_.clear();
+    gNCElegido = 0;
+    AplicarIdioma("");
+    EstablecerFormato({'.', ','});
+    DetectarSeparadorDecimal();
+    EstablecerArchivoAyuda({});
+}
+
+void EntornoUi::Responder(RespuestaMensaje respuesta) { respuestas_.push_back(respuesta); }
+
+QStringList EntornoUi::Sorpresas() const {
+    QStringList todo = inesperados_;
+    for (std::size_t i = 0; i < respuestas_.size(); ++i) todo << QStringLiteral("(an answer was never asked for)");
+    return todo;
+}
+
+void EntornoUi::GuardarIdiomaAlmacenado(const QString& valor) {
+    GuardarIdioma(valor);
+}
+
+QString EntornoUi::ContenidoAjustes() const {
+    QFile archivo(carpeta_.filePath("Tarvel/Tarvel.ini"));
+    if (!archivo.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(archivo.readAll());
+}
+
+EntornoUi& Entorno() {
+    static EntornoUi entorno;
+    return entorno;
+}
+
+void AlAbrir(std::function<void()> accion) { QTimer::singleShot(0, qApp, std::move(accion)); }
+
+}  // namespace tarvel::prueba

@@ -1,0 +1,72 @@
+#pragma once
+// What every window test shares: the settings store in a temporary folder,
+// message boxes answered by the test (and a failure for any nobody expected),
+// help requests recorded instead of opening the viewer, and the run's values
+// reset before each test.
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <deque>
+#include <vector>
+
+#include "ui/Mensajes.h"
+
+namespace tarvel::prueba {
+
+class EntornoUi {
+public:
+    EntornoUi();
+    ~EntornoUi();
+
+    // Before each test: no setting stored, the run's values as at start, no
+    // windows left over, Spanish texts and the "." number format.
+    void Reiniciar();
+
+    // The next message box gets this answer; its request is kept in Vistos().
+    void Responder(RespuestaMensaje respuesta);
+    const std::vector<PeticionMensaje>& Vistos() const { return vistos_; }
+    // Message boxes shown with no answer waiting, and answers never used.
+    QStringList Sorpresas() const;
+
+    void GuardarIdiomaAlmacenado(const QString& valor);
+    // The settings file's text, "" while nothing has been written.
+    QString ContenidoAjustes() const;
+
+    const std::vector<int>& TopicosPedidos() const { return topicos_; }
+
+private:
+    QTemporaryDir carpeta_;
+    std::deque<RespuestaMensaje> respuestas_;
+    std::vector<PeticionMensaje> vistos_;
+    QStringList inesperados_;
+    std::vector<int> topicos_;
+};
+
+EntornoUi& Entorno();
+
+// A top-level widget of the given class that is on screen, if any.
+template <class T>
+T* Visible() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* v = qobject_cast<T*>(w); v && v->isVisible()) return v;
+    }
+    return nullptr;
+}
+
+// Runs `accion` as soon as the event loop turns, e.g. inside a modal window.
+void AlAbrir(std::function<void()> accion);
+
+}  // namespace tarvel::prueba
+
+// main() of a window test: offscreen platform, one QApplication, the shared environment.
+#define TARVEL_PRUEBA_UI(Clase)                                   \
+    int main(int argc, char** argv) {                             \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                  \
+        QApplication aplicacion(argc, argv);                      \
+        QApplication::setQuitOnLastWindowClosed(false);           \
+        tarvel::InstalarAyuda(aplicacion);                        \
+        tarvel::prueba::Entorno();                                \
+        Clase prueba;                                             \
+        return QTest::qExec(&prueba, argc, argv);                 \
+    }
