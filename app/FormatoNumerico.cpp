@@ -97,6 +97,26 @@ std::optional<double> ConvertirNumero(std::string_view texto, FormatoNumerico fo
 
 std::optional<double> ConvertirNumero(std::string_view texto) { return ConvertirNumero(texto, gFormato); }
 
+std::optional<double> ConvertirDecimalSimple(std::string_view texto) {
+    std::string_view resto = texto;
+    while (!resto.empty() && EsBlanco(resto.front())) resto.remove_prefix(1);
+    while (!resto.empty() && EsBlanco(resto.back())) resto.remove_suffix(1);
+    if (!resto.empty() && (resto.front() == '+' || resto.front() == '-')) resto.remove_prefix(1);
+    bool cifras = false;
+    bool marca = false;
+    for (const char c : resto) {
+        if (EsCifra(c)) {
+            cifras = true;
+        } else if (c == gFormato.decimal && !marca) {
+            marca = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!cifras) return std::nullopt;
+    return ConvertirNumero(texto, gFormato);
+}
+
 char DetectarSeparadorDecimal() {
     const auto valor = ConvertirNumero("0,5342");
     const char separador = (!valor || static_cast<float>(*valor) > 1.0f) ? '.' : ',';

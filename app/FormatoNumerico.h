@@ -23,6 +23,12 @@ void EstablecerFormato(FormatoNumerico formato);
 std::optional<double> ConvertirNumero(std::string_view texto, FormatoNumerico formato);
 std::optional<double> ConvertirNumero(std::string_view texto);
 
+// A plain decimal number in the format in force: blanks around it aside, an
+// optional sign, digits and at most one decimal mark, with at least one digit;
+// no thousands separators and no exponent. Used where a measurement is typed
+// (depths in centimetres).
+std::optional<double> ConvertirDecimalSimple(std::string_view texto);
+
 // Finds the decimal separator really in force: "0,5342" converted in single
 // precision is 5342 when the comma is the thousands separator, so the decimal
 // mark is "."; otherwise it is ",". Sets gSeparadorDecimal and returns it.

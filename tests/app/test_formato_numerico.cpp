@@ -55,6 +55,21 @@ TEST(ConvertirNumero, UsesTheFormatInForce) {
     EXPECT_DOUBLE_EQ(*ConvertirNumero("2,5"), 25);
 }
 
+TEST(ConvertirDecimalSimple, OnlyPlainDecimalsInTheFormatInForce) {
+    EstablecerFormato(kPunto);
+    EXPECT_DOUBLE_EQ(*ConvertirDecimalSimple(" 5.25 "), 5.25);
+    EXPECT_DOUBLE_EQ(*ConvertirDecimalSimple("-5"), -5);
+    EXPECT_DOUBLE_EQ(*ConvertirDecimalSimple("0"), 0);
+    EXPECT_DOUBLE_EQ(*ConvertirDecimalSimple(".5"), 0.5);
+    for (const char* texto : {"", " ", "1,000", "1e3", "5,25", "1.2.3", "-", ".", "5 cm", "+-1"}) {
+        EXPECT_FALSE(ConvertirDecimalSimple(texto)) << texto;
+    }
+    EstablecerFormato(kComa);
+    EXPECT_DOUBLE_EQ(*ConvertirDecimalSimple("5,25"), 5.25);
+    EXPECT_FALSE(ConvertirDecimalSimple("5.25"));
+    EstablecerFormato(kPunto);
+}
+
 TEST(DetectarSeparadorDecimal, FindsTheSeparatorInForce) {
     EstablecerFormato(kPunto);
     EXPECT_EQ(DetectarSeparadorDecimal(), '.');

@@ -1,0 +1,39 @@
+#pragma once
+// What every command of tarvel-cli shares: the options, the exit statuses,
+// where the data file lies, and how results and rejections are written.
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace tarvel::cli {
+
+constexpr int kHecho = 0;
+constexpr int kRechazado = 1;  // input rejected: the program's message on stderr
+constexpr int kUso = 2;
+
+struct Opciones {
+    std::string idioma;  // "es", "en", or empty for the desktop program's setting
+    bool json = false;
+};
+
+// A command registers its subcommand and returns what to run once the
+// arguments are parsed and the language of the run is fixed.
+using Accion = std::function<int()>;
+struct Comando {
+    CLI::App* subcomando;
+    Accion accion;
+};
+
+std::filesystem::path CarpetaPrograma();
+
+// The message on stderr; returns kRechazado.
+int Rechazar(const std::string& mensaje);
+
+// Writes the JSON object with --json, else the plain text; returns kHecho.
+int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, const std::string& texto);
+
+Comando RegistrarLookup(CLI::App& app, const Opciones& opciones);
+
+}  // namespace tarvel::cli
