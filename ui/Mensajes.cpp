@@ -2,6 +2,9 @@
 
 #include <QMessageBox>
 
+#include "app/SessionState.h"
+#include "data/Datos.h"
+
 namespace tarvel {
 namespace {
 
@@ -35,6 +38,11 @@ RespuestaMensaje MostrarMensaje(QWidget* padre, const QString& texto, BotonesMen
         case QMessageBox::No: return RespuestaMensaje::No;
         default: return RespuestaMensaje::Aceptar;
     }
+}
+
+void MostrarErrorDatos(QWidget* padre, const ErrorDatos& error) {
+    MostrarMensaje(padre, QString::fromStdString(MensajeErrorDatos(error, gIdioma)), BotonesMensaje::Aceptar,
+                   IconoMensaje::Aviso);
 }
 
 void SustituirMensajes(std::function<RespuestaMensaje(const PeticionMensaje&)> respuesta) {

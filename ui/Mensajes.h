@@ -25,6 +25,11 @@ RespuestaMensaje MostrarMensaje(QWidget* padre, const QString& texto,
                                 BotonesMensaje botones = BotonesMensaje::Aceptar,
                                 IconoMensaje icono = IconoMensaje::Ninguno, const QString& titulo = {});
 
+struct ErrorDatos;
+// The data file's fault, with the file, the line and what is wrong, in the
+// language of the run.
+void MostrarErrorDatos(QWidget* padre, const ErrorDatos& error);
+
 // Tests answer message boxes with this instead of showing them; an empty
 // function brings the real boxes back.
 void SustituirMensajes(std::function<RespuestaMensaje(const PeticionMensaje&)> respuesta);

@@ -63,7 +63,8 @@ frmEleccion::frmEleccion(QWidget* padre) : QDialog(padre) {
 }
 
 void frmEleccion::cmdAceptar_Click() {
-    // Each road opens its window modally here and waits for it to close.
+    // The chosen window opens modally and this one waits for it to close;
+    // whatever it handed back in gNCElegido is the opener's to read.
     close();
 }
 
