@@ -2,7 +2,6 @@
 // step-by-step screen shows it.
 #include <memory>
 
-#include "app/SessionState.h"
 #include "cli/Comun.h"
 #include "data/Datos.h"
 
@@ -24,16 +23,7 @@ Comando RegistrarLookup(CLI::App& app, const Opciones& opciones) {
         ->transform(CLI::IsMember({"A", "B", "C", "D"}, CLI::ignore_case));
 
     return {lookup, [argumentos, &opciones] {
-                const int grupo = argumentos->grupo.front() - 'A' + 1;
-                const auto valor = ValorNumeroCurva(RutaDatos(CarpetaPrograma()), argumentos->fila, grupo);
-                if (!valor) return Rechazar(MensajeErrorDatos(valor.error(), gIdioma));
-                const auto presentacion = PresentarNumeroCurva(*valor, argumentos->fila, grupo);
-                return Escribir(opciones,
-                                {{"row", argumentos->fila},
-                                 {"group", argumentos->grupo},
-                                 {"text", presentacion.texto},
-                                 {"missing", valor->falta}},
-                                presentacion.texto);
+                return EscribirNumeroCurva(opciones, argumentos->fila, argumentos->grupo, false);
             }};
 }
 

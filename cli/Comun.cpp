@@ -4,6 +4,9 @@
 #include <QFile>
 #include <iostream>
 
+#include "app/SessionState.h"
+#include "data/Datos.h"
+
 namespace tarvel::cli {
 
 std::filesystem::path CarpetaPrograma() {
@@ -22,6 +25,16 @@ int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, con
         std::cout << texto << '\n';
     }
     return kHecho;
+}
+
+int EscribirNumeroCurva(const Opciones& opciones, int fila, const std::string& letra, bool conFila) {
+    const int grupo = letra.front() - 'A' + 1;
+    const auto valor = ValorNumeroCurva(RutaDatos(CarpetaPrograma()), fila, grupo);
+    if (!valor) return Rechazar(MensajeErrorDatos(valor.error(), gIdioma));
+    const auto presentacion = PresentarNumeroCurva(*valor, fila, grupo);
+    return Escribir(opciones,
+                    {{"row", fila}, {"group", letra}, {"text", presentacion.texto}, {"missing", valor->falta}},
+                    conFila ? std::to_string(fila) + " " + presentacion.texto : presentacion.texto);
 }
 
 }  // namespace tarvel::cli

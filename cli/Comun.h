@@ -34,6 +34,13 @@ int Rechazar(const std::string& mensaje);
 // Writes the JSON object with --json, else the plain text; returns kHecho.
 int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, const std::string& texto);
 
+// The curve number of a row and a soil group letter as the step-by-step screen
+// shows it, with the row in front when `conFila`; a data-file fault is rejected.
+int EscribirNumeroCurva(const Opciones& opciones, int fila, const std::string& letra, bool conFila);
+
 Comando RegistrarLookup(CLI::App& app, const Opciones& opciones);
+Comando RegistrarSuelo(CLI::App& app, const Opciones& opciones);
+Comando RegistrarBosque(CLI::App& app, const Opciones& opciones);
+Comando RegistrarCn(CLI::App& app, const Opciones& opciones);
 
 }  // namespace tarvel::cli

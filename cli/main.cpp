@@ -23,6 +23,9 @@ int main(int argc, char** argv) {
 
     const std::vector<Comando> comandos{
         RegistrarLookup(app, opciones),
+        RegistrarSuelo(app, opciones),
+        RegistrarBosque(app, opciones),
+        RegistrarCn(app, opciones),
     };
 
     try {

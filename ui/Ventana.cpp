@@ -1,6 +1,7 @@
 #include "ui/Ventana.h"
 
 #include <QDialog>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -19,5 +20,12 @@ void PrepararDialogo(QDialog* dialogo) {
     dialogo->setWindowModality(Qt::WindowModal);
     dialogo->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
+
+bool CambioDeControl(const QEvent* evento) {
+    const auto motivo = static_cast<const QFocusEvent*>(evento)->reason();
+    return motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason;
+}
+
+int PixelesDeTwips(const QWidget* control, int twips) { return (twips * control->logicalDpiX() + 720) / 1440; }
 
 }  // namespace tarvel

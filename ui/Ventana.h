@@ -1,5 +1,6 @@
 #pragma once
 class QDialog;
+class QEvent;
 class QWidget;
 
 namespace tarvel {
@@ -10,5 +11,14 @@ void CentrarEnPantalla(QWidget* ventana);
 // What every modal window of the program shares: modal to its owner only, so
 // that the help viewer stays usable beside it, and without a "What's this" button.
 void PrepararDialogo(QDialog* dialogo);
+
+// A focus event of the user moving between controls; focus that comes and
+// goes with the window (another window, a message box, a list's popup, a
+// context menu) is not.
+bool CambioDeControl(const QEvent* evento);
+
+// Layout sizes are kept in twips (1440 to the inch): 15 twips a pixel at 96
+// dpi, scaled with the screen's logical resolution.
+int PixelesDeTwips(const QWidget* control, int twips);
 
 }  // namespace tarvel

@@ -9,6 +9,7 @@
 #include "ui/Ayuda.h"
 #include "ui/Textos.h"
 #include "ui/Ventana.h"
+#include "ui/frmPrincipal.h"
 
 namespace tarvel {
 
@@ -30,9 +31,10 @@ frmEleccion::frmEleccion(QWidget* padre) : QDialog(padre) {
     cmdAceptar->setMinimumWidth(96);
     connect(cmdAceptar, &QPushButton::clicked, this, &frmEleccion::cmdAceptar_Click);
 
-    // The step-by-step and table windows are not part of the program yet:
-    // their options stay disabled until they are, so no road leads nowhere.
-    opcElige[0]->setEnabled(false);
+    // First in focus order, so selected when the window opens.
+    opcElige[0]->setChecked(true);
+    // The table window is not part of the program yet: its option stays
+    // disabled until it is, so no road leads nowhere.
     opcElige[1]->setEnabled(false);
 
     auto* opciones = new QVBoxLayout;
@@ -65,6 +67,10 @@ frmEleccion::frmEleccion(QWidget* padre) : QDialog(padre) {
 void frmEleccion::cmdAceptar_Click() {
     // The chosen window opens modally and this one waits for it to close;
     // whatever it handed back in gNCElegido is the opener's to read.
+    if (opcElige[0]->isChecked()) {
+        frmPrincipal principal(this);
+        principal.exec();
+    }
     close();
 }
 

@@ -36,6 +36,31 @@ check "row 73" 2 "" "." -- "$cli" lookup 73 A
 check "group E" 2 "" "." -- "$cli" lookup 1 E
 check "no command" 2 "" "." -- "$cli"
 check "unknown language" 2 "" "." -- "$cli" --lang fr lookup 1 A
+check "cn row crops, contoured, good, C" 0 "9 82" "^$" -- "$cli" cn 1 4 1 C
+check "cn woods class III, D" 0 '{"row":52,"group":"D","text":"77","missing":false}' "^$" -- "$cli" cn 10 -1 3 D --json
+check "cn brush good A" 0 "43 30≤" "^$" -- "$cli" cn 7 -1 1 a
+check "cn bare fallow ignores the condition" 0 "1 77" "^$" -- "$cli" cn 0 0 1 A
+check "cn arid third entry fair" 0 "65 58" "^$" -- "$cli" cn 16 -1 2 B
+check "cn combination no table lists" 1 "" "^Error en los datos introducidos\.$" -- "$cli" cn 1 0 1 C
+check "cn combination no table lists, English" 1 "" "^Error in input data\.$" -- "$cli" --lang en cn 3 3 0 C
+check "cn vegetation 19" 2 "" "." -- "$cli" cn 19 -1 0 A
+check "soil rate class 1" 0 "B" "^$" -- "$cli" soil rate 1
+check "soil rate json" 0 '{"group":"D"}' "^$" -- "$cli" soil rate 3 --json
+check "soil rate class 4" 2 "" "." -- "$cli" soil rate 4
+check "soil texture loam" 0 "C" "^$" -- "$cli" soil texture 20 40 40
+check "soil texture rounds its sum to single precision" 0 '{"group":"C"}' "^$" -- "$cli" --json soil texture 33.3 33.3 33.4
+check "soil texture sum not 100" 1 "" "^La suma de las tres fracciones debe ser igual a 100%\.$" -- "$cli" soil texture 33.33 33.33 33.33
+check "soil texture sum not 100, English" 1 "" "^The sum of the three percentages must be 100%\.$" -- "$cli" --lang en soil texture 10 10 10
+check "soil texture negative" 1 "" "^Error en los datos introducidos\.$" -- "$cli" soil texture -5 40 65
+check "soil texture not a number" 1 "" "^Error in input data\.$" -- "$cli" --lang en soil texture 20 abc 40
+check "soil texture too large for single precision" 1 "" "^Error en los datos introducidos\.$" -- "$cli" soil texture 4e38 0 0
+check "forest worked example" 0 "IV" "^$" -- "$cli" forest 5 5 2
+check "forest after compaction, json" 0 '{"class":"V","R":5.045000000000001}' "^$" -- "$cli" forest 5 5 2 --after-compaction --json
+check "forest frozen, lower-case" 0 '{"class":"I","R":-0.41999999999999993}' "^$" -- "$cli" --json forest 0 0 f
+check "forest R exactly on a limit" 0 "IV" "^$" -- "$cli" forest 4.5 3.0 3
+check "forest negative depth" 1 "" "^Error en los datos introducidos\.$" -- "$cli" forest -1 5 2
+check "forest depth with an exponent" 1 "" "^Error in input data\.$" -- "$cli" --lang en forest 5 1e1 2
+check "forest unknown compactness" 2 "" "." -- "$cli" forest 5 5 4
 
 # A copy of the program beside a data file with a 12-byte line 5.
 mkdir -p "$work/bin"
@@ -51,6 +76,7 @@ check "broken file, English stored" 1 "" "line 5" -- "$copy" lookup 1 A
 check "broken file, Spanish asked over the setting" 1 "" "línea 5" -- "$copy" --lang es lookup 1 A
 rm "$work/bin/Datos.dat"
 check "missing file" 1 "" "The data file “.*/Datos\.dat” was not found\." -- "$copy" lookup 1 A
+
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -47,6 +47,9 @@ void EntornoUi::Reiniciar() {
     inesperados_.clear();
     topicos_.clear();
     gNCElegido = 0;
+    gLetraGrupoSuelo.clear();
+    gClaseBosque = "-1";
+    gNAC = gNOB = gLapsoAnios = 0;
     AplicarIdioma("");
     EstablecerFormato({'.', ','});
     DetectarSeparadorDecimal();
@@ -75,6 +78,10 @@ EntornoUi& Entorno() {
     static EntornoUi entorno;
     return entorno;
 }
+
+void PruebaUi::init() { Entorno().Reiniciar(); }
+
+void PruebaUi::cleanup() { QVERIFY2(Entorno().Sorpresas().isEmpty(), qPrintable(Entorno().Sorpresas().join('\n'))); }
 
 void AlAbrir(std::function<void()> accion) { QTimer::singleShot(0, qApp, std::move(accion)); }
 

@@ -45,6 +45,15 @@ private:
 
 EntornoUi& Entorno();
 
+// Base of the window tests: every test starts from Reiniciar() and fails on a
+// message box nobody answered.
+class PruebaUi : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+};
+
 // A top-level widget of the given class that is on screen, if any.
 template <class T>
 T* Visible() {

@@ -12,12 +12,13 @@
 #include "ui/Arranque.h"
 #include "ui/Ayuda.h"
 #include "ui/frmEleccion.h"
+#include "ui/frmPrincipal.h"
 #include "ui/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;
 
-class PruebaMenu : public QObject {
+class PruebaMenu : public PruebaUi {
     Q_OBJECT
 
     // The menu as the splash leaves it, after the start-up has read the setting.
@@ -49,16 +50,23 @@ class PruebaMenu : public QObject {
         QVERIFY(!Visible<frmEleccion>());
     }
 
-    // What a work window does on OK: hand back its number and close.
+    // OK on the method choice opens the step-by-step window; here it hands
+    // back `numero` as its OK does (0: it is closed by its close box).
     static void ElegirYAceptar(frmEleccion* eleccion, int numero) {
-        gNCElegido = static_cast<std::int16_t>(numero);
+        AlAbrir([numero] {
+            auto* principal = Visible<frmPrincipal>();
+            QVERIFY(principal);
+            if (numero != 0) {
+                gNCElegido = static_cast<std::int16_t>(numero);
+                principal->accept();
+            } else {
+                principal->close();
+            }
+        });
         QTest::mouseClick(Hijo<QPushButton>(eleccion, "cmdAceptar"), Qt::LeftButton);
     }
 
 private slots:
-    void init() { Entorno().Reiniciar(); }
-    void cleanup() { QVERIFY2(Entorno().Sorpresas().isEmpty(), qPrintable(Entorno().Sorpresas().join('\n'))); }
-
     void textsAndCheckMarksForEachStoredLanguage_data() {
         QTest::addColumn<bool>("guardar");
         QTest::addColumn<QString>("guardado");
@@ -149,7 +157,7 @@ private slots:
 
     void noQuestionWithoutANumber_data() {
         QTest::addColumn<bool>("cierreDeVentana");
-        QTest::newRow("method choice OK") << false;
+        QTest::newRow("work window closed") << false;
         QTest::newRow("method choice close box") << true;
     }
     void noQuestionWithoutANumber() {
@@ -160,7 +168,7 @@ private slots:
             if (cierreDeVentana) {
                 eleccion->close();
             } else {
-                QTest::mouseClick(Hijo<QPushButton>(eleccion, "cmdAceptar"), Qt::LeftButton);
+                ElegirYAceptar(eleccion, 0);
             }
         });
         QCOMPARE(gNCElegido, std::int16_t(0));
@@ -168,7 +176,7 @@ private slots:
         QVERIFY(menu->isVisible());
     }
 
-    void methodChoiceTextsAndRoadsNotYetBuilt() {
+    void methodChoiceTextsAndRoads() {
         auto* menu = AbrirMenu();
         Determinar(menu, [](frmEleccion* eleccion) {
             QCOMPARE(eleccion->windowTitle(), QString("Determinación del número de curva"));
@@ -177,8 +185,8 @@ private slots:
             QCOMPARE(Hijo<QRadioButton>(eleccion, "opcElige_1")->text(), QString("Directamente de las tablas"));
             QCOMPARE(Hijo<QPushButton>(eleccion, "cmdAceptar")->text(), QString("&Aceptar"));
             QVERIFY(eleccion->isModal());
-            // No road may lead to a window that does not exist.
-            QVERIFY(!Hijo<QRadioButton>(eleccion, "opcElige_0")->isEnabled());
+            QVERIFY(Hijo<QRadioButton>(eleccion, "opcElige_0")->isEnabled());
+            QVERIFY(Hijo<QRadioButton>(eleccion, "opcElige_0")->isChecked());
             QVERIFY(!Hijo<QRadioButton>(eleccion, "opcElige_1")->isEnabled());
             eleccion->close();
         });

@@ -14,7 +14,7 @@
 using namespace tarvel;
 using namespace tarvel::prueba;
 
-class PruebaPresentacion : public QObject {
+class PruebaPresentacion : public PruebaUi {
     Q_OBJECT
 
     frmPresentacion* Abrir() {
@@ -28,9 +28,6 @@ class PruebaPresentacion : public QObject {
     }
 
 private slots:
-    void init() { Entorno().Reiniciar(); }
-    void cleanup() { QVERIFY2(Entorno().Sorpresas().isEmpty(), qPrintable(Entorno().Sorpresas().join('\n'))); }
-
     void startsInSpanishWithNothingStoredAndWritesNothing() {
         EstablecerFormato({',', '.'});  // whatever was in force before, start-up sets its own
         auto* splash = Abrir();

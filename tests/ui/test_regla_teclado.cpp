@@ -46,13 +46,10 @@ void FijarSeparador(char decimal) {
 
 }  // namespace
 
-class PruebaReglaTeclado : public QObject {
+class PruebaReglaTeclado : public PruebaUi {
     Q_OBJECT
 
 private slots:
-    void init() { Entorno().Reiniciar(); }
-    void cleanup() { QVERIFY2(Entorno().Sorpresas().isEmpty(), qPrintable(Entorno().Sorpresas().join('\n'))); }
-
     void decimalKeysEnterTheSeparatorInForce_data() {
         QTest::addColumn<char>("separador");
         QTest::addColumn<int>("tecla");
