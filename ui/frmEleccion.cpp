@@ -10,6 +10,7 @@
 #include "ui/Textos.h"
 #include "ui/Ventana.h"
 #include "ui/frmPrincipal.h"
+#include "ui/frmTabla.h"
 
 namespace tarvel {
 
@@ -33,9 +34,6 @@ frmEleccion::frmEleccion(QWidget* padre) : QDialog(padre) {
 
     // First in focus order, so selected when the window opens.
     opcElige[0]->setChecked(true);
-    // The table window is not part of the program yet: its option stays
-    // disabled until it is, so no road leads nowhere.
-    opcElige[1]->setEnabled(false);
 
     auto* opciones = new QVBoxLayout;
     opciones->setContentsMargins(16, 4, 0, 4);
@@ -70,6 +68,9 @@ void frmEleccion::cmdAceptar_Click() {
     if (opcElige[0]->isChecked()) {
         frmPrincipal principal(this);
         principal.exec();
+    } else if (opcElige[1]->isChecked()) {
+        frmTabla tabla(this);
+        tabla.exec();
     }
     close();
 }

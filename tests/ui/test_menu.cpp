@@ -187,7 +187,7 @@ private slots:
             QVERIFY(eleccion->isModal());
             QVERIFY(Hijo<QRadioButton>(eleccion, "opcElige_0")->isEnabled());
             QVERIFY(Hijo<QRadioButton>(eleccion, "opcElige_0")->isChecked());
-            QVERIFY(!Hijo<QRadioButton>(eleccion, "opcElige_1")->isEnabled());
+            QVERIFY(Hijo<QRadioButton>(eleccion, "opcElige_1")->isEnabled());
             eleccion->close();
         });
         QVERIFY(!Hijo<QRadioButton>(menu, "optSerieProgresivaNC")->isEnabled());
