@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "app/SessionState.h"
@@ -13,6 +14,7 @@ namespace {
 FormatoNumerico gFormato;
 
 bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+bool EsBlancoInicial(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool EsCifra(char c) { return c >= '0' && c <= '9'; }
 
 // Decimal order of magnitude of a neutral number "[-]d*[.d*][e[+-]d+]" with a
@@ -115,6 +117,47 @@ std::optional<double> ConvertirDecimalSimple(std::string_view texto) {
     }
     if (!cifras) return std::nullopt;
     return ConvertirNumero(texto, gFormato);
+}
+
+double LeerNumeroInicial(std::string_view texto) {
+    // The characters that carry the number, blanks left out.
+    std::string cifras;
+    for (const char c : texto) {
+        if (!EsBlancoInicial(c)) cifras.push_back(c);
+    }
+    std::string neutro;
+    std::size_t i = 0;
+    if (i < cifras.size() && (cifras[i] == '+' || cifras[i] == '-')) {
+        if (cifras[i] == '-') neutro.push_back('-');
+        ++i;
+    }
+    bool hayCifras = false;
+    for (; i < cifras.size() && EsCifra(cifras[i]); ++i, hayCifras = true) neutro.push_back(cifras[i]);
+    if (i < cifras.size() && cifras[i] == '.') {
+        neutro.push_back('.');
+        for (++i; i < cifras.size() && EsCifra(cifras[i]); ++i, hayCifras = true) neutro.push_back(cifras[i]);
+    }
+    if (!hayCifras) return 0;
+    // An exponent counts only with its digits: "12e" reads as 12.
+    if (i < cifras.size() && (cifras[i] == 'e' || cifras[i] == 'E')) {
+        std::string exponente = "e";
+        std::size_t j = i + 1;
+        if (j < cifras.size() && (cifras[j] == '+' || cifras[j] == '-')) exponente.push_back(cifras[j++]);
+        const std::size_t antes = exponente.size();
+        for (; j < cifras.size() && EsCifra(cifras[j]); ++j) exponente.push_back(cifras[j]);
+        if (exponente.size() > antes) neutro += exponente;
+    }
+
+    double valor = 0;
+    const auto [fin, ec] = std::from_chars(neutro.data(), neutro.data() + neutro.size(), valor);
+    const bool negativo = neutro.front() == '-';
+    if (ec == std::errc::result_out_of_range) {
+        if (OrdenDeMagnitud(neutro) <= 0) return 0;
+        const double maximo = std::numeric_limits<double>::max();
+        return negativo ? -maximo : maximo;
+    }
+    if (ec != std::errc{}) return 0;
+    return valor;
 }
 
 char DetectarSeparadorDecimal() {

@@ -29,6 +29,16 @@ std::optional<double> ConvertirNumero(std::string_view texto);
 // (depths in centimetres).
 std::optional<double> ConvertirDecimalSimple(std::string_view texto);
 
+// The number that starts a text, whatever follows it: blanks (spaces, tabs,
+// line breaks) are skipped wherever they stand, then an optional sign, digits
+// with "." as the only decimal mark whatever the format in force, and an
+// optional exponent; reading stops at the first character that cannot carry
+// the number on. A text that starts with no number reads as 0: "12abc" is 12,
+// "1,000" is 1, " 2 5" is 25, "abc" and "" are 0. A number too large for a
+// double reads as the largest double of its sign, so that every range check
+// rejects it and no infinite value ever comes out.
+double LeerNumeroInicial(std::string_view texto);
+
 // Finds the decimal separator really in force: "0,5342" converted in single
 // precision is 5342 when the comma is the thousands separator, so the decimal
 // mark is "."; otherwise it is ",". Sets gSeparadorDecimal and returns it.

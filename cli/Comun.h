@@ -41,6 +41,7 @@ int EscribirNumeroCurva(const Opciones& opciones, int fila, const std::string& l
 Comando RegistrarLookup(CLI::App& app, const Opciones& opciones);
 Comando RegistrarSuelo(CLI::App& app, const Opciones& opciones);
 Comando RegistrarBosque(CLI::App& app, const Opciones& opciones);
+Comando RegistrarSerie(CLI::App& app, const Opciones& opciones);
 Comando RegistrarCn(CLI::App& app, const Opciones& opciones);
 
 }  // namespace tarvel::cli

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
         RegistrarLookup(app, opciones),
         RegistrarSuelo(app, opciones),
         RegistrarBosque(app, opciones),
+        RegistrarSerie(app, opciones),
         RegistrarCn(app, opciones),
     };
 

@@ -17,6 +17,7 @@
 #include "ui/Textos.h"
 #include "ui/Ventana.h"
 #include "ui/frmEleccion.h"
+#include "ui/frmSerieNC.h"
 
 namespace tarvel {
 
@@ -34,8 +35,6 @@ frmTarvelPrimera::frmTarvelPrimera(QWidget* padre) : QMainWindow(padre) {
     optTarvel->setObjectName("optTarvel");
     optSerieProgresivaNC = new QRadioButton(centro);
     optSerieProgresivaNC->setObjectName("optSerieProgresivaNC");
-    // The series input window is not part of the program yet: its road stays closed.
-    optSerieProgresivaNC->setEnabled(false);
     cmdAceptar = new QPushButton(centro);
     cmdAceptar->setObjectName("cmdAceptar");
     cmdAceptar->setMinimumWidth(96);
@@ -101,6 +100,9 @@ void frmTarvelPrimera::cmdAceptar_Click() {
     if (optTarvel->isChecked()) {
         frmEleccion eleccion(this);
         eleccion.exec();
+    } else if (optSerieProgresivaNC->isChecked()) {
+        frmSerieNC serie(this);
+        serie.exec();
     }
     if (gNCElegido == 0) return;
 

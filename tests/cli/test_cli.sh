@@ -78,5 +78,29 @@ rm "$work/bin/Datos.dat"
 check "missing file" 1 "" "The data file “.*/Datos\.dat” was not found\." -- "$copy" lookup 1 A
 
 
+# The progressive series, as the results window shows it.
+tab=$'\t'
+series_es="Condición(J)${tab}NAC(J)${tab}PAC(J)${tab}${tab}NOB(J)${tab}POB(J)
+1${tab}70.4${tab}21.3${tab}${tab}49.5${tab}51.8
+2${tab}85.0${tab}9.0${tab}${tab}70.0${tab}21.8
+3${tab}92.9${tab}3.9${tab}${tab}84.3${tab}9.5"
+check "series worked example" 0 "$series_es
+Lapso temporal considerado: 10 años. ΔN/Δt = 1.50" "^$" -- "$cli" --lang es series 85 70 --years 10
+check "series without a span" 0 "$series_es" "^$" -- "$cli" --lang es series 85 70
+check "series English headers" 0 "Condition(J)${tab}NCS(J)${tab}PCS(J)${tab}${tab}NOS(J)${tab}POS(J)
+2${tab}90.0${tab}5.6${tab}${tab}88.5${tab}6.6
+Considered time interval: 2 years. ΔN/Δt = 0.75" "^$" -- bash -c '"$0" --lang en series 90 88.5 --years 2 | grep -v "^[13]"' "$cli"
+check "series json" 0 '{"nac":[70.41420118343196,85.0,92.87410926365796],"pac":[21.344537815126053,8.964705882352941,3.897698209718676],"nob":[49.4949494949495,70.0,84.29319371727748],"pob":[51.83673469387754,21.771428571428572,9.465838509316777],"cells":[["1","70.4","21.3","","49.5","51.8"],["2","85.0","9.0","","70.0","21.8"],["3","92.9","3.9","","84.3","9.5"]],"years":10,"annual":1.5,"annual_text":"1.50"}' "^$" -- "$cli" --lang es series 85 70 --years 10 --json
+check "series json without a span" 0 '{"nac":[100.00000000000001,100.0,100.0],"pac":[0.0,0.0,0.0],"nob":[99.76223310666226,99.9,99.95649715056337],"pob":[0.12107345440677093,0.05085085085085012,0.02210906558732475],"cells":[["1","100.0",".0","","99.8",".1"],["2","100.0",".0","","99.9",".1"],["3","100.0",".0","","100.0",".0"]],"years":0}' "^$" -- "$cli" --lang es series 100 99.9 --json
+check "series NAC not a number" 1 "" "^NAC debe ser >0 y <=100$" -- "$cli" --lang es series abc 70
+check "series NAC read as 1 but worth 1000" 1 "" "^NAC debe ser >0 y <=100$" -- "$cli" --lang es series 1,000 70
+check "series NOB negative" 1 "" "^NOS must be >0 and <=100$" -- "$cli" --lang en series 85 -5
+check "series target not below" 1 "" "^El número de curva objetivo debe ser menor que el de la ladera degradada\.$" -- "$cli" --lang es series 85 85
+check "series span 2.5" 1 "" "^Lapso de tiempo incorrecto\.$" -- "$cli" --lang es series 85 70 --years 2.5
+check "series span 12abc" 1 "" "^Incorrect time interval\.$" -- "$cli" --lang en series 85 70 --years 12abc
+check "series span empty" 1 "" "^Lapso de tiempo incorrecto\.$" -- "$cli" --lang es series 85 70 --years ""
+check "series span above 32767" 1 "" "^Lapso de tiempo incorrecto\.$" -- "$cli" --lang es series 85 70 --years 40000
+check "series missing NOB" 2 "" "." -- "$cli" series 85
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

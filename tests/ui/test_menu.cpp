@@ -190,7 +190,7 @@ private slots:
             QVERIFY(Hijo<QRadioButton>(eleccion, "opcElige_1")->isEnabled());
             eleccion->close();
         });
-        QVERIFY(!Hijo<QRadioButton>(menu, "optSerieProgresivaNC")->isEnabled());
+        QVERIFY(Hijo<QRadioButton>(menu, "optSerieProgresivaNC")->isEnabled());
     }
 
     void exitItemEndsTheProgram() {

@@ -1,0 +1,25 @@
+#pragma once
+// How the program shows computed numbers. Two patterns, both rounding half
+// away from zero, never grouping thousands, with "." as the decimal mark:
+//   "##.0"  one decimal and no leading zero: 70.41 -> 70.4, 0.8 -> .8, 0 -> .0
+//   "0.00"  two decimals and at least one integer digit: 1.5 -> 1.50, 0.75 -> 0.75
+// The value is rounded as its 15 significant digits read, the way a person
+// reads it, so 2.675 shows as 2.68 although the nearest double lies just below.
+#include <string>
+
+namespace tarvel {
+
+enum class Patron {
+    UnDecimal,     // "##.0"
+    DosDecimales,  // "0.00"
+};
+
+// A value that rounds to zero shows without a sign. A value that is not
+// finite has no pattern text: the result is empty.
+std::string Formatear(double valor, Patron patron);
+
+// A number as plain text, up to 15 significant digits and nothing more:
+// 10 shows as 10, 2.5 as 2.5.
+std::string TextoNumero(double valor);
+
+}  // namespace tarvel

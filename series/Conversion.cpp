@@ -1,0 +1,37 @@
+#include "series/Conversion.h"
+
+#include <cmath>
+
+namespace tarvel {
+namespace {
+
+std::expected<double, ErrorAritmetico> Dividir(double numerador, double denominador) {
+    if (std::isnan(numerador) || std::isnan(denominador)) return std::unexpected(ErrorAritmetico::ResultadoInvalido);
+    if (std::isinf(numerador) || std::isinf(denominador)) return std::unexpected(ErrorAritmetico::Desbordamiento);
+    if (denominador == 0) return std::unexpected(ErrorAritmetico::DivisionPorCero);
+    const double cociente = numerador / denominador;
+    if (std::isnan(cociente)) return std::unexpected(ErrorAritmetico::ResultadoInvalido);
+    if (std::isinf(cociente)) return std::unexpected(ErrorAritmetico::Desbordamiento);
+    return cociente;
+}
+
+}  // namespace
+
+std::expected<double, ErrorAritmetico> Ncondicion1(double Ncondicion2) {
+    const double a = Ncondicion2 * 4.2;
+    const double b = 10 - Ncondicion2 * 0.058;
+    return Dividir(a, b);
+}
+
+std::expected<double, ErrorAritmetico> Ncondicion3(double Ncondicion2) {
+    const double a = Ncondicion2 * 23;
+    const double b = Ncondicion2 * 0.13 + 10;
+    return Dividir(a, b);
+}
+
+std::expected<double, ErrorAritmetico> UmbralEscorrentia(double N) {
+    const double a = 5080 - N * 50.8;
+    return Dividir(a, N);
+}
+
+}  // namespace tarvel

@@ -1,0 +1,33 @@
+#pragma once
+// The curve number under the three antecedent moisture conditions, and the
+// runoff threshold of a curve number. Each function is one expression
+// evaluated in a fixed order, so that the last bits of the results are always
+// the same. A floating-point fault comes back as an error: no infinite or NaN
+// value ever leaves these functions.
+//
+// For 0 < N <= 100 no fault can occur, the conversions stay in (0, 100] and
+// give exactly 100 at N = 100, and the threshold is 0 at N = 100. Outside that
+// range the faults are UmbralEscorrentia(0) and Ncondicion1(10 / 0.058), whose
+// denominator is exactly zero.
+#include <expected>
+
+namespace tarvel {
+
+enum class ErrorAritmetico {
+    DivisionPorCero,
+    Desbordamiento,   // the result is too large for a double
+    ResultadoInvalido, // the result is not a number (a NaN argument, for one)
+};
+
+// Condition I (dry) from condition II: N × 4.2 / (10 − N × 0.058).
+std::expected<double, ErrorAritmetico> Ncondicion1(double Ncondicion2);
+
+// Condition III (wet) from condition II: N × 23 / (N × 0.13 + 10).
+std::expected<double, ErrorAritmetico> Ncondicion3(double Ncondicion2);
+
+// Runoff threshold in millimetres, the initial abstraction 0.2 S with
+// S = 25.4 (1000 / N − 10): (5080 − N × 50.8) / N, one division of the
+// difference rather than 5080 / N − 50.8.
+std::expected<double, ErrorAritmetico> UmbralEscorrentia(double N);
+
+}  // namespace tarvel
