@@ -39,6 +39,29 @@ long long OrdenDeMagnitud(std::string_view neutro) {
     return orden + exponente;
 }
 
+// A text being rewritten, never longer than the text it comes from.
+class Neutro {
+public:
+    explicit Neutro(std::size_t maximo) {
+        if (maximo > kPila) {
+            monton_.resize(maximo);
+            datos_ = monton_.data();
+        }
+    }
+    void push_back(char c) { datos_[n_++] = c; }
+    const char* data() const { return datos_; }
+    std::size_t size() const { return n_; }
+    char front() const { return datos_[0]; }
+    std::string_view vista() const { return {datos_, n_}; }
+
+private:
+    static constexpr std::size_t kPila = 64;
+    char pila_[kPila];
+    std::string monton_;
+    char* datos_ = pila_;
+    std::size_t n_ = 0;
+};
+
 }  // namespace
 
 FormatoNumerico FormatoEnVigor() { return gFormato; }
@@ -48,9 +71,9 @@ std::optional<double> ConvertirNumero(std::string_view texto, FormatoNumerico fo
     while (!texto.empty() && EsBlanco(texto.front())) texto.remove_prefix(1);
     while (!texto.empty() && EsBlanco(texto.back())) texto.remove_suffix(1);
 
-    // Rewritten in the neutral form that std::from_chars reads: "-1234.5e3".
-    std::string neutro;
-    neutro.reserve(texto.size());
+    // Rewritten in the neutral form that std::from_chars reads: "-1234.5e3",
+    // on the stack for every text a person types (batch work reads millions).
+    Neutro neutro(texto.size());
     std::size_t i = 0;
     if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) {
         if (texto[i] == '-') neutro.push_back('-');
@@ -90,7 +113,7 @@ std::optional<double> ConvertirNumero(std::string_view texto, FormatoNumerico fo
     const auto [fin, ec] = std::from_chars(neutro.data(), neutro.data() + neutro.size(), valor);
     if (ec == std::errc::result_out_of_range) {
         // Too small to tell from zero reads as zero; too large has no value.
-        if (OrdenDeMagnitud(neutro) > 0) return std::nullopt;
+        if (OrdenDeMagnitud(neutro.vista()) > 0) return std::nullopt;
         return neutro.front() == '-' ? -0.0 : 0.0;
     }
     if (ec != std::errc{} || fin != neutro.data() + neutro.size() || !std::isfinite(valor)) return std::nullopt;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "ui/Ayuda.h"
 #include "ui/frmPresentacion.h"
@@ -6,6 +7,12 @@
 int main(int argc, char** argv) {
     QApplication aplicacion(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // The desktop matches our windows to the installed desktop entry, and shows our icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvel.Tarvel"));
+    Q_INIT_RESOURCE(tarvel);
+    QIcon icono;
+    for (int lado : {16, 32, 48, 64, 128, 256}) icono.addFile(QStringLiteral(":/icono/%1.png").arg(lado));
+    QApplication::setWindowIcon(icono);
     // The main menu ends the program when it closes, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
     tarvel::InstalarAyuda(aplicacion);

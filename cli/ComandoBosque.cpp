@@ -1,10 +1,10 @@
 // forest LITTER HUMUS COMPACTNESS [--after-compaction]: the forest hydrologic
-// condition class as the forest dialog computes it.
+// condition class as the forest dialog computes it; forest --csv FILE for many.
 #include <memory>
 
 #include "app/TablaTextos.h"
 #include "cli/Comun.h"
-#include "determination/CondicionBosque.h"
+#include "cli/Evaluacion.h"
 
 namespace tarvel::cli {
 
@@ -14,30 +14,34 @@ Comando RegistrarBosque(CLI::App& app, const Opciones& opciones) {
         std::string humus;
         std::string compacidad;
         bool despues = false;
+        std::string csv;
     };
     auto argumentos = std::make_shared<Argumentos>();
     auto* bosque = app.add_subcommand("forest", "the forest hydrologic condition class I to V");
     bosque->fallthrough();
-    bosque->add_option("LITTER", argumentos->arrope, "depth of the litter layer in cm")->required();
-    bosque->add_option("HUMUS", argumentos->humus, "depth of the humus layer in cm")->required();
-    bosque->add_option("COMPACTNESS", argumentos->compacidad,
-                       "degree of compactness: F frozen, 1 compact, 2 moderately compact, 3 not compact")
-        ->required()
-        ->transform(CLI::IsMember({"F", "1", "2", "3"}, CLI::ignore_case));
-    bosque->add_flag("--after-compaction", argumentos->despues, "the litter was measured after compaction");
+    auto* arrope = bosque->add_option("LITTER", argumentos->arrope, "depth of the litter layer in cm");
+    auto* humus = bosque->add_option("HUMUS", argumentos->humus, "depth of the humus layer in cm");
+    auto* compacidad =
+        bosque
+            ->add_option("COMPACTNESS", argumentos->compacidad,
+                         "degree of compactness: F frozen, 1 compact, 2 moderately compact, 3 not compact")
+            ->transform(CLI::IsMember({"F", "1", "2", "3"}, CLI::ignore_case));
+    bosque->add_flag("--after-compaction", argumentos->despues,
+                     "the litter was measured after compaction (with --csv: for rows that do not say)");
+    auto* csv = AnadirCsv(*bosque, argumentos->csv, {arrope, humus, compacidad});
+    csv->description(std::string(csv->get_description()) +
+                     "; columns litter,humus,compactness and optionally after_compaction (1/0, yes/no, true/false) "
+                     "give the columns class,R");
 
-    return {bosque, [argumentos, &opciones] {
-                const auto arrope = LeerEspesor(argumentos->arrope);
-                const auto humus = LeerEspesor(argumentos->humus);
-                if (!arrope || !humus) return Rechazar(std::string(Texto(210)));
-                double compacidad = 0;
-                for (const GradoCompacidad& grado : kGradosCompacidad) {
-                    if (argumentos->compacidad.front() == grado.codigo) compacidad = grado.valor;
+    return {bosque, [argumentos, csv, &opciones] {
+                if (csv->count() > 0) {
+                    return EjecutarLoteCsv(opciones, LoteBosque(argumentos->despues), argumentos->csv);
                 }
-                const double factor = argumentos->despues ? kFactorArropeDespues : kFactorArropeAntes;
-                const CondicionBosque condicion = ClaseCondicionBosque(*arrope, *humus, factor, compacidad);
-                return Escribir(opciones, {{"class", condicion.clase}, {"R", condicion.R}},
-                                std::string(condicion.clase));
+                const auto condicion = CondicionDeBosque(argumentos->arrope, argumentos->humus,
+                                                         argumentos->compacidad, argumentos->despues);
+                if (!condicion) return Rechazar(std::string(Texto(condicion.error())));
+                return Escribir(opciones, {{"class", condicion->clase}, {"R", condicion->R}},
+                                std::string(condicion->clase));
             }};
 }
 

@@ -1,10 +1,11 @@
 // soil rate CLASS and soil texture CLAY SILT SAND: the hydrologic soil group
-// as the soil dialog finds it.
+// as the soil dialog finds it; soil texture --csv FILE for many soils.
 #include <array>
 #include <memory>
 
 #include "app/TablaTextos.h"
 #include "cli/Comun.h"
+#include "cli/Evaluacion.h"
 #include "determination/GrupoSuelo.h"
 
 namespace tarvel::cli {
@@ -13,6 +14,7 @@ Comando RegistrarSuelo(CLI::App& app, const Opciones& opciones) {
     struct Argumentos {
         int clase = 0;
         std::array<std::string, 3> porcentajes;  // clay, silt, sand
+        std::string csv;
     };
     auto argumentos = std::make_shared<Argumentos>();
     auto* suelo = app.add_subcommand("soil", "the hydrologic soil group A, B, C or D");
@@ -29,28 +31,25 @@ Comando RegistrarSuelo(CLI::App& app, const Opciones& opciones) {
     auto* textura = suelo->add_subcommand("texture", "from the clay, silt and sand percentages (USDA texture)");
     textura->fallthrough();
     constexpr std::array<const char*, 3> kNombres{"CLAY", "SILT", "SAND"};
+    std::array<CLI::Option*, 3> posicionales{};
     for (std::size_t i = 0; i < kNombres.size(); ++i) {
-        textura->add_option(kNombres[i], argumentos->porcentajes[i], "percentage, a number of 0 or more")->required();
+        posicionales[i] =
+            textura->add_option(kNombres[i], argumentos->porcentajes[i], "percentage, a number of 0 or more");
     }
+    auto* csv = AnadirCsv(*textura, argumentos->csv, {posicionales[0], posicionales[1], posicionales[2]});
+    csv->description(std::string(csv->get_description()) + "; columns clay,silt,sand give the column group");
 
-    return {suelo, [argumentos, tasa, &opciones] {
+    return {suelo, [argumentos, tasa, csv, &opciones] {
                 std::string_view letra;
                 if (tasa->parsed()) {
                     letra = GrupoPorTasa(argumentos->clase);
+                } else if (csv->count() > 0) {
+                    return EjecutarLoteCsv(opciones, LoteTextura(), argumentos->csv);
                 } else {
-                    std::array<float, 3> valores{};
-                    std::array<bool, 3> validos{};
-                    for (std::size_t i = 0; i < valores.size(); ++i) {
-                        const Porcentaje leido = ValidarPorcentaje(argumentos->porcentajes[i]);
-                        if (!leido.valido) return Rechazar(std::string(Texto(210)));
-                        valores[i] = leido.valor;
-                        validos[i] = true;
-                    }
-                    const ComprobacionTextura comprobacion = ComprobarTextura(valores, validos);
-                    if (comprobacion.resultado != ComprobacionTextura::Resultado::Grupo) {
-                        return Rechazar(std::string(Texto(209)));
-                    }
-                    letra = comprobacion.letra;
+                    const auto& p = argumentos->porcentajes;
+                    const auto grupo = GrupoDeTextura(p[0], p[1], p[2]);
+                    if (!grupo) return Rechazar(std::string(Texto(grupo.error())));
+                    letra = *grupo;
                 }
                 return Escribir(opciones, {{"group", letra}}, std::string(letra));
             }};

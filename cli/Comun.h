@@ -7,6 +7,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "cli/Lote.h"
+
 namespace tarvel::cli {
 
 constexpr int kHecho = 0;
@@ -37,6 +39,14 @@ int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, con
 // The curve number of a row and a soil group letter as the step-by-step screen
 // shows it, with the row in front when `conFila`; a data-file fault is rejected.
 int EscribirNumeroCurva(const Opciones& opciones, int fila, const std::string& letra, bool conFila);
+
+// Adds --csv FILE|- to a command: with it the command reads its inputs from a
+// CSV file (or standard input) instead of `posicionales`, which are required
+// only without it.
+CLI::Option* AnadirCsv(CLI::App& comando, std::string& archivo, std::initializer_list<CLI::Option*> posicionales);
+
+// Runs a batch from the file named by --csv to standard output; the exit status.
+int EjecutarLoteCsv(const Opciones& opciones, const DefinicionLote& definicion, const std::string& archivo);
 
 Comando RegistrarLookup(CLI::App& app, const Opciones& opciones);
 Comando RegistrarSuelo(CLI::App& app, const Opciones& opciones);

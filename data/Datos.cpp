@@ -191,8 +191,12 @@ std::expected<ValorCurva, ErrorDatos> ValorNumeroCurva(const std::filesystem::pa
     if (grupo < 1 || grupo > 4) return Fallo(FalloDatos::Campo, archivo, fila, {}, grupo - 1);
     auto campos = LeerFilaDatos(archivo, fila);
     if (!campos) return std::unexpected(campos.error());
+    return ValorDeFila(*campos, grupo);
+}
+
+ValorCurva ValorDeFila(const FilaDatos& fila, int grupo) {
     ValorCurva valor;
-    valor.texto = std::move((*campos)[grupo - 1]);
+    valor.texto = fila[static_cast<std::size_t>(grupo - 1)];
     valor.falta = valor.texto == "-1";
     return valor;
 }

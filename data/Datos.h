@@ -59,6 +59,9 @@ struct ValorCurva {
     bool falta = false; // the field is "-1": the tables give no value
 };
 
+// Field grupo - 1 (1 to 4) of a row already read.
+ValorCurva ValorDeFila(const FilaDatos& fila, int grupo);
+
 // Field grupo - 1 of a row; grupo 1 to 4 stands for A to D.
 std::expected<ValorCurva, ErrorDatos> ValorNumeroCurva(const std::filesystem::path& archivo, int fila,
                                                        int grupo);

@@ -5,10 +5,13 @@
 // the same. A floating-point fault comes back as an error: no infinite or NaN
 // value ever leaves these functions.
 //
-// For 0 < N <= 100 no fault can occur, the conversions stay in (0, 100] and
-// give exactly 100 at N = 100, and the threshold is 0 at N = 100. Outside that
-// range the faults are UmbralEscorrentia(0) and Ncondicion1(10 / 0.058), whose
-// denominator is exactly zero.
+// For 1e-300 <= N <= 100 no fault can occur: the conversions stay above 0 and
+// at most 100 (the wet one gives exactly 100 at N = 100, the dry one one unit
+// in the last place more, which every pattern shows as 100), and the threshold
+// is 0 at N = 100. Below 1e-300 the threshold 5080 / N may overflow and the
+// dry conversion of a subnormal N may round to 0. Elsewhere the faults are
+// UmbralEscorrentia(0) and Ncondicion1(10 / 0.058), whose denominator is
+// exactly zero.
 #include <expected>
 
 namespace tarvel {

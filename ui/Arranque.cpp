@@ -46,6 +46,18 @@ void ElegirArchivoAyuda() {
 
 QString CarpetaPrograma() { return QCoreApplication::applicationDirPath(); }
 
-std::filesystem::path RutaDatosPrograma() { return RutaDatos(QFile::encodeName(CarpetaPrograma()).toStdString()); }
+namespace {
+std::filesystem::path& RutaDatosSustituta() {
+    static std::filesystem::path ruta;
+    return ruta;
+}
+}  // namespace
+
+std::filesystem::path RutaDatosPrograma() {
+    if (!RutaDatosSustituta().empty()) return RutaDatosSustituta();
+    return RutaDatos(QFile::encodeName(CarpetaPrograma()).toStdString());
+}
+
+void SustituirRutaDatos(std::filesystem::path ruta) { RutaDatosSustituta() = std::move(ruta); }
 
 }  // namespace tarvel

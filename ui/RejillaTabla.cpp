@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -126,6 +127,10 @@ void RejillaTabla::AmpliarColumnas() {
     QStyleOptionViewItem opcion;
     initViewItemOption(&opcion);
     const int margen = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &opcion, this) + 1) + 2;
+    // The same words come back in many cells (conditions, soil values): each
+    // is measured once in the grid's own font.
+    const QFontMetrics medidaRejilla(font());
+    QHash<QString, int> anchosPalabra;
     for (int columna = 0; columna < columnCount(); ++columna) {
         int ancho = columnWidth(columna);
         for (int fila = 0; fila < rowCount(); ++fila) {
@@ -135,9 +140,20 @@ void RejillaTabla::AmpliarColumnas() {
             if (unida) continue;
             const QModelIndex indice = model()->index(fila, columna);
             const QVariant fuente = indice.data(Qt::FontRole);
-            const QFontMetrics medida(fuente.isValid() ? fuente.value<QFont>() : font());
-            for (const QString& palabra : indice.data(Qt::DisplayRole).toString().split(' ', Qt::SkipEmptyParts)) {
-                ancho = std::max(ancho, medida.horizontalAdvance(palabra) + margen);
+            const QStringList palabras = indice.data(Qt::DisplayRole).toString().split(' ', Qt::SkipEmptyParts);
+            if (fuente.isValid()) {
+                const QFontMetrics medida(fuente.value<QFont>());
+                for (const QString& palabra : palabras) {
+                    ancho = std::max(ancho, medida.horizontalAdvance(palabra) + margen);
+                }
+                continue;
+            }
+            for (const QString& palabra : palabras) {
+                auto medido = anchosPalabra.constFind(palabra);
+                if (medido == anchosPalabra.constEnd()) {
+                    medido = anchosPalabra.insert(palabra, medidaRejilla.horizontalAdvance(palabra));
+                }
+                ancho = std::max(ancho, *medido + margen);
             }
         }
         if (ancho != columnWidth(columna)) setColumnWidth(columna, ancho);

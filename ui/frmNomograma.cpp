@@ -17,6 +17,7 @@
 
 #include "app/SessionState.h"
 #include "determination/CondicionBosque.h"
+#include "ui/Ayuda.h"
 #include "ui/ReglaTeclado.h"
 #include "ui/Textos.h"
 #include "ui/Ventana.h"
@@ -46,6 +47,8 @@ frmNomograma::frmNomograma(QWidget* padre)
     : QDialog(padre), mFactorArrope(kFactorArropeAntes), mFactorHumus(kFactorHumus) {
     setObjectName("frmNomograma");
     PrepararDialogo(this);
+    // F1 leads to the help on woods and their condition classes.
+    FijarTopicoAyuda(this, 16);
 
     // Created in focus order.
     Frame1 = new QGroupBox(this);

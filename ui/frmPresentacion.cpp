@@ -1,11 +1,13 @@
 #include "ui/frmPresentacion.h"
 
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTimer>
+#include <optional>
 
 #include "ui/Arranque.h"
 #include "ui/Textos.h"
@@ -26,7 +28,30 @@ constexpr int kColumna = 288;  // left edge of the credit column
 const char* const kColorBanda = "#2f6b5e";
 const char* const kColorSombra = "#173a33";
 
+// The picture as the build painted it for this size at pixel ratio 1, if it did.
+std::optional<QPixmap> IlustracionPintada(QSize tamano, qreal escala) {
+    if (escala != 1) return std::nullopt;
+    QFile archivo(QStringLiteral(":/splash-%1x%2.argb").arg(tamano.width()).arg(tamano.height()));
+    if (!archivo.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray pixeles = archivo.readAll();
+    if (pixeles.size() != qsizetype(tamano.width()) * tamano.height() * 4) return std::nullopt;
+    const QImage imagen(reinterpret_cast<const uchar*>(pixeles.constData()), tamano.width(), tamano.height(),
+                        tamano.width() * 4, QImage::Format_ARGB32_Premultiplied);
+    // A deep copy: the pixels must outlive `pixeles`.
+    return QPixmap::fromImage(imagen.copy());
+}
+
+}  // namespace
+
+// Painting the SVG costs more than the rest of the splash before its first
+// paint; the picture the build painted is used where it fits the screen.
 QPixmap Ilustracion(QSize tamano, qreal escala) {
+    CargarRecursos();
+    if (auto pintada = IlustracionPintada(tamano, escala)) return *pintada;
+    return IlustracionSvg(tamano, escala);
+}
+
+QPixmap IlustracionSvg(QSize tamano, qreal escala) {
     QPixmap imagen(tamano * escala);
     imagen.setDevicePixelRatio(escala);
     imagen.fill(Qt::transparent);
@@ -36,6 +61,8 @@ QPixmap Ilustracion(QSize tamano, qreal escala) {
     dibujo.render(&pintor, QRectF(QPointF(0, 0), tamano));
     return imagen;
 }
+
+namespace {
 
 QFrame* Decoracion(QWidget* padre, const char* nombre) {
     auto* figura = new QFrame(padre);

@@ -2,6 +2,7 @@
 // The splash: the first window of a run. Its load step does the start-up work
 // (language, number format, help file); it gives way to the main menu after
 // ten seconds or when the user clicks it.
+#include <QPixmap>
 #include <QWidget>
 
 class QFrame;
@@ -9,6 +10,12 @@ class QLabel;
 class QTimer;
 
 namespace tarvel {
+
+// The splash picture at a size and device pixel ratio: the copy the build
+// painted where there is one, else painted from the SVG now.
+QPixmap Ilustracion(QSize tamano, qreal escala);
+// Always painted from the SVG.
+QPixmap IlustracionSvg(QSize tamano, qreal escala);
 
 class frmPresentacion : public QWidget {
     Q_OBJECT

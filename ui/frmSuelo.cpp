@@ -15,6 +15,7 @@
 
 #include "app/SessionState.h"
 #include "determination/GrupoSuelo.h"
+#include "ui/Ayuda.h"
 #include "ui/Mensajes.h"
 #include "ui/ReglaTeclado.h"
 #include "ui/Textos.h"
@@ -59,6 +60,8 @@ QFrame* Marco(QWidget* padre, const char* nombre, QLabel* titulo, QLabel* grupo)
 frmSuelo::frmSuelo(QWidget* padre) : QDialog(padre) {
     setObjectName("frmSuelo");
     PrepararDialogo(this);
+    // F1 leads to the help on hydrologic soil groups.
+    FijarTopicoAyuda(this, 20);
 
     // Created in focus order: the method options, the rate options, the three
     // percentage boxes, the auxiliary stop, OK and Cancel.

@@ -102,5 +102,118 @@ check "series span empty" 1 "" "^Lapso de tiempo incorrecto\.$" -- "$cli" --lang
 check "series span above 32767" 1 "" "^Lapso de tiempo incorrecto\.$" -- "$cli" --lang es series 85 70 --years 40000
 check "series missing NOB" 2 "" "." -- "$cli" series 85
 
+
+# Batch mode: every row out, in order, with the answer the single-value
+# command gives for the same values.
+same() {  # same NAME BATCH_ANSWER SINGLE_ANSWER
+    if [ "$2" = "$3" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        printf 'FAIL %s: batch [%s], single [%s]\n' "$1" "$2" "$3"
+    fi
+}
+single() {  # the answer of a single-value command: its stdout, else its stderr
+    local out
+    out=$("$@" 2>"$work/stderr") && printf '%s' "$out" || cat "$work/stderr"
+}
+last_fields() {  # the last N fields of every line after the header (none of them quoted)
+    tail -n +2 | awk -F, -v n="$1" '{ s = $(NF - n + 1); for (i = NF - n + 2; i <= NF; i++) s = s "," $i; print s }'
+}
+
+texture_rows=("20|40|40" "33.3|33.3|33.4" "33.33|33.33|33.33" "-5|40|65" "20|abc|40" "||" "70|10|20" "4e38|0|0"
+              " 10 | 5 |85" "0|0|100" "0|1,000|0" "45|30|25")
+{
+    printf '\xef\xbb\xbf"id, plot",clay,silt,sand\r\n'
+    i=0
+    for row in "${texture_rows[@]}"; do
+        IFS='|' read -r c s a <<<"$row"
+        if [ -z "$row" ] || [ "$row" = "||" ]; then printf '\r\n'; else printf '"P%d, n",%s,"%s",%s\r\n' "$i" "$c" "$s" "$a"; fi
+        i=$((i + 1))
+    done
+} > "$work/texture.csv"
+for lang in es en; do
+    "$cli" --lang $lang soil texture --csv "$work/texture.csv" > "$work/texture.out"
+    same "batch texture exit status, $lang" "$?" 0
+    same "batch texture row count, $lang" "$(wc -l < "$work/texture.out")" "$((${#texture_rows[@]} + 1))"
+    mapfile -t answers < <(last_fields 2 < "$work/texture.out")
+    i=0
+    for row in "${texture_rows[@]}"; do
+        IFS='|' read -r c s a <<<"$row"
+        IFS=',' read -r group error <<<"${answers[$i]}"
+        same "batch texture row $i ($row), $lang" "$group$error" "$(single "$cli" --lang $lang soil texture -- "$c" "$s" "$a")"
+        i=$((i + 1))
+    done
+done
+check "batch texture keeps the byte-order mark and quotes the ID" 0 $'\xef\xbb\xbf"id, plot",clay,silt,sand,group,error\n"P0, n",20,40,40,C,' "^$" -- \
+    bash -c '"$0" soil texture --csv "$1" | head -2' "$cli" "$work/texture.csv"
+check "batch from standard input" 0 $'clay,silt,sand,group,error\n20,40,40,C,' "^$" -- \
+    bash -c 'printf "clay,silt,sand\n20,40,40\n" | "$0" soil texture --csv -' "$cli"
+
+forest_rows=("5|5|2|" "5|5|2|yes" "0|0|F|" "4.5|3.0|3|" "-1|5|2|" "5|1e1|2|" "10|0|1|1" "2,5|1|3|")
+{
+    echo "litter,humus,compactness,after_compaction"
+    for row in "${forest_rows[@]}"; do IFS='|' read -r l h c d <<<"$row"; echo "\"$l\",$h,$c,$d"; done
+} > "$work/forest.csv"
+"$cli" --lang es forest --csv "$work/forest.csv" > "$work/forest.out"
+mapfile -t answers < <(last_fields 3 < "$work/forest.out")
+i=0
+for row in "${forest_rows[@]}"; do
+    IFS='|' read -r l h c d <<<"$row"
+    IFS=',' read -r class r error <<<"${answers[$i]}"
+    flag=(); [ -n "$d" ] && flag=(--after-compaction)
+    same "batch forest row $i ($row)" "$class$error" "$(single "$cli" --lang es forest "${flag[@]}" -- "$l" "$h" "$c")"
+    [ -n "$r" ] && same "batch forest R row $i" "$r" "$("$cli" --json forest "${flag[@]}" -- "$l" "$h" "$c" | sed 's/.*"R":\([^}]*\)}/\1/')"
+    i=$((i + 1))
+done
+
+series_rows=("85|70|10" "85|70|" "100|99.9|" "abc|70|" "85|-5|" "85|85|" "85|70|2.5" "90|88.5|2" "85|70|12abc")
+{
+    echo "id,nac,nob,years"
+    i=0
+    for row in "${series_rows[@]}"; do IFS='|' read -r n o y <<<"$row"; echo "$i,$n,$o,$y"; i=$((i + 1)); done
+} > "$work/series.csv"
+"$cli" --lang en series --csv "$work/series.csv" > "$work/series.out"
+mapfile -t answers < <(last_fields 3 < "$work/series.out")
+i=0
+for row in "${series_rows[@]}"; do
+    IFS='|' read -r n o y <<<"$row"
+    IFS=',' read -r pob3 annual error <<<"${answers[$i]}"
+    years=(); [ -n "$y" ] && years=(--years "$y")
+    if [ -n "$error" ]; then
+        same "batch series row $i ($row)" "$error" "$(single "$cli" --lang en series "${years[@]}" -- "$n" "$o")"
+    else
+        same "batch series row $i ($row)" "$pob3 $annual" \
+            "$("$cli" --lang en series "${years[@]}" -- "$n" "$o" | awk -F'\t' 'NR == 4 { p = $6 } /ΔN/ { a = $NF } END { sub(/.* /, "", a); print p " " a }')"
+    fi
+    i=$((i + 1))
+done
+
+cn_rows=("1|4|1|C" "10|-1|3|D" "7|-1|1|a" "14|-1|0|A" "1|0|1|C" "3|3|0|C" "0|0|1|A")
+{
+    echo "vegetation,treatment,condition,group,parcel"
+    for row in "${cn_rows[@]}"; do IFS='|' read -r v t c g <<<"$row"; echo "$v,$t,$c,$g,\"x\"\"$v\""; done
+} > "$work/cn.csv"
+"$cli" --lang es cn --csv "$work/cn.csv" > "$work/cn.out"
+mapfile -t answers < <(last_fields 4 < "$work/cn.out")
+i=0
+for row in "${cn_rows[@]}"; do
+    IFS='|' read -r v t c g <<<"$row"
+    IFS=',' read -r r text missing error <<<"${answers[$i]}"
+    same "batch cn row $i ($row)" "$(echo "$r $text$error" | sed 's/^ //')" "$(single "$cli" --lang es cn -- "$v" "$t" "$c" "$g")"
+    i=$((i + 1))
+done
+
+check "batch: a column missing is a usage error" 2 "" 'no column "sand"' -- \
+    bash -c 'printf "clay,silt\n1,2\n" | "$0" soil texture --csv -' "$cli"
+check "batch: no header" 2 "" "no header" -- bash -c '"$0" forest --csv - < /dev/null' "$cli"
+check "batch: no such file" 2 "" "File does not exist" -- "$cli" series --csv "$work/none.csv"
+check "batch: values and --csv together" 2 "" "excludes" -- "$cli" soil texture 20 40 40 --csv "$work/texture.csv"
+check "batch: --json with --csv" 2 "" "cannot be used together" -- "$cli" --json cn --csv "$work/cn.csv"
+check "values still required without --csv" 2 "" "SAND is required" -- "$cli" soil texture 20 40
+mkdir -p "$work/broken" && cp "$cli" "$work/broken/" && \
+    { head -c 52 "$datos"; printf '7 86 91 94\r\n'; tail -c +66 "$datos"; } > "$work/broken/Datos.dat"
+check "batch cn beside a broken data file" 1 "" "line 5" -- "$work/broken/$(basename "$cli")" --lang en cn --csv "$work/cn.csv"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
