@@ -1,6 +1,7 @@
 #include "EntornoUi.h"
 
 #include <QApplication>
+#include <memory>
 #include <QFile>
 #include <QPointer>
 #include <QSettings>
@@ -12,6 +13,7 @@
 #include "ui/Arranque.h"
 #include "ui/Ayuda.h"
 #include "ui/Configuracion.h"
+#include "ui/frmTarvelPrimera.h"
 
 namespace tarvel::prueba {
 
@@ -84,5 +86,47 @@ void PruebaUi::init() { Entorno().Reiniciar(); }
 void PruebaUi::cleanup() { QVERIFY2(Entorno().Sorpresas().isEmpty(), qPrintable(Entorno().Sorpresas().join('\n'))); }
 
 void AlAbrir(std::function<void()> accion) { QTimer::singleShot(0, qApp, std::move(accion)); }
+
+namespace {
+
+void Siguiente(const std::shared_ptr<Pasos>& resto) {
+    if (resto->empty()) return;
+    auto paso = std::move(resto->front());
+    resto->pop_front();
+    QTimer::singleShot(0, qApp, [resto] { Siguiente(resto); });
+    paso();
+}
+
+}  // namespace
+
+bool Jugar(Pasos pasos) {
+    bool hecho = false;
+    pasos.push_back([&hecho] { hecho = true; });
+    Siguiente(std::make_shared<Pasos>(std::move(pasos)));
+    return QTest::qWaitFor([&] { return hecho; }, 20000);
+}
+
+QWidget* AlFrente() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return Visible<frmTarvelPrimera>();
+}
+
+std::function<void()> Pulsar(const char* nombre) {
+    return [nombre] {
+        QWidget* ventana = AlFrente();
+        QWidget* control = ventana ? ventana->findChild<QWidget*>(nombre) : nullptr;
+        if (!control) {
+            QTest::qFail(qPrintable(QStringLiteral("no control %1 in front").arg(nombre)), __FILE__, __LINE__);
+            return;
+        }
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(qMin(8, control->width() / 2), control->height() / 2));
+    };
+}
+
+std::function<void()> Cerrar() {
+    return [] {
+        if (QWidget* ventana = QApplication::activeModalWidget()) ventana->close();
+    };
+}
 
 }  // namespace tarvel::prueba

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWidget>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "ui/Mensajes.h"
@@ -65,6 +66,20 @@ T* Visible() {
 
 // Runs `accion` as soon as the event loop turns, e.g. inside a modal window.
 void AlAbrir(std::function<void()> accion);
+
+// A road through the program as a list of steps, each played at its own turn
+// of the event loop with the next one queued first, so that a step that opens
+// a modal window is followed by the next inside that window's loop. False
+// when they did not all run within 20 seconds.
+using Pasos = std::deque<std::function<void()>>;
+bool Jugar(Pasos pasos);
+
+// The window the user can act on: the modal window in front, else the main menu.
+QWidget* AlFrente();
+// Steps: a click on a control of the window in front (near its left edge,
+// where an option's circle and text are), and closing that window.
+std::function<void()> Pulsar(const char* nombre);
+std::function<void()> Cerrar();
 
 }  // namespace tarvel::prueba
 

@@ -38,47 +38,6 @@ using namespace tarvel::prueba;
 
 namespace {
 
-using Pasos = std::deque<std::function<void()>>;
-
-// Each step at its own turn of the event loop, the next queued before the
-// current one runs: a step that opens a modal window is followed by the next
-// step inside that window's loop.
-void Siguiente(const std::shared_ptr<Pasos>& resto) {
-    if (resto->empty()) return;
-    auto paso = std::move(resto->front());
-    resto->pop_front();
-    QTimer::singleShot(0, qApp, [resto] { Siguiente(resto); });
-    paso();
-}
-
-// Plays the steps; false when they did not all run within the time.
-bool Jugar(Pasos pasos) {
-    bool hecho = false;
-    pasos.push_back([&hecho] { hecho = true; });
-    Siguiente(std::make_shared<Pasos>(std::move(pasos)));
-    return QTest::qWaitFor([&] { return hecho; }, 20000);
-}
-
-// A click on a control of the window in front (a modal one, else the menu).
-std::function<void()> Pulsar(const char* nombre) {
-    return [nombre] {
-        QWidget* ventana = QApplication::activeModalWidget();
-        if (!ventana) ventana = Visible<frmTarvelPrimera>();
-        QWidget* control = ventana ? ventana->findChild<QWidget*>(nombre) : nullptr;
-        if (!control) {
-            QTest::qFail(qPrintable(QStringLiteral("no control %1 in front").arg(nombre)), __FILE__, __LINE__);
-            return;
-        }
-        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(qMin(8, control->width() / 2), control->height() / 2));
-    };
-}
-
-std::function<void()> Cerrar() {
-    return [] {
-        if (QWidget* ventana = QApplication::activeModalWidget()) ventana->close();
-    };
-}
-
 std::string Publicado() {
     std::ifstream entrada(TARVEL_DATOS_DAT, std::ios::binary);
     return {std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>()};

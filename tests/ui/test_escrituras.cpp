@@ -84,43 +84,12 @@ Arbol gEjecutableAntes;
 std::deque<RespuestaMensaje> gRespuestas;
 QStringList gMensajes;
 
-using Pasos = std::deque<std::function<void()>>;
-
-// Each step at its own turn of the event loop, the next queued first, so that
-// a step that opens a modal window is followed by the next inside it.
-void Siguiente(const std::shared_ptr<Pasos>& resto) {
-    if (resto->empty()) return;
-    auto paso = std::move(resto->front());
-    resto->pop_front();
-    QTimer::singleShot(0, qApp, [resto] { Siguiente(resto); });
-    paso();
-}
-
-bool Jugar(Pasos pasos) {
-    bool hecho = false;
-    pasos.push_back([&hecho] { hecho = true; });
-    Siguiente(std::make_shared<Pasos>(std::move(pasos)));
-    return QTest::qWaitFor([&] { return hecho; }, 20000);
-}
-
-QWidget* AlFrente() {
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return Visible<frmTarvelPrimera>();
-}
-
 template <class T = QWidget>
 T* Control(const char* nombre) {
     QWidget* ventana = AlFrente();
     T* control = ventana ? ventana->findChild<T*>(nombre) : nullptr;
     if (!control) qFatal("no control %s in front", nombre);
     return control;
-}
-
-std::function<void()> Pulsar(const char* nombre) {
-    return [nombre] {
-        QWidget* control = Control(nombre);
-        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(qMin(8, control->width() / 2), control->height() / 2));
-    };
 }
 
 std::function<void()> Teclear(const char* nombre, const char* texto) {
@@ -138,10 +107,6 @@ QWidget* VisorAbierto() {
         if (ventana->isVisible() && ventana->findChild<QTextBrowser*>()) return ventana;
     }
     return nullptr;
-}
-
-std::function<void()> Cerrar() {
-    return [] { AlFrente()->close(); };
 }
 
 }  // namespace
