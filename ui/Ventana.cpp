@@ -21,6 +21,12 @@ void PrepararDialogo(QDialog* dialogo) {
     dialogo->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
+void PonerNegrita(QWidget* control) {
+    QFont negrita = control->font();
+    negrita.setBold(true);
+    control->setFont(negrita);
+}
+
 bool CambioDeControl(const QEvent* evento) {
     const auto motivo = static_cast<const QFocusEvent*>(evento)->reason();
     return motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason;

@@ -12,6 +12,9 @@ void CentrarEnPantalla(QWidget* ventana);
 // that the help viewer stays usable beside it, and without a "What's this" button.
 void PrepararDialogo(QDialog* dialogo);
 
+// Sets the control's text in bold.
+void PonerNegrita(QWidget* control);
+
 // A focus event of the user moving between controls; focus that comes and
 // goes with the window (another window, a message box, a list's popup, a
 // context menu) is not.

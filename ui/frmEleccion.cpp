@@ -20,9 +20,7 @@ frmEleccion::frmEleccion(QWidget* padre) : QDialog(padre) {
 
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-    QFont negrita = Label1->font();
-    negrita.setBold(true);
-    Label1->setFont(negrita);
+    PonerNegrita(Label1);
     for (int i = 0; i < 2; ++i) {
         opcElige[i] = new QRadioButton(this);
         opcElige[i]->setObjectName(QStringLiteral("opcElige_%1").arg(i));

@@ -81,9 +81,7 @@ frmNomograma::frmNomograma(QWidget* padre)
     txtCondHidrologica->setReadOnly(true);
     txtCondHidrologica->setAlignment(Qt::AlignCenter);
     txtCondHidrologica->setFixedWidth(90);
-    QFont negrita = txtCondHidrologica->font();
-    negrita.setBold(true);
-    txtCondHidrologica->setFont(negrita);
+    PonerNegrita(txtCondHidrologica);
     QPalette verde = txtCondHidrologica->palette();
     verde.setColor(QPalette::Base, QColor(192, 255, 192));
     verde.setColor(QPalette::Text, QColor(20, 20, 20));

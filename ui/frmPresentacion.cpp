@@ -140,9 +140,7 @@ frmPresentacion::frmPresentacion(QWidget* padre) : QWidget(padre, Qt::SplashScre
         lblAutor[i]->setStyleSheet("color: #555;");
         lblAutor[i]->setGeometry(kColumna + 80 * i, kAlto - 44, 76, 22);
     }
-    QFont negrita = lblAutor[0]->font();
-    negrita.setBold(true);
-    lblAutor[0]->setFont(negrita);
+    PonerNegrita(lblAutor[0]);
 
     figBorde = Decoracion(this, "figBorde");
     figBorde->setStyleSheet(QStringLiteral("QFrame#figBorde { border: 2px solid %1; }").arg(kColorSombra));

@@ -36,9 +36,7 @@ QLineEdit* CajaResultado(QWidget* padre, const char* nombre, int ancho) {
     caja->setAlignment(Qt::AlignCenter);
     caja->setFixedWidth(ancho);
     caja->setFocusPolicy(Qt::NoFocus);
-    QFont negrita = caja->font();
-    negrita.setBold(true);
-    caja->setFont(negrita);
+    PonerNegrita(caja);
     return caja;
 }
 
@@ -189,9 +187,7 @@ frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
     connect(cmdAceptar, &QPushButton::clicked, this, &frmPrincipal::cmdAceptar_Click);
     cmdAyuda = new QPushButton(QStringLiteral("?"), this);
     cmdAyuda->setObjectName("cmdAyuda");
-    QFont negrita = cmdAyuda->font();
-    negrita.setBold(true);
-    cmdAyuda->setFont(negrita);
+    PonerNegrita(cmdAyuda);
     cmdAyuda->setFixedWidth(32);
     // The focus stays where it is, so that help opens on the control in use.
     cmdAyuda->setFocusPolicy(Qt::NoFocus);

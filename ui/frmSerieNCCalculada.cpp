@@ -102,9 +102,7 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
 
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-    QFont negrita = Label1->font();
-    negrita.setBold(true);
-    Label1->setFont(negrita);
+    PonerNegrita(Label1);
 
     tblNCP = new QTableWidget(kFilasTablaSerie, kColumnasTablaSerie, this);
     tblNCP->setObjectName("tblNCP");

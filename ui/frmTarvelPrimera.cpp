@@ -28,9 +28,7 @@ frmTarvelPrimera::frmTarvelPrimera(QWidget* padre) : QMainWindow(padre) {
     auto* centro = new QWidget(this);
     Label1 = new QLabel(centro);
     Label1->setObjectName("Label1");
-    QFont negrita = Label1->font();
-    negrita.setBold(true);
-    Label1->setFont(negrita);
+    PonerNegrita(Label1);
     optTarvel = new QRadioButton(centro);
     optTarvel->setObjectName("optTarvel");
     optSerieProgresivaNC = new QRadioButton(centro);

@@ -64,6 +64,14 @@ T* Visible() {
     return nullptr;
 }
 
+// The control of a window by its name; the test stops when it is not there.
+template <class T = QWidget>
+T* Hijo(QObject* ventana, const QString& nombre) {
+    auto* hijo = ventana->findChild<T*>(nombre);
+    if (!hijo) qFatal("no control %s", qPrintable(nombre));
+    return hijo;
+}
+
 // Runs `accion` as soon as the event loop turns, e.g. inside a modal window.
 void AlAbrir(std::function<void()> accion);
 

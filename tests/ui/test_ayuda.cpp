@@ -82,12 +82,6 @@ QWidget* Visor() {
     return nullptr;
 }
 
-template <class T>
-T* Hijo(QObject* ventana, const char* nombre) {
-    auto* hijo = ventana ? ventana->findChild<T*>(nombre) : nullptr;
-    if (!hijo) qFatal("no control %s", nombre);
-    return hijo;
-}
 
 QTextBrowser* Navegador() { return Hijo<QTextBrowser>(Visor(), "navegador"); }
 QTreeWidget* Contenido() { return Hijo<QTreeWidget>(Visor(), "arbolTemas"); }

@@ -30,12 +30,6 @@ class PruebaMenu : public PruebaUi {
         return menu;
     }
 
-    template <class T>
-    static T* Hijo(QObject* ventana, const char* nombre) {
-        auto* hijo = ventana->findChild<T*>(nombre);
-        if (!hijo) qFatal("no control %s", nombre);
-        return hijo;
-    }
 
     // OK on the menu; inside the method choice, `enLaEleccion` plays the road.
     static void Determinar(frmTarvelPrimera* menu, std::function<void(frmEleccion*)> enLaEleccion) {

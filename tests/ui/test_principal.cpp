@@ -21,12 +21,6 @@ using namespace tarvel::prueba;
 
 namespace {
 
-template <class T = QWidget>
-T* Hijo(QObject* ventana, const QString& nombre) {
-    auto* hijo = ventana->findChild<T*>(nombre);
-    if (!hijo) qFatal("no control %s", qPrintable(nombre));
-    return hijo;
-}
 
 // A click near the left edge, where an option button's circle and text are.
 void Pulsar(QObject* ventana, const QString& nombre) {

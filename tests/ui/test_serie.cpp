@@ -26,12 +26,6 @@ using namespace tarvel::prueba;
 
 namespace {
 
-template <class T>
-T* Hijo(QObject* ventana, const char* nombre) {
-    auto* hijo = ventana->findChild<T*>(nombre);
-    if (!hijo) qFatal("no control %s", nombre);
-    return hijo;
-}
 
 frmSerieNC* AbrirSerie() {
     auto* serie = new frmSerieNC(nullptr);

@@ -29,12 +29,6 @@ using namespace tarvel::prueba;
 
 namespace {
 
-template <class T>
-T* Hijo(QObject* ventana, const char* nombre) {
-    auto* hijo = ventana->findChild<T*>(nombre);
-    if (!hijo) qFatal("no control %s", nombre);
-    return hijo;
-}
 
 RejillaTabla* Rejilla(QWidget* ventana, int indice) {
     return Hijo<RejillaTabla>(ventana, indice == 0 ? "Tabla_0" : "Tabla_1");
