@@ -105,7 +105,7 @@ std::expected<TablaTextos, ErrorTablaTextos> LeerTablaTextos(std::string_view co
         const auto [resto, ec] = std::from_chars(campos[0].data(), campos[0].data() + campos[0].size(), n);
         if (ec != std::errc{} || resto != campos[0].data() + campos[0].size() || campos[0].empty())
             return fallo(numeroLinea, "the text number is not a whole number");
-        if (n < 1 || n > kNumeroTextos) return fallo(numeroLinea, "the text number is outside 1 to 210");
+        if (n < 1 || n > kNumeroTextos) return fallo(numeroLinea, "the text number is outside 1 to 999");
         if (visto[n - 1]) return fallo(numeroLinea, "the text number appears twice");
         visto[n - 1] = true;
         for (int idioma = 0; idioma < 2; ++idioma) {
@@ -115,7 +115,7 @@ std::expected<TablaTextos, ErrorTablaTextos> LeerTablaTextos(std::string_view co
         }
     }
     if (numeroLinea == 0) return fallo(0, "the file is empty");
-    for (int n = 1; n <= kNumeroTextos; ++n) {
+    for (int n = 1; n <= kTextosOriginales; ++n) {
         if (!visto[n - 1]) return fallo(0, "text number " + std::to_string(n) + " is missing");
     }
     return tabla;

@@ -10,10 +10,16 @@
 
 namespace tarvel {
 
-inline constexpr int kNumeroTextos = 210;
+// Texts 1 to 210 are the program's original texts and must all be present.
+// Texts added since are numbered from 211 in blocks, one block per feature
+// (see docs/architecture.md), so a block may end before the next one starts.
+inline constexpr int kTextosOriginales = 210;
+// A text number has three digits at most: ids are idioma * 1000 + n.
+inline constexpr int kNumeroTextos = 999;
 
 struct TablaTextos {
-    // textos[n - 1][0] is the Spanish text of number n, textos[n - 1][1] the English one.
+    // textos[n - 1][0] is the Spanish text of number n, textos[n - 1][1] the English one;
+    // both are empty for a number the file does not use.
     std::array<std::array<std::string, 2>, kNumeroTextos> textos;
 };
 

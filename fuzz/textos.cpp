@@ -36,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     std::string escrito = "n\tes\ten\n";
     for (int n = 1; n <= kNumeroTextos; ++n) {
         const auto& par = tabla->textos[static_cast<std::size_t>(n - 1)];
+        if (n > kTextosOriginales && par[0].empty()) continue;  // a number the file does not use
         for (const auto& texto : par) TARVEL_EXIGIR(!texto.empty() && fuzz::Utf8Valido(texto));
         escrito += std::to_string(n) + '\t' + ConEscapes(par[0]) + '\t' + ConEscapes(par[1]) + '\n';
     }

@@ -76,7 +76,7 @@ TEST(TablaTextos, CompiledTableMatchesTheFile) {
 
 std::string TablaCompleta(const std::string& sustituirLinea5 = {}) {
     std::string tsv = "n\tes\ten\n";
-    for (int n = 1; n <= kNumeroTextos; ++n) {
+    for (int n = 1; n <= kTextosOriginales; ++n) {
         if (n == 5 && !sustituirLinea5.empty()) {
             tsv += sustituirLinea5 + "\n";
         } else {
@@ -93,6 +93,11 @@ TEST(LecturaTsv, UndoesEscapesAndAcceptsCrlf) {
     ASSERT_TRUE(tabla) << tabla.error().motivo;
     EXPECT_EQ(tabla->textos[4][0], "a\tb\nc\\d");
     EXPECT_EQ(tabla->textos[4][1], " x ");
+    // Numbers after the original texts come in blocks: a gap before a block is no fault.
+    const auto conBloque = LeerTablaTextos(TablaCompleta() + "300\tuno\tone\n");
+    ASSERT_TRUE(conBloque) << conBloque.error().motivo;
+    EXPECT_EQ(conBloque->textos[299][1], "one");
+    EXPECT_TRUE(conBloque->textos[250][0].empty());
 }
 
 TEST(LecturaTsv, RefusesBrokenFilesWithTheLine) {
@@ -106,7 +111,7 @@ TEST(LecturaTsv, RefusesBrokenFilesWithTheLine) {
         {TablaCompleta("5\tonly two"), 6},
         {TablaCompleta("5\ta\tb\tc"), 6},
         {TablaCompleta("4\ta\tb"), 6},       // number 4 twice
-        {TablaCompleta("211\ta\tb"), 6},
+        {TablaCompleta("1000\ta\tb"), 6},
         {TablaCompleta("x5\ta\tb"), 6},
         {TablaCompleta("5\ta\\q\tb"), 6},
         {TablaCompleta("5\ta\\\tb"), 6},
