@@ -19,6 +19,12 @@ bool CurvaAdmisible(std::string_view texto, double valor) {
 
 }  // namespace
 
+std::optional<double> LeerNumeroCurva(std::string_view texto) {
+    const auto valor = ConvertirNumero(texto);
+    if (!valor || !CurvaAdmisible(texto, *valor)) return std::nullopt;
+    return *valor;
+}
+
 bool ValidarLapso(std::string_view lapso) {
     // The nearest whole number equals the reading only when the reading is
     // whole itself, so no rounding needs to be done to compare them.

@@ -2,6 +2,7 @@
 // The checks of a series request: the present curve number NAC, the target
 // NOB and, when the span switch is on, the span in years.
 #include <expected>
+#include <optional>
 #include <string_view>
 
 namespace tarvel {
@@ -32,6 +33,12 @@ enum class RechazoSerie {
 // starts with ("12abc" and "10,0" are refused).
 std::expected<EntradaSerie, RechazoSerie> ValidarSerie(std::string_view nac, std::string_view nob, bool lapsoActivo,
                                                       std::string_view lapso);
+
+// One curve number as typed, read as ValidarSerie reads NAC and NOB: the
+// whole text converted (ConvertirNumero), equal to the number it starts
+// with, in (0, 100], and with computable conversions and thresholds.
+// Nothing for any other text.
+std::optional<double> LeerNumeroCurva(std::string_view texto);
 
 // A span is valid when the number it starts with is a whole number of years,
 // at least 2 and at most 32767 (the largest span a year count can hold).
