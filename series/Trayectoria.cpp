@@ -1,0 +1,108 @@
+#include "series/Trayectoria.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+#include "series/Serie.h"
+#include "series/ValidacionSerie.h"
+
+namespace tarvel {
+namespace {
+
+constexpr std::string_view kCondiciones[] = {"i", "ii", "iii"};
+
+bool LluviaValida(double p) { return std::isfinite(p) && p >= 0; }
+
+}  // namespace
+
+bool Trayectoria::ConEscorrentia(Lambda lambda) const {
+    if (!tormenta) return false;
+    const auto lambdas = LambdasDe(tormenta->lambda);
+    return std::ranges::find(lambdas, lambda) != lambdas.end();
+}
+
+int MensajeTrayectoria(FalloTrayectoria fallo) {
+    switch (fallo) {
+        case FalloTrayectoria::NAC: return MensajeEscorrentia({ValorEscorrentia::NAC, ErrorEscorrentia::NumeroCurva});
+        case FalloTrayectoria::NOB: return MensajeEscorrentia({ValorEscorrentia::NOB, ErrorEscorrentia::NumeroCurva});
+        case FalloTrayectoria::Lapso: return MensajeDeRechazo(RechazoSerie::LapsoIncorrecto);
+        case FalloTrayectoria::Lluvia: return MensajeEscorrentia({ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia});
+        case FalloTrayectoria::LluviaExcesiva: break;
+    }
+    return MensajeEscorrentia({ValorEscorrentia::Lluvia, ErrorEscorrentia::Desbordamiento});
+}
+
+std::expected<Trayectoria, FalloTrayectoria> CalcularTrayectoria(double nac, double nob, int lapso,
+                                                                 std::optional<Tormenta> tormenta) {
+    if (!NumeroCurvaCalculable(nac)) return std::unexpected(FalloTrayectoria::NAC);
+    if (!NumeroCurvaCalculable(nob)) return std::unexpected(FalloTrayectoria::NOB);
+    if (lapso < kLapsoMinimo || lapso > kLapsoMaximo) return std::unexpected(FalloTrayectoria::Lapso);
+    if (tormenta && !LluviaValida(tormenta->P)) return std::unexpected(FalloTrayectoria::Lluvia);
+
+    Trayectoria t;
+    t.lapso = lapso;
+    t.variacion = *VariacionAnual(nac, nob, lapso);
+    t.tormenta = tormenta;
+    t.anios.resize(static_cast<std::size_t>(lapso) + 1);
+    const double menor = std::min(nac, nob);
+    const double mayor = std::max(nac, nob);
+    for (int anio = 0; anio <= lapso; ++anio) {
+        const double n = anio == 0 ? nac : anio == lapso ? nob : std::clamp(nac - anio * t.variacion, menor, mayor);
+        // A value between two calculable curve numbers is calculable: nothing below can fail.
+        const auto serie = CalcularSerie(n, n);
+        auto& fila = t.anios[static_cast<std::size_t>(anio)];
+        fila.anio = anio;
+        fila.CN = serie->NAC;
+        fila.umbral = serie->PAC;
+        if (!tormenta) continue;
+        for (const Lambda lambda : LambdasDe(tormenta->lambda)) {
+            const auto curva = CalcularEscorrentiaCurva(n, tormenta->P, lambda);
+            if (!curva) return std::unexpected(FalloTrayectoria::LluviaExcesiva);
+            auto& q = lambda == Lambda::Clasica ? fila.QClasica : fila.QReducida;
+            for (int j = 0; j < 3; ++j) q[j] = curva->condicion[j].Q;
+        }
+    }
+    return t;
+}
+
+std::string TextoTrayectoria(const Trayectoria& trayectoria, char separador) {
+    const bool clasica = trayectoria.ConEscorrentia(Lambda::Clasica);
+    const bool reducida = trayectoria.ConEscorrentia(Lambda::Reducida);
+    std::string texto = "year";
+    const auto columnas = [&](std::string_view prefijo, std::string_view sufijo) {
+        for (const auto condicion : kCondiciones) {
+            texto += separador;
+            texto += prefijo;
+            texto += condicion;
+            texto += sufijo;
+        }
+    };
+    columnas("cn_", "");
+    columnas("threshold_", "_mm");
+    if (clasica) columnas("q02_", "_mm");
+    if (reducida) columnas("q005_", "_mm");
+    texto += '\n';
+
+    // At most 24 characters a number: the whole table in one allocation.
+    texto.reserve(texto.size() + trayectoria.anios.size() * (8 + 25 * 3 * (2 + clasica + reducida)));
+    const auto valores = [&](const std::array<double, 3>& v) {
+        for (const double x : v) {
+            char cifras[32];
+            cifras[0] = separador;
+            texto.append(cifras, std::to_chars(cifras + 1, cifras + sizeof cifras, x).ptr);
+        }
+    };
+    for (const auto& fila : trayectoria.anios) {
+        texto += std::to_string(fila.anio);
+        valores(fila.CN);
+        valores(fila.umbral);
+        if (clasica) valores(fila.QClasica);
+        if (reducida) valores(fila.QReducida);
+        texto += '\n';
+    }
+    return texto;
+}
+
+}  // namespace tarvel
