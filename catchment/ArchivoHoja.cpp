@@ -1,0 +1,438 @@
+#include "catchment/ArchivoHoja.h"
+
+#include <array>
+#include <cmath>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "app/TablaTextos.h"
+#include "catchment/TextosCuenca.h"
+#include "determination/Clasificacion.h"
+#include "determination/GrupoSuelo.h"
+
+namespace tarvel {
+namespace {
+
+using Json = nlohmann::json;
+using JsonOrdenado = nlohmann::ordered_json;
+
+constexpr std::array<std::string_view, 5> kClasesBosque = {"I", "II", "III", "IV", "V"};
+constexpr int kUltimaFilaGeneral = 57;
+constexpr int kUltimaEntrada = kPrimeraArida + kEntradasAridas - 1;
+
+// The keys of the format.
+namespace clave {
+constexpr const char* formato = "format";
+constexpr const char* version = "version";
+constexpr const char* titulo = "title";
+constexpr const char* lluvia = "storm_mm";
+constexpr const char* lambda = "lambda";
+constexpr const char* filas = "rows";
+constexpr const char* nombre = "name";
+constexpr const char* area = "area_ha";
+constexpr const char* cn = "cn";
+constexpr const char* origen = "source";
+constexpr const char* traza = "trail";
+constexpr const char* vegetacion = "vegetation";
+constexpr const char* laboreo = "treatment";
+constexpr const char* condicion = "condition";
+constexpr const char* grupo = "soil_group";
+constexpr const char* comoGrupo = "soil_group_from";
+constexpr const char* metodo = "method";
+constexpr const char* clase = "class";
+constexpr const char* porcentajes[] = {"clay", "silt", "sand"};  // kArcilla, kLimo, kArena
+constexpr const char* claseBosque = "forest_class";
+constexpr const char* filaDatos = "data_row";
+constexpr const char* descripcion = "description";
+constexpr const char* idioma = "language";
+constexpr const char* tabla = "table";
+}  // namespace clave
+
+std::string Ruta(std::string_view padre, std::string_view hijo) {
+    std::string ruta(padre);
+    ruta += '/';
+    ruta += hijo;
+    return ruta;
+}
+std::string Ruta(std::string_view padre, std::size_t indice) { return Ruta(padre, std::to_string(indice)); }
+
+ErrorHoja Error(FalloHoja fallo, std::string ruta, std::string detalle = {}) {
+    ErrorHoja e;
+    e.fallo = fallo;
+    e.ruta = std::move(ruta);
+    e.detalle = std::move(detalle);
+    return e;
+}
+
+ErrorHoja ErrorEntero(std::string ruta, long long minimo, long long maximo, FalloHoja fallo = FalloHoja::NoEntero) {
+    ErrorHoja e = Error(fallo, std::move(ruta));
+    e.minimo = minimo;
+    e.maximo = maximo;
+    return e;
+}
+
+bool GrupoValido(std::string_view grupo) { return grupo == "A" || grupo == "B" || grupo == "C" || grupo == "D"; }
+
+// --- checks of a worksheet in memory ---------------------------------------
+
+std::expected<void, ErrorHoja> ValidarPasoAPaso(const TrazaPasoAPaso& t, const std::string& ruta) {
+    const auto fuera = [](int v, int minimo, int maximo) { return v < minimo || v > maximo; };
+    if (fuera(t.vegetacion, 0, kUltimaEntrada))
+        return std::unexpected(ErrorEntero(Ruta(ruta, clave::vegetacion), 0, kUltimaEntrada));
+    if (fuera(t.laboreo, -1, kTratamientos - 1))
+        return std::unexpected(ErrorEntero(Ruta(ruta, clave::laboreo), -1, kTratamientos - 1));
+    if (fuera(t.condicion, -1, 5)) return std::unexpected(ErrorEntero(Ruta(ruta, clave::condicion), -1, 5));
+    if (!GrupoValido(t.grupoSuelo)) return std::unexpected(Error(FalloHoja::Desconocido, Ruta(ruta, clave::grupo), "A, B, C, D"));
+    if (const auto* tasa = std::get_if<SueloPorTasa>(&t.comoGrupo)) {
+        const std::string rutaClase = Ruta(Ruta(ruta, clave::comoGrupo), clave::clase);
+        if (fuera(tasa->clase, 0, 3)) return std::unexpected(ErrorEntero(rutaClase, 0, 3));
+        if (GrupoPorTasa(tasa->clase) != t.grupoSuelo) return std::unexpected(Error(FalloHoja::GrupoTasa, rutaClase));
+    }
+    const bool bosque = t.vegetacion == kBosques;
+    const bool claseCorrecta = bosque ? t.condicion >= 1 && t.condicion <= 5 &&
+                                            t.claseBosque == kClasesBosque[static_cast<std::size_t>(t.condicion - 1)]
+                                      : t.claseBosque.empty();
+    if (!claseCorrecta) return std::unexpected(Error(FalloHoja::ClaseBosque, Ruta(ruta, clave::claseBosque)));
+    if (fuera(t.filaDatos, 1, kFilasDatos))
+        return std::unexpected(ErrorEntero(Ruta(ruta, clave::filaDatos), 1, kFilasDatos));
+    if (FilaDeDatos(t.vegetacion, t.laboreo, t.condicion) != t.filaDatos)
+        return std::unexpected(Error(FalloHoja::FilaNoDesignada, Ruta(ruta, clave::filaDatos), std::to_string(t.filaDatos)));
+    if (t.idioma != kIdiomaEspanol && t.idioma != kIdiomaIngles)
+        return std::unexpected(Error(FalloHoja::Desconocido, Ruta(ruta, clave::idioma), "es, en"));
+    return {};
+}
+
+std::expected<void, ErrorHoja> ValidarTabla(const TrazaTabla& t, const std::string& ruta) {
+    const bool general = t.tabla == TablaReferencia::General;
+    const int primera = general ? 1 : kUltimaFilaGeneral + 1;
+    const int ultima = general ? kUltimaFilaGeneral : kFilasDatos;
+    if (t.filaDatos < primera || t.filaDatos > ultima)
+        return std::unexpected(ErrorEntero(Ruta(ruta, clave::filaDatos), primera, ultima, FalloHoja::FilaTabla));
+    if (!GrupoValido(t.grupoSuelo)) return std::unexpected(Error(FalloHoja::Desconocido, Ruta(ruta, clave::grupo), "A, B, C, D"));
+    return {};
+}
+
+// --- writing -----------------------------------------------------------------
+
+JsonOrdenado JsonTraza(const TrazaPasoAPaso& t) {
+    JsonOrdenado j;
+    j[clave::vegetacion] = t.vegetacion;
+    j[clave::laboreo] = t.laboreo;
+    j[clave::condicion] = t.condicion;
+    j[clave::grupo] = t.grupoSuelo;
+    JsonOrdenado como;
+    if (const auto* tasa = std::get_if<SueloPorTasa>(&t.comoGrupo)) {
+        como[clave::metodo] = kComoGrupoTasa;
+        como[clave::clase] = tasa->clase;
+    } else {
+        como[clave::metodo] = kComoGrupoTextura;
+        for (int i = 0; i < 3; ++i) como[clave::porcentajes[i]] = std::get<SueloPorTextura>(t.comoGrupo).porcentajes[i];
+    }
+    j[clave::comoGrupo] = std::move(como);
+    if (!t.claseBosque.empty()) j[clave::claseBosque] = t.claseBosque;
+    j[clave::filaDatos] = t.filaDatos;
+    j[clave::descripcion] = t.descripcion;
+    j[clave::idioma] = NombreIdiomaCorto(t.idioma);
+    return j;
+}
+
+JsonOrdenado JsonTraza(const TrazaTabla& t) {
+    JsonOrdenado j;
+    j[clave::tabla] = t.tabla == TablaReferencia::General ? kNombreTablaGeneral : kNombreTablaArida;
+    j[clave::filaDatos] = t.filaDatos;
+    j[clave::grupo] = t.grupoSuelo;
+    return j;
+}
+
+// --- reading -----------------------------------------------------------------
+
+// A fault found while walking the document; never leaves LeerHoja.
+struct Rechazo {
+    ErrorHoja error;
+};
+
+// Where the parser stopped, and the first fault it met.
+class SoloPosicion : public nlohmann::json_sax<Json> {
+public:
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return true; }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return true; }
+    bool start_array(std::size_t) override { return true; }
+    bool end_array() override { return true; }
+    bool parse_error(std::size_t posicion, const std::string&, const nlohmann::detail::exception&) override {
+        posicion_ = posicion;
+        return false;
+    }
+    std::size_t Posicion() const { return posicion_; }
+
+private:
+    std::size_t posicion_ = 0;
+};
+
+// Line and column (characters, not bytes) of the byte that stopped the
+// parser; `posicion` counts from 1, and one past the end stands for the end.
+ErrorHoja ErrorDeSintaxis(std::string_view texto, std::size_t posicion) {
+    ErrorHoja e;
+    e.fallo = posicion > texto.size() ? FalloHoja::Incompleto : FalloHoja::Sintaxis;
+    const std::size_t hasta = std::min(posicion > 0 ? posicion - 1 : 0, texto.size());
+    e.linea = 1;
+    e.columna = 1;
+    for (std::size_t i = 0; i < hasta; ++i) {
+        if (texto[i] == '\n') {
+            ++e.linea;
+            e.columna = 1;
+        } else if ((static_cast<unsigned char>(texto[i]) & 0xC0) != 0x80) {
+            ++e.columna;
+        }
+    }
+    return e;
+}
+
+[[noreturn]] void Rechazar(ErrorHoja error) { throw Rechazo{std::move(error)}; }
+
+const Json& Campo(const Json& objeto, const char* nombre, const std::string& ruta) {
+    const auto it = objeto.find(nombre);
+    if (it == objeto.end()) Rechazar(Error(FalloHoja::Falta, Ruta(ruta, nombre)));
+    return *it;
+}
+
+const Json& Objeto(const Json& valor, const std::string& ruta) {
+    if (!valor.is_object()) Rechazar(Error(FalloHoja::NoObjeto, ruta));
+    return valor;
+}
+
+std::string Cadena(const Json& valor, const std::string& ruta) {
+    if (!valor.is_string()) Rechazar(Error(FalloHoja::NoTexto, ruta));
+    return valor.get<std::string>();
+}
+
+double Numero(const Json& valor, const std::string& ruta) {
+    if (!valor.is_number()) Rechazar(Error(FalloHoja::NoNumero, ruta));
+    return valor.get<double>();
+}
+
+// A whole number; 9.0 is as whole as 9.
+int Entero(const Json& valor, const std::string& ruta, int minimo, int maximo) {
+    const double v = valor.is_number() ? valor.get<double>() : 0.5;
+    if (v != std::floor(v) || v < minimo || v > maximo) Rechazar(ErrorEntero(ruta, minimo, maximo));
+    return static_cast<int>(v);
+}
+
+// One of a few names; the index of the one found.
+template <std::size_t N>
+std::size_t Nombre(const Json& valor, const std::string& ruta, const std::array<std::string_view, N>& nombres) {
+    const std::string texto = Cadena(valor, ruta);
+    for (std::size_t i = 0; i < N; ++i) {
+        if (texto == nombres[i]) return i;
+    }
+    std::string admitidos;
+    for (const auto nombre : nombres) {
+        if (!admitidos.empty()) admitidos += ", ";
+        admitidos += nombre;
+    }
+    Rechazar(Error(FalloHoja::Desconocido, ruta, admitidos));
+}
+
+TrazaPasoAPaso LeerPasoAPaso(const Json& j, const std::string& ruta) {
+    const auto campo = [&](const char* nombre) -> const Json& { return Campo(j, nombre, ruta); };
+    TrazaPasoAPaso t;
+    t.vegetacion = Entero(campo(clave::vegetacion), Ruta(ruta, clave::vegetacion), 0, kUltimaEntrada);
+    t.laboreo = Entero(campo(clave::laboreo), Ruta(ruta, clave::laboreo), -1, kTratamientos - 1);
+    t.condicion = Entero(campo(clave::condicion), Ruta(ruta, clave::condicion), -1, 5);
+    t.grupoSuelo = Cadena(campo(clave::grupo), Ruta(ruta, clave::grupo));
+
+    const std::string rutaComo = Ruta(ruta, clave::comoGrupo);
+    const Json& como = Objeto(campo(clave::comoGrupo), rutaComo);
+    const auto metodo = Nombre(Campo(como, clave::metodo, rutaComo), Ruta(rutaComo, clave::metodo),
+                               std::array{kComoGrupoTasa, kComoGrupoTextura});
+    if (metodo == 0) {
+        t.comoGrupo = SueloPorTasa{Entero(Campo(como, clave::clase, rutaComo), Ruta(rutaComo, clave::clase), 0, 3)};
+    } else {
+        SueloPorTextura textura;
+        for (int i = 0; i < 3; ++i) {
+            textura.porcentajes[i] = Cadena(Campo(como, clave::porcentajes[i], rutaComo), Ruta(rutaComo, clave::porcentajes[i]));
+        }
+        t.comoGrupo = std::move(textura);
+    }
+    if (j.contains(clave::claseBosque)) t.claseBosque = Cadena(j[clave::claseBosque], Ruta(ruta, clave::claseBosque));
+    t.filaDatos = Entero(campo(clave::filaDatos), Ruta(ruta, clave::filaDatos), 1, kFilasDatos);
+    t.descripcion = Cadena(campo(clave::descripcion), Ruta(ruta, clave::descripcion));
+    t.idioma = Nombre(campo(clave::idioma), Ruta(ruta, clave::idioma), std::array{NombreIdiomaCorto(kIdiomaEspanol),
+                                                                                NombreIdiomaCorto(kIdiomaIngles)}) == 0
+                   ? kIdiomaEspanol
+                   : kIdiomaIngles;
+    return t;
+}
+
+TrazaTabla LeerTabla(const Json& j, const std::string& ruta) {
+    TrazaTabla t;
+    t.tabla = Nombre(Campo(j, clave::tabla, ruta), Ruta(ruta, clave::tabla),
+                     std::array{kNombreTablaGeneral, kNombreTablaArida}) == 0
+                  ? TablaReferencia::General
+                  : TablaReferencia::Arida;
+    t.filaDatos = Entero(Campo(j, clave::filaDatos, ruta), Ruta(ruta, clave::filaDatos), 1, kFilasDatos);
+    t.grupoSuelo = Cadena(Campo(j, clave::grupo, ruta), Ruta(ruta, clave::grupo));
+    return t;
+}
+
+FilaHoja LeerFila(const Json& j, const std::string& ruta) {
+    Objeto(j, ruta);
+    FilaHoja fila;
+    if (j.contains(clave::nombre)) fila.nombre = Cadena(j[clave::nombre], Ruta(ruta, clave::nombre));
+    fila.area = Numero(Campo(j, clave::area, ruta), Ruta(ruta, clave::area));
+    fila.cn = Numero(Campo(j, clave::cn, ruta), Ruta(ruta, clave::cn));
+    const auto origen = Nombre(Campo(j, clave::origen, ruta), Ruta(ruta, clave::origen),
+                               std::array{kOrigenEscrita, kOrigenPasoAPaso, kOrigenTabla});
+    const std::string rutaTraza = Ruta(ruta, clave::traza);
+    if (origen == 1) fila.origen = LeerPasoAPaso(Objeto(Campo(j, clave::traza, ruta), rutaTraza), rutaTraza);
+    if (origen == 2) fila.origen = LeerTabla(Objeto(Campo(j, clave::traza, ruta), rutaTraza), rutaTraza);
+    return fila;
+}
+
+HojaCuenca LeerDocumento(const Json& j) {
+    const auto formato = j.is_object() ? j.find(clave::formato) : j.end();
+    if (formato == j.end() || !formato->is_string() || formato->get<std::string>() != kFormatoHoja) {
+        Rechazar(Error(FalloHoja::Ajeno, ""));
+    }
+    const std::string rutaVersion = Ruta("", clave::version);
+    const Json& version = Campo(j, clave::version, "");
+    const double v = version.is_number() ? version.get<double>() : 0;
+    if (!(v >= 1) || v != std::floor(v)) Rechazar(Error(FalloHoja::VersionIncorrecta, rutaVersion));
+    if (v > kVersionHoja) Rechazar(Error(FalloHoja::VersionNueva, rutaVersion, version.dump()));
+
+    HojaCuenca hoja;
+    if (j.contains(clave::titulo)) hoja.titulo = Cadena(j[clave::titulo], Ruta("", clave::titulo));
+    if (j.contains(clave::lluvia) && !j[clave::lluvia].is_null()) {
+        hoja.lluvia = Numero(j[clave::lluvia], Ruta("", clave::lluvia));
+    }
+    if (j.contains(clave::lambda)) {
+        const std::array nombres{NombreEleccionLambda(EleccionLambda::Clasica), NombreEleccionLambda(EleccionLambda::Reducida),
+                                 NombreEleccionLambda(EleccionLambda::Ambas)};
+        hoja.lambda = static_cast<EleccionLambda>(Nombre(j[clave::lambda], Ruta("", clave::lambda), nombres));
+    }
+    const std::string rutaFilas = Ruta("", clave::filas);
+    const Json& filas = Campo(j, clave::filas, "");
+    if (!filas.is_array()) Rechazar(Error(FalloHoja::NoLista, rutaFilas));
+    for (std::size_t i = 0; i < filas.size(); ++i) hoja.filas.push_back(LeerFila(filas[i], Ruta(rutaFilas, i)));
+    return hoja;
+}
+
+}  // namespace
+
+std::string MensajeErrorHoja(const ErrorHoja& e) {
+    const auto con = [&](int texto, std::initializer_list<std::string_view> valores) {
+        return RellenarTexto(Texto(texto), valores);
+    };
+    const std::string minimo = std::to_string(e.minimo);
+    const std::string maximo = std::to_string(e.maximo);
+    switch (e.fallo) {
+        case FalloHoja::NoLegible: return con(kTextoArchivoIlegible, {e.ruta});
+        case FalloHoja::Grande: return con(kTextoArchivoGrande, {e.ruta});
+        case FalloHoja::Sintaxis: return con(kTextoSintaxis, {std::to_string(e.linea), std::to_string(e.columna)});
+        case FalloHoja::Incompleto: return con(kTextoIncompleto, {std::to_string(e.linea), std::to_string(e.columna)});
+        case FalloHoja::Ajeno: return con(kTextoAjeno, {});
+        case FalloHoja::VersionNueva: return con(kTextoVersionNueva, {e.detalle, std::to_string(kVersionHoja)});
+        case FalloHoja::VersionIncorrecta: return con(kTextoVersionIncorrecta, {e.ruta});
+        case FalloHoja::Falta: return con(kTextoFalta, {e.ruta});
+        case FalloHoja::NoTexto: return con(kTextoNoTexto, {e.ruta});
+        case FalloHoja::NoNumero: return con(kTextoNoNumero, {e.ruta});
+        case FalloHoja::NoEntero: return con(kTextoNoEntero, {e.ruta, minimo, maximo});
+        case FalloHoja::NoLista: return con(kTextoNoLista, {e.ruta});
+        case FalloHoja::NoObjeto: return con(kTextoNoObjeto, {e.ruta});
+        case FalloHoja::Desconocido: return con(kTextoValorDesconocido, {e.ruta, e.detalle});
+        case FalloHoja::FilaNoDesignada: return con(kTextoFilaNoDesignada, {e.ruta, e.detalle});
+        case FalloHoja::ClaseBosque: return con(kTextoClaseBosque, {e.ruta});
+        case FalloHoja::GrupoTasa: return con(kTextoGrupoTasa, {e.ruta});
+        case FalloHoja::FilaTabla: return con(kTextoFilaTabla, {e.ruta, minimo, maximo});
+        case FalloHoja::Cuenca: break;
+    }
+    return con(kTextoEnRuta, {e.ruta, MensajeCuenca(e.cuenca)});
+}
+
+std::expected<void, ErrorHoja> ValidarHoja(const HojaCuenca& hoja) {
+    if (hoja.lluvia && !(std::isfinite(*hoja.lluvia) && *hoja.lluvia >= 0)) {
+        ErrorHoja e = Error(FalloHoja::Cuenca, Ruta("", clave::lluvia));
+        e.cuenca = {FalloCuenca::Lluvia};
+        return std::unexpected(e);
+    }
+    const std::string rutaFilas = Ruta("", clave::filas);
+    for (std::size_t i = 0; i < hoja.filas.size(); ++i) {
+        const auto& fila = hoja.filas[i];
+        const std::string ruta = Ruta(rutaFilas, i);
+        if (const auto rechazo = ComprobarSubarea({fila.area, fila.cn}, static_cast<int>(i))) {
+            ErrorHoja e = Error(FalloHoja::Cuenca, Ruta(ruta, rechazo->fallo == FalloCuenca::Area ? clave::area : clave::cn));
+            e.cuenca = *rechazo;
+            return std::unexpected(e);
+        }
+        const std::string rutaTraza = Ruta(ruta, clave::traza);
+        if (const auto* paso = std::get_if<TrazaPasoAPaso>(&fila.origen)) {
+            if (auto hecho = ValidarPasoAPaso(*paso, rutaTraza); !hecho) return hecho;
+        } else if (const auto* tabla = std::get_if<TrazaTabla>(&fila.origen)) {
+            if (auto hecho = ValidarTabla(*tabla, rutaTraza); !hecho) return hecho;
+        }
+    }
+    return {};
+}
+
+std::expected<std::string, ErrorHoja> TextoHoja(const HojaCuenca& hoja) {
+    if (auto valida = ValidarHoja(hoja); !valida) return std::unexpected(valida.error());
+    JsonOrdenado j;
+    j[clave::formato] = kFormatoHoja;
+    j[clave::version] = kVersionHoja;
+    j[clave::titulo] = hoja.titulo;
+    j[clave::lluvia] = hoja.lluvia ? JsonOrdenado(*hoja.lluvia) : JsonOrdenado(nullptr);
+    j[clave::lambda] = NombreEleccionLambda(hoja.lambda);
+    j[clave::filas] = JsonOrdenado::array();
+    for (const auto& fila : hoja.filas) {
+        JsonOrdenado f;
+        f[clave::nombre] = fila.nombre;
+        f[clave::area] = fila.area;
+        f[clave::cn] = fila.cn;
+        if (const auto* paso = std::get_if<TrazaPasoAPaso>(&fila.origen)) {
+            f[clave::origen] = kOrigenPasoAPaso;
+            f[clave::traza] = JsonTraza(*paso);
+        } else if (const auto* tabla = std::get_if<TrazaTabla>(&fila.origen)) {
+            f[clave::origen] = kOrigenTabla;
+            f[clave::traza] = JsonTraza(*tabla);
+        } else {
+            f[clave::origen] = kOrigenEscrita;
+        }
+        j[clave::filas].push_back(std::move(f));
+    }
+    return j.dump(2, ' ', false, JsonOrdenado::error_handler_t::replace) + '\n';
+}
+
+std::expected<HojaCuenca, ErrorHoja> LeerHoja(std::string_view texto) {
+    SoloPosicion posicion;
+    if (!Json::sax_parse(texto, &posicion)) return std::unexpected(ErrorDeSintaxis(texto, posicion.Posicion()));
+    try {
+        const Json documento = Json::parse(texto);
+        HojaCuenca hoja = LeerDocumento(documento);
+        if (auto valida = ValidarHoja(hoja); !valida) return std::unexpected(valida.error());
+        return hoja;
+    } catch (const Rechazo& rechazo) {
+        return std::unexpected(rechazo.error);
+    }
+}
+
+std::expected<HojaCuenca, ErrorHoja> LeerHojaDeArchivo(const std::filesystem::path& archivo) {
+    std::ifstream entrada(archivo, std::ios::binary);
+    std::error_code ec;
+    const auto tamano = std::filesystem::file_size(archivo, ec);
+    if (!entrada || ec) return std::unexpected(Error(FalloHoja::NoLegible, archivo.string()));
+    if (tamano > kTamanoMaximoHoja) return std::unexpected(Error(FalloHoja::Grande, archivo.string()));
+    std::string texto(tamano, '\0');
+    if (!entrada.read(texto.data(), static_cast<std::streamsize>(tamano)) || entrada.peek() != std::char_traits<char>::eof()) {
+        return std::unexpected(Error(FalloHoja::NoLegible, archivo.string()));
+    }
+    return LeerHoja(texto);
+}
+
+}  // namespace tarvel

@@ -1,0 +1,121 @@
+#include "catchment/Compuesto.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/FormatoNumerico.h"
+#include "app/TablaTextos.h"
+#include "catchment/TextosCuenca.h"
+#include "series/Serie.h"
+
+namespace tarvel {
+namespace {
+
+// Σ(wᵢ · xᵢ), held between the smallest and the largest xᵢ.
+double MediaPonderada(std::span<const double> cuota, std::span<const double> x) {
+    double suma = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) suma += cuota[i] * x[i];
+    const auto [menor, mayor] = std::ranges::minmax(x);
+    return std::clamp(suma, menor, mayor);
+}
+
+std::vector<double> CurvasDe(std::span<const Subarea> subareas) {
+    std::vector<double> cn;
+    cn.reserve(subareas.size());
+    for (const auto& s : subareas) cn.push_back(s.cn);
+    return cn;
+}
+
+}  // namespace
+
+std::string RellenarTexto(std::string_view plantilla, std::initializer_list<std::string_view> valores) {
+    std::string texto;
+    for (std::size_t i = 0; i < plantilla.size(); ++i) {
+        const char siguiente = i + 1 < plantilla.size() ? plantilla[i + 1] : '\0';
+        const auto n = static_cast<std::size_t>(siguiente - '1');
+        if (plantilla[i] == '%' && siguiente >= '1' && siguiente <= '9' && n < valores.size()) {
+            texto += *(valores.begin() + n);
+            ++i;
+        } else {
+            texto += plantilla[i];
+        }
+    }
+    return texto;
+}
+
+std::string MensajeCuenca(RechazoCuenca rechazo) {
+    const std::string fila = std::to_string(rechazo.fila + 1);
+    switch (rechazo.fallo) {
+        case FalloCuenca::SinFilas: return std::string(Texto(kTextoSinFilas));
+        case FalloCuenca::Area: return RellenarTexto(Texto(kTextoAreaIncorrecta), {fila});
+        case FalloCuenca::NumeroCurva: return RellenarTexto(Texto(kTextoCurvaFilaIncorrecta), {fila});
+        case FalloCuenca::AreaTotal: return std::string(Texto(kTextoAreaTotalExcesiva));
+        case FalloCuenca::Lluvia:
+            return std::string(Texto(MensajeEscorrentia({ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia})));
+        case FalloCuenca::LluviaExcesiva: break;
+    }
+    return std::string(Texto(MensajeEscorrentia({ValorEscorrentia::Lluvia, ErrorEscorrentia::Desbordamiento})));
+}
+
+std::optional<RechazoCuenca> ComprobarSubarea(const Subarea& subarea, int fila) {
+    if (!std::isfinite(subarea.area) || !(subarea.area > 0)) return RechazoCuenca{FalloCuenca::Area, fila};
+    if (!NumeroCurvaCalculable(subarea.cn)) return RechazoCuenca{FalloCuenca::NumeroCurva, fila};
+    return std::nullopt;
+}
+
+std::optional<double> LeerArea(std::string_view texto) {
+    const auto area = ConvertirDecimalSimple(texto);
+    if (!area || !std::isfinite(*area) || !(*area > 0)) return std::nullopt;
+    return *area;
+}
+
+std::expected<Compuesto, RechazoCuenca> CalcularCompuesto(std::span<const Subarea> subareas) {
+    if (subareas.empty()) return std::unexpected(RechazoCuenca{FalloCuenca::SinFilas});
+    Compuesto c;
+    for (std::size_t i = 0; i < subareas.size(); ++i) {
+        if (const auto rechazo = ComprobarSubarea(subareas[i], static_cast<int>(i))) return std::unexpected(*rechazo);
+        c.areaTotal += subareas[i].area;
+    }
+    if (!std::isfinite(c.areaTotal)) return std::unexpected(RechazoCuenca{FalloCuenca::AreaTotal});
+
+    c.cuota.reserve(subareas.size());
+    for (const auto& s : subareas) c.cuota.push_back(s.area / c.areaTotal);
+    const double cn = MediaPonderada(c.cuota, CurvasDe(subareas));
+    // A mean of calculable curve numbers is calculable.
+    const auto serie = CalcularSerie(cn, cn);
+    c.CN = serie->NAC;
+    c.umbral = serie->PAC;
+    return c;
+}
+
+std::expected<EscorrentiaCompuesta, RechazoCuenca> CalcularEscorrentiaCompuesta(std::span<const Subarea> subareas,
+                                                                               double p, Lambda lambda) {
+    auto compuesto = CalcularCompuesto(subareas);
+    if (!compuesto) return std::unexpected(compuesto.error());
+    const auto fallo = [](ErrorEscorrentia e) {
+        return std::unexpected(RechazoCuenca{e == ErrorEscorrentia::Lluvia ? FalloCuenca::Lluvia
+                                                                           : FalloCuenca::LluviaExcesiva});
+    };
+
+    EscorrentiaCompuesta r;
+    r.lambda = lambda;
+    r.P = p;
+    std::vector<double> q;
+    for (const auto& s : subareas) {
+        const auto e = CalcularEscorrentia(s.cn, p, lambda);
+        if (!e) return fallo(e.error());
+        r.subareas.push_back(*e);
+        q.push_back(e->Q);
+    }
+    r.Q = MediaPonderada(compuesto->cuota, q);
+    const auto delCompuesto = CalcularEscorrentia(compuesto->CN[1], p, lambda);
+    if (!delCompuesto) return fallo(delCompuesto.error());
+    r.delCompuesto = *delCompuesto;
+    const auto equivalente = NumeroCurvaDeEscorrentia(p, r.Q, lambda);
+    if (!equivalente) return fallo(equivalente.error());
+    r.equivalente = *equivalente;
+    r.compuesto = std::move(*compuesto);
+    return r;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,110 @@
+#include "catchment/HojaCuenca.h"
+
+#include <algorithm>
+
+#include "app/Csv.h"
+
+namespace tarvel {
+namespace {
+
+std::string_view SinBlancos(std::string_view texto) {
+    const auto inicio = texto.find_first_not_of(' ');
+    if (inicio == std::string_view::npos) return {};
+    return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
+}
+
+// The fields of one row, in the order of the header.
+constexpr std::string_view kColumnas[] = {
+    "name",       "area",       "share_pct", "cn",           "source",      "data_row",        "soil_group",
+    "table",      "vegetation", "treatment", "condition",    "forest_class", "soil_group_from", "rate_class",
+    "clay",       "silt",       "sand",      "description", "description_language",
+};
+enum Columna {
+    kNombre, kArea, kCuota, kCN, kOrigen, kFilaDatos, kGrupoSuelo, kTabla, kVegetacion, kLaboreo, kCondicion,
+    kClaseBosque, kComoGrupo, kClaseTasa, kArcillaCsv, kLimoCsv, kArenaCsv, kDescripcion, kIdiomaCsv, kNumeroColumnas
+};
+static_assert(std::size(kColumnas) == kNumeroColumnas);
+
+}  // namespace
+
+std::string_view NombreIdiomaCorto(int idioma) { return idioma == kIdiomaIngles ? "en" : "es"; }
+
+std::vector<Subarea> SubareasDe(const HojaCuenca& hoja) {
+    std::vector<Subarea> subareas;
+    subareas.reserve(hoja.filas.size());
+    for (const auto& fila : hoja.filas) subareas.push_back({fila.area, fila.cn});
+    return subareas;
+}
+
+std::string DescripcionFilaDatos(int filaDatos, int idioma) {
+    const auto tabla = filaDatos <= 57 ? TablaReferencia::General : TablaReferencia::Arida;
+    const auto& estructura = Estructura(tabla);
+    const auto fila = std::ranges::find(estructura.cuerpo, filaDatos, &FilaCuerpo::filaDatos);
+    if (filaDatos < 1 || fila == estructura.cuerpo.end()) return {};
+    std::string descripcion;
+    for (int c = 0; c < estructura.primeraColumnaSuelo; ++c) {
+        const std::string texto = TextoEtiqueta(fila->columnas[static_cast<std::size_t>(c)], idioma);
+        const auto parte = SinBlancos(texto);
+        if (parte.empty()) continue;
+        if (!descripcion.empty()) descripcion += "; ";
+        descripcion += parte;
+    }
+    return descripcion;
+}
+
+std::expected<std::string, RechazoCuenca> CsvHoja(const HojaCuenca& hoja) {
+    std::string texto;
+    for (std::size_t c = 0; c < kNumeroColumnas; ++c) {
+        if (c > 0) texto += ',';
+        texto += kColumnas[c];
+    }
+    texto += '\n';
+    if (hoja.filas.empty()) return texto;
+    const auto compuesto = CalcularCompuesto(SubareasDe(hoja));
+    if (!compuesto) return std::unexpected(compuesto.error());
+
+    for (std::size_t i = 0; i < hoja.filas.size(); ++i) {
+        const auto& fila = hoja.filas[i];
+        std::array<std::string, kNumeroColumnas> campos;
+        campos[kNombre] = fila.nombre;
+        campos[kArea] = NumeroCsv(fila.area);
+        campos[kCuota] = NumeroCsv(100 * compuesto->cuota[i]);
+        campos[kCN] = NumeroCsv(fila.cn);
+        if (const auto* paso = std::get_if<TrazaPasoAPaso>(&fila.origen)) {
+            campos[kOrigen] = kOrigenPasoAPaso;
+            campos[kFilaDatos] = std::to_string(paso->filaDatos);
+            campos[kGrupoSuelo] = paso->grupoSuelo;
+            campos[kVegetacion] = std::to_string(paso->vegetacion);
+            campos[kLaboreo] = std::to_string(paso->laboreo);
+            campos[kCondicion] = std::to_string(paso->condicion);
+            campos[kClaseBosque] = paso->claseBosque;
+            if (const auto* tasa = std::get_if<SueloPorTasa>(&paso->comoGrupo)) {
+                campos[kComoGrupo] = kComoGrupoTasa;
+                campos[kClaseTasa] = std::to_string(tasa->clase);
+            } else {
+                const auto& textura = std::get<SueloPorTextura>(paso->comoGrupo);
+                campos[kComoGrupo] = kComoGrupoTextura;
+                campos[kArcillaCsv] = textura.porcentajes[kArcilla];
+                campos[kLimoCsv] = textura.porcentajes[kLimo];
+                campos[kArenaCsv] = textura.porcentajes[kArena];
+            }
+            campos[kDescripcion] = paso->descripcion;
+            campos[kIdiomaCsv] = NombreIdiomaCorto(paso->idioma);
+        } else if (const auto* tabla = std::get_if<TrazaTabla>(&fila.origen)) {
+            campos[kOrigen] = kOrigenTabla;
+            campos[kFilaDatos] = std::to_string(tabla->filaDatos);
+            campos[kGrupoSuelo] = tabla->grupoSuelo;
+            campos[kTabla] = tabla->tabla == TablaReferencia::General ? kNombreTablaGeneral : kNombreTablaArida;
+        } else {
+            campos[kOrigen] = kOrigenEscrita;
+        }
+        for (std::size_t c = 0; c < kNumeroColumnas; ++c) {
+            if (c > 0) texto += ',';
+            texto += CampoCsv(campos[c]);
+        }
+        texto += '\n';
+    }
+    return texto;
+}
+
+}  // namespace tarvel

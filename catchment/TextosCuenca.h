@@ -1,0 +1,42 @@
+#pragma once
+// Numbers of the catchment and worksheet texts in the string table, and the
+// filling of their placeholders.
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace tarvel {
+
+// The composite: what cannot be a catchment. %1 is the row, counted from 1.
+inline constexpr int kTextoSinFilas = 350;
+inline constexpr int kTextoAreaIncorrecta = 351;
+inline constexpr int kTextoCurvaFilaIncorrecta = 352;
+inline constexpr int kTextoAreaTotalExcesiva = 353;
+
+// The worksheet file. %1 is where the fault lies (a JSON Pointer, rows
+// counted from 0) unless the text says otherwise.
+inline constexpr int kTextoArchivoIlegible = 354;     // %1 the file
+inline constexpr int kTextoArchivoGrande = 355;       // %1 the file
+inline constexpr int kTextoSintaxis = 356;            // %1 line, %2 column
+inline constexpr int kTextoIncompleto = 357;          // %1 line, %2 column
+inline constexpr int kTextoAjeno = 358;
+inline constexpr int kTextoVersionNueva = 359;        // %1 the file's version, %2 the newest one read
+inline constexpr int kTextoFalta = 360;
+inline constexpr int kTextoNoTexto = 361;
+inline constexpr int kTextoNoNumero = 362;
+inline constexpr int kTextoNoEntero = 363;            // %2, %3 the limits
+inline constexpr int kTextoNoLista = 364;
+inline constexpr int kTextoNoObjeto = 365;
+inline constexpr int kTextoValorDesconocido = 366;    // %2 the values allowed
+inline constexpr int kTextoFilaNoDesignada = 367;     // %2 the data-file row
+inline constexpr int kTextoClaseBosque = 368;
+inline constexpr int kTextoGrupoTasa = 369;
+inline constexpr int kTextoFilaTabla = 370;           // %2 the first and %3 the last row of the table
+inline constexpr int kTextoEnRuta = 371;              // %1 where, %2 the message of the fault found there
+inline constexpr int kTextoVersionIncorrecta = 372;
+
+// The text with %1, %2 … replaced by the values in order; a % followed by
+// anything else stays as it is.
+std::string RellenarTexto(std::string_view plantilla, std::initializer_list<std::string_view> valores);
+
+}  // namespace tarvel
