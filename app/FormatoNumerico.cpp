@@ -44,22 +44,22 @@ class Neutro {
 public:
     explicit Neutro(std::size_t maximo) {
         if (maximo > kPila) {
-            monton_.resize(maximo);
-            datos_ = monton_.data();
+            mMonton.resize(maximo);
+            mDatos = mMonton.data();
         }
     }
-    void push_back(char c) { datos_[n_++] = c; }
-    const char* data() const { return datos_; }
-    std::size_t size() const { return n_; }
-    char front() const { return datos_[0]; }
-    std::string_view vista() const { return {datos_, n_}; }
+    void push_back(char c) { mDatos[mN++] = c; }
+    const char* data() const { return mDatos; }
+    std::size_t size() const { return mN; }
+    char front() const { return mDatos[0]; }
+    std::string_view vista() const { return {mDatos, mN}; }
 
 private:
     static constexpr std::size_t kPila = 64;
-    char pila_[kPila];
-    std::string monton_;
-    char* datos_ = pila_;
-    std::size_t n_ = 0;
+    char mPila[kPila];
+    std::string mMonton;
+    char* mDatos = mPila;
+    std::size_t mN = 0;
 };
 
 }  // namespace

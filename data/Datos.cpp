@@ -1,5 +1,6 @@
 #include "data/Datos.h"
 
+#include <charconv>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -199,6 +200,18 @@ ValorCurva ValorDeFila(const FilaDatos& fila, int grupo) {
     valor.texto = fila[static_cast<std::size_t>(grupo - 1)];
     valor.falta = valor.texto == "-1";
     return valor;
+}
+
+std::optional<int> NumeroCurva(std::string_view texto) {
+    if (texto.empty() || texto.size() > 3) return std::nullopt;
+    int numero = 0;
+    const auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), numero);
+    if (error != std::errc{} || fin != texto.data() + texto.size() || numero < 1 || numero > 100) return std::nullopt;
+    return numero;
+}
+
+std::optional<int> NumeroCurva(const ValorCurva& valor) {
+    return valor.falta ? std::nullopt : NumeroCurva(valor.texto);
 }
 
 PresentacionCurva PresentarNumeroCurva(const ValorCurva& valor, int fila, int grupo) {

@@ -12,6 +12,7 @@
 #include <array>
 #include <expected>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,12 @@ struct ValorCurva {
 
 // Field grupo - 1 (1 to 4) of a row already read.
 ValorCurva ValorDeFila(const FilaDatos& fila, int grupo);
+
+// The whole number a curve-number text stands for: digits alone, 1 to 100
+// ("77", "06", "100"). Anything else ("-1", "?", "30≤", "", "1e2") is none, so
+// that the mark of a missing value can never be handed back as a number.
+std::optional<int> NumeroCurva(std::string_view texto);
+std::optional<int> NumeroCurva(const ValorCurva& valor);
 
 // Field grupo - 1 of a row; grupo 1 to 4 stands for A to D.
 std::expected<ValorCurva, ErrorDatos> ValorNumeroCurva(const std::filesystem::path& archivo, int fila,

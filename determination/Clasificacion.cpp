@@ -1,7 +1,5 @@
 #include "determination/Clasificacion.h"
 
-#include "app/SessionState.h"
-
 namespace tarvel {
 namespace {
 
@@ -56,45 +54,39 @@ std::optional<int> FilaDeDatos(int vegetacion, int laboreo, int condicion) {
     }
 }
 
-int TopicoAyudaVegetacion(int vegetacion) {
+TopicoAyuda TopicoAyudaVegetacion(int vegetacion) {
     switch (vegetacion) {
-        case 4: return 11;
-        case 6: return 12;
-        case 7: return 13;
-        case 8: return 14;
-        case 9: return 15;
-        case kBosques: return 16;
-        default: return vegetacion >= kPrimeraArida ? 50 : 10;
+        case 4: return kAyudaPastizal;
+        case 6: return kAyudaPradera;
+        case 7: return kAyudaMatorral;
+        case 8: return kAyudaBosqueHerbaceo;
+        case 9: return kAyudaBosquePastoreo;
+        case kBosques: return kAyudaBosque;
+        default: return vegetacion >= kPrimeraArida ? kAyudaArida : kAyudaGeneral;
     }
 }
 
-std::optional<int> NumeroCurvaElegido(const ValorCurva& valor) {
-    if (valor.falta || valor.texto.size() != 2) return std::nullopt;
-    const char decenas = valor.texto[0];
-    const char unidades = valor.texto[1];
-    if (decenas < '0' || decenas > '9' || unidades < '0' || unidades > '9') return std::nullopt;
-    const int numero = (decenas - '0') * 10 + (unidades - '0');
-    return numero > 0 ? std::optional<int>(numero) : std::nullopt;
+Clasificacion::Clasificacion(std::filesystem::path datos, std::int16_t filaDatos) : mDatos(std::move(datos)) {
+    mEstado.respuestas.filaDatos = filaDatos;
 }
-
-Clasificacion::Clasificacion(std::filesystem::path datos) : datos_(std::move(datos)) {}
 
 void Clasificacion::ElegirGrupoVegetacion(int grupo) {
     ElegirVegetacion(grupo, 0);
-    estado_.textoCondicion2 = grupo == kGrupoGeneral ? 66 : 65;
+    mEstado.textoCondicion2 = grupo == kGrupoGeneral ? 66 : 65;
 }
 
 void Clasificacion::ElegirVegetacion(int grupo, int posicion) {
     LimpiarSeleccion();
-    estado_.grupo = grupo;
-    estado_.posicion = posicion;
-    gVegetacion = static_cast<std::int16_t>(grupo == kGrupoGeneral ? posicion : kPrimeraArida + posicion);
+    mEstado.grupo = grupo;
+    mEstado.posicion = posicion;
+    auto& r = mEstado.respuestas;
+    r.vegetacion = static_cast<std::int16_t>(grupo == kGrupoGeneral ? posicion : kPrimeraArida + posicion);
 
     auto habilitar = [this](std::initializer_list<int> laboreos, std::initializer_list<int> condiciones) {
-        for (int i : laboreos) estado_.laboreoHabilitado[i] = true;
-        for (int i : condiciones) estado_.condicionHabilitada[i] = true;
+        for (int i : laboreos) mEstado.laboreoHabilitado[i] = true;
+        for (int i : condiciones) mEstado.condicionHabilitada[i] = true;
     };
-    switch (gVegetacion) {
+    switch (r.vegetacion) {
         case 0:
             habilitar({0, 1}, {0, 1});
             break;
@@ -113,98 +105,103 @@ void Clasificacion::ElegirVegetacion(int grupo, int posicion) {
         case 11:
         case 12:
         case 13:
-            estado_.listo[0] = estado_.listo[1] = true;
+            mEstado.listo[0] = mEstado.listo[1] = true;
             break;
         case kBosques:
-            estado_.claseBosqueHabilitada = true;
-            estado_.listo[0] = true;
+            mEstado.claseBosqueHabilitada = true;
+            mEstado.listo[0] = true;
             break;
         default:  // pasture, brush, woods-grass, woods with pastures, every arid entry
             habilitar({}, {0, 1, 2});
-            estado_.listo[0] = true;
+            mEstado.listo[0] = true;
             break;
     }
 }
 
 void Clasificacion::ElegirLaboreo(int indice) {
     if (indice < 0 || indice >= kTratamientos) return;
-    estado_.laboreoMarcado = indice;
+    mEstado.laboreoMarcado = indice;
     if (indice == 0) {
         // Bare fallow needs no condition; the options keep their selection.
-        estado_.condicionHabilitada[0] = estado_.condicionHabilitada[1] = false;
-        estado_.listo[1] = true;
+        mEstado.condicionHabilitada[0] = mEstado.condicionHabilitada[1] = false;
+        mEstado.listo[1] = true;
     } else if (indice == 1) {
         // With crop residue cover a condition must be chosen again.
-        estado_.condicionHabilitada[0] = estado_.condicionHabilitada[1] = true;
-        if (estado_.condicionMarcada == 0 || estado_.condicionMarcada == 1) estado_.condicionMarcada = -1;
-        estado_.listo[1] = false;
+        mEstado.condicionHabilitada[0] = mEstado.condicionHabilitada[1] = true;
+        if (mEstado.condicionMarcada == 0 || mEstado.condicionMarcada == 1) mEstado.condicionMarcada = -1;
+        mEstado.listo[1] = false;
     }
-    gLaboreo = static_cast<std::int16_t>(indice);
-    estado_.listo[0] = true;
+    mEstado.respuestas.laboreo = static_cast<std::int16_t>(indice);
+    mEstado.listo[0] = true;
     ComprobarDatos();
 }
 
 void Clasificacion::ElegirCondicion(int indice) {
     if (indice < 0 || indice >= kCondiciones) return;
-    estado_.condicionMarcada = indice;
-    gCondicion = static_cast<std::int16_t>(indice);
-    estado_.listo[1] = true;
+    mEstado.condicionMarcada = indice;
+    mEstado.respuestas.condicion = static_cast<std::int16_t>(indice);
+    mEstado.listo[1] = true;
     ComprobarDatos();
 }
 
-void Clasificacion::FijarClaseBosque() {
-    static constexpr std::array<const char*, 5> kClases = {"I", "II", "III", "IV", "V"};
-    estado_.textoClaseBosque = gClaseBosque;
-    gCondicion = -1;
+void Clasificacion::FijarClaseBosque(std::string_view clase) {
+    static constexpr std::array<std::string_view, 5> kClases = {"I", "II", "III", "IV", "V"};
+    auto& r = mEstado.respuestas;
+    r.claseBosque = clase;
+    mEstado.textoClaseBosque = clase;
+    r.condicion = -1;
     for (int i = 0; i < 5; ++i) {
-        if (gClaseBosque == kClases[i]) gCondicion = static_cast<std::int16_t>(i + 1);
+        if (clase == kClases[i]) r.condicion = static_cast<std::int16_t>(i + 1);
     }
-    if (gCondicion == -1) {
-        estado_.textoClaseBosque.clear();
+    if (r.condicion == -1) {
+        mEstado.textoClaseBosque.clear();
     } else {
-        estado_.listo[1] = true;
+        mEstado.listo[1] = true;
     }
     ComprobarDatos();
 }
 
-void Clasificacion::FijarGrupoSuelo() {
-    estado_.textoSuelo = gLetraGrupoSuelo;
-    if (gLetraGrupoSuelo.size() == 1 && gLetraGrupoSuelo[0] >= 'A' && gLetraGrupoSuelo[0] <= 'D') {
-        gGrupoSuelo = static_cast<std::int16_t>(gLetraGrupoSuelo[0] - 'A' + 1);
+void Clasificacion::FijarGrupoSuelo(std::string_view letra) {
+    auto& r = mEstado.respuestas;
+    mEstado.textoSuelo = letra;
+    if (letra.size() == 1 && letra[0] >= 'A' && letra[0] <= 'D') {
+        r.grupoSuelo = static_cast<std::int16_t>(letra[0] - 'A' + 1);
     }
-    if (gGrupoSuelo != -1) estado_.listo[2] = true;
+    if (r.grupoSuelo != -1) mEstado.listo[2] = true;
     ComprobarDatos();
 }
 
 void Clasificacion::ComprobarDatos() {
-    estado_.valor.reset();
-    estado_.numeroCurva.reset();
-    estado_.errorDatos.reset();
-    if (!estado_.listo[0] || !estado_.listo[1] || !estado_.listo[2]) return;
+    mEstado.valor.reset();
+    mEstado.numeroCurva.reset();
+    mEstado.errorDatos.reset();
+    if (!mEstado.listo[0] || !mEstado.listo[1] || !mEstado.listo[2]) return;
 
-    if (const auto fila = FilaDeDatos(gVegetacion, gLaboreo, gCondicion)) gFilaDatos = static_cast<std::int16_t>(*fila);
-    auto valor = ValorNumeroCurva(datos_, gFilaDatos, gGrupoSuelo);
+    auto& r = mEstado.respuestas;
+    if (const auto fila = FilaDeDatos(r.vegetacion, r.laboreo, r.condicion)) r.filaDatos = static_cast<std::int16_t>(*fila);
+    auto valor = ValorNumeroCurva(mDatos, r.filaDatos, r.grupoSuelo);
     if (!valor) {
-        estado_.errorDatos = valor.error();
+        mEstado.errorDatos = valor.error();
         return;
     }
-    estado_.numeroCurva = PresentarNumeroCurva(*valor, gFilaDatos, gGrupoSuelo);
-    estado_.valor = std::move(*valor);
+    mEstado.numeroCurva = PresentarNumeroCurva(*valor, r.filaDatos, r.grupoSuelo);
+    mEstado.valor = std::move(*valor);
 }
 
 void Clasificacion::LimpiarSeleccion() {
-    estado_.laboreoHabilitado.fill(false);
-    estado_.laboreoMarcado = -1;
-    estado_.condicionHabilitada.fill(false);
-    estado_.condicionMarcada = -1;
-    estado_.listo.fill(false);
-    estado_.claseBosqueHabilitada = false;
-    estado_.textoClaseBosque.clear();
-    estado_.textoSuelo.clear();
-    gGrupoSuelo = -1;
-    gLaboreo = -1;
-    gCondicion = -1;
-    gClaseBosque = "-1";
+    mEstado.laboreoHabilitado.fill(false);
+    mEstado.laboreoMarcado = -1;
+    mEstado.condicionHabilitada.fill(false);
+    mEstado.condicionMarcada = -1;
+    mEstado.listo.fill(false);
+    mEstado.claseBosqueHabilitada = false;
+    mEstado.textoClaseBosque.clear();
+    mEstado.textoSuelo.clear();
+    auto& r = mEstado.respuestas;
+    r.grupoSuelo = -1;
+    r.laboreo = -1;
+    r.condicion = -1;
+    r.claseBosque = "-1";
     ComprobarDatos();
 }
 

@@ -4,14 +4,18 @@
 // row of Datos.dat those answers designate and the curve number found there.
 //
 // The step-by-step window feeds the user's choices in and shows what comes
-// out: which options are enabled and selected, the texts of its boxes and the
-// curve number. The answers themselves live in the run's shared values
-// (gVegetacion, gLaboreo, gCondicion, gGrupoSuelo, gFilaDatos, gClaseBosque).
+// out: which options are enabled and selected, the texts of its boxes, the
+// curve number, and the answers themselves, which the window hands on in the
+// run's shared values (gVegetacion, gLaboreo, gCondicion, gGrupoSuelo,
+// gFilaDatos, gClaseBosque).
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "app/TopicosAyuda.h"
 #include "data/Datos.h"
 
 namespace tarvel {
@@ -36,11 +40,17 @@ inline constexpr std::array<int, kCondiciones> kTextosCondicion = {45, 47, 46};
 std::optional<int> FilaDeDatos(int vegetacion, int laboreo, int condicion);
 
 // Help topic of the vegetation list while an entry is chosen.
-int TopicoAyudaVegetacion(int vegetacion);
+TopicoAyuda TopicoAyudaVegetacion(int vegetacion);
 
-// The whole number a shown curve number stands for: "30" with or without the
-// ≤ sign gives 30; a missing value ("?") gives none.
-std::optional<int> NumeroCurvaElegido(const ValorCurva& valor);
+// The answers given so far.
+struct RespuestasClasificacion {
+    std::int16_t vegetacion = 0;       // 0-13 general, 14-18 arid
+    std::int16_t laboreo = -1;         // 0-7, -1 none
+    std::int16_t condicion = -1;       // 0 poor, 1 good, 2 fair; forest class 1-5; -1 none
+    std::int16_t grupoSuelo = -1;      // 1-4 for A-D, -1 none
+    std::int16_t filaDatos = 1;        // row of Datos.dat, 1-72: the last one the answers designated
+    std::string claseBosque = "-1";    // "I"-"V", "-1" after a reset
+};
 
 struct EstadoClasificacion {
     int grupo = kGrupoGeneral;                        // the list shown
@@ -57,28 +67,32 @@ struct EstadoClasificacion {
     std::optional<ValorCurva> valor;                  // the value looked up once the answers are complete
     std::optional<PresentacionCurva> numeroCurva;     // how it is shown; none: the label is empty
     std::optional<ErrorDatos> errorDatos;             // the last lookup failed: nothing is shown
+    RespuestasClasificacion respuestas;
 };
 
 class Clasificacion {
 public:
-    explicit Clasificacion(std::filesystem::path datos);
+    // filaDatos: the row designated last, kept until the answers designate another.
+    Clasificacion(std::filesystem::path datos, std::int16_t filaDatos);
 
-    const EstadoClasificacion& Estado() const { return estado_; }
+    const EstadoClasificacion& Estado() const { return mEstado; }
 
     void ElegirGrupoVegetacion(int grupo);
     void ElegirVegetacion(int grupo, int posicion);
     void ElegirLaboreo(int indice);
     void ElegirCondicion(int indice);
-    // After the forest dialog, with gClaseBosque.
-    void FijarClaseBosque();
-    // After the soil dialog, with gLetraGrupoSuelo.
-    void FijarGrupoSuelo();
+    // After the forest dialog, with the class it handed back ("I" to "V", or
+    // anything else when none was accepted).
+    void FijarClaseBosque(std::string_view clase);
+    // After the soil dialog, with the letter it handed back ("A" to "D", or
+    // anything else when none was accepted).
+    void FijarGrupoSuelo(std::string_view letra);
     void ComprobarDatos();
     void LimpiarSeleccion();
 
 private:
-    std::filesystem::path datos_;
-    EstadoClasificacion estado_;
+    std::filesystem::path mDatos;
+    EstadoClasificacion mEstado;
 };
 
 }  // namespace tarvel

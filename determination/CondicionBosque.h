@@ -14,6 +14,11 @@ inline constexpr double kFactorArropeAntes = 1.47;    // litter measured before 
 inline constexpr double kFactorArropeDespues = 2.95;  // litter measured after compaction
 inline constexpr double kFactorHumus = 0.295;
 
+// The litter factor of the way the litter was measured.
+constexpr double FactorArrope(bool despuesDeCompactar) {
+    return despuesDeCompactar ? kFactorArropeDespues : kFactorArropeAntes;
+}
+
 struct GradoCompacidad {
     char codigo;   // how the command line names it
     int texto;     // text number of its list entry

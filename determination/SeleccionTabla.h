@@ -1,6 +1,5 @@
 #pragma once
 // Taking a curve number straight from a cell of a reference table.
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,9 +15,5 @@ namespace tarvel {
 // group the tables give no value for, so that it can never be handed back as
 // a chosen number.
 std::optional<std::string> ValorDeCelda(TablaReferencia tabla, int fila, int columna, std::string_view texto);
-
-// The number OK hands back for the value picked so far; nothing while no
-// curve number has been picked.
-std::optional<std::int16_t> NumeroCurvaElegido(std::string_view valor);
 
 }  // namespace tarvel

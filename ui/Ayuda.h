@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "app/TopicosAyuda.h"
+
 class QApplication;
 class QWidget;
 
@@ -12,7 +14,7 @@ namespace tarvel {
 void EstablecerArchivoAyuda(const QString& ruta);
 QString ArchivoAyuda();
 
-void FijarTopicoAyuda(QWidget* control, int topico);
+void FijarTopicoAyuda(QWidget* control, TopicoAyuda topico);
 // The topic of a control, else of its window; 0 for none.
 int TopicoAyudaDe(const QWidget* control);
 

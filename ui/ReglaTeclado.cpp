@@ -40,7 +40,7 @@ void ReglaTeclado::AplicarAVentana(QWidget* ventana) {
 void ReglaTeclado::AplicarACampo(QWidget* campo) { campo->installEventFilter(new ReglaTeclado(campo)); }
 
 bool ReglaTeclado::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress || reenviando_ || !objeto->isWidgetType()) return false;
+    if (evento->type() != QEvent::KeyPress || mReenviando || !objeto->isWidgetType()) return false;
     auto* tecla = static_cast<QKeyEvent*>(evento);
     const char separador = gSeparadorDecimal.empty() ? '.' : gSeparadorDecimal.front();
     const AccionEntrada accion = ReglaEntrada(Clasificar(*tecla), separador);
@@ -53,9 +53,9 @@ bool ReglaTeclado::eventFilter(QObject* objeto, QEvent* evento) {
                         tabulador ? QString() : QString(QChar(accion.separador)));
     // The key is answered by the key the rule puts in its place, delivered to
     // the same control before anything else happens.
-    reenviando_ = true;
+    mReenviando = true;
     QApplication::sendEvent(objeto, &sustituta);
-    reenviando_ = false;
+    mReenviando = false;
     return true;
 }
 

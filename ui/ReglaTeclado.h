@@ -21,7 +21,7 @@ protected:
 
 private:
     explicit ReglaTeclado(QObject* padre);
-    bool reenviando_ = false;
+    bool mReenviando = false;
 };
 
 }  // namespace tarvel

@@ -30,45 +30,45 @@ RejillaTabla::RejillaTabla(QWidget* padre) : QTableWidget(padre) {
 
     // The heading view lives inside the column header, which the grid already
     // keeps above the body and as wide as it.
-    cabecera_ = new QTableView(horizontalHeader());
-    cabecera_->setObjectName("cabecera");
-    cabecera_->setModel(model());
-    cabecera_->horizontalHeader()->hide();
-    cabecera_->verticalHeader()->hide();
-    cabecera_->setFrameShape(QFrame::NoFrame);
-    cabecera_->setFocusPolicy(Qt::NoFocus);
-    cabecera_->setSelectionMode(QAbstractItemView::NoSelection);
-    cabecera_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    cabecera_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    cabecera_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    cabecera_->setWordWrap(true);
-    QPalette paleta = cabecera_->palette();
+    mCabecera = new QTableView(horizontalHeader());
+    mCabecera->setObjectName("cabecera");
+    mCabecera->setModel(model());
+    mCabecera->horizontalHeader()->hide();
+    mCabecera->verticalHeader()->hide();
+    mCabecera->setFrameShape(QFrame::NoFrame);
+    mCabecera->setFocusPolicy(Qt::NoFocus);
+    mCabecera->setSelectionMode(QAbstractItemView::NoSelection);
+    mCabecera->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mCabecera->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mCabecera->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mCabecera->setWordWrap(true);
+    QPalette paleta = mCabecera->palette();
     paleta.setColor(QPalette::Base, paleta.color(QPalette::Button));
-    cabecera_->setPalette(paleta);
-    cabecera_->viewport()->installEventFilter(this);
+    mCabecera->setPalette(paleta);
+    mCabecera->viewport()->installEventFilter(this);
     horizontalHeader()->installEventFilter(this);
 
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int columna, int, int ancho) { cabecera_->setColumnWidth(columna, ancho); });
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, cabecera_->horizontalScrollBar(), &QScrollBar::setValue);
+            [this](int columna, int, int ancho) { mCabecera->setColumnWidth(columna, ancho); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, mCabecera->horizontalScrollBar(), &QScrollBar::setValue);
 }
 
 void RejillaTabla::FijarFilasCabecera(int filas) {
-    filasCabecera_ = std::clamp(filas, 0, rowCount());
+    mFilasCabecera = std::clamp(filas, 0, rowCount());
     for (int fila = 0; fila < rowCount(); ++fila) {
-        setRowHidden(fila, fila < filasCabecera_);
-        cabecera_->setRowHidden(fila, fila >= filasCabecera_);
+        setRowHidden(fila, fila < mFilasCabecera);
+        mCabecera->setRowHidden(fila, fila >= mFilasCabecera);
     }
-    for (int columna = 0; columna < columnCount(); ++columna) cabecera_->setColumnWidth(columna, columnWidth(columna));
-    horizontalHeader()->setVisible(filasCabecera_ > 0);
+    for (int columna = 0; columna < columnCount(); ++columna) mCabecera->setColumnWidth(columna, columnWidth(columna));
+    horizontalHeader()->setVisible(mFilasCabecera > 0);
     AjustarCabecera();
 }
 
 void RejillaTabla::Unir(int fila, int columna, int filas, int columnas) {
     if (filas < 1 || columnas < 1 || (filas == 1 && columnas == 1)) return;
     setSpan(fila, columna, filas, columnas);
-    cabecera_->setSpan(fila, columna, filas, columnas);
-    uniones_.append(QRect(columna, fila, columnas, filas));
+    mCabecera->setSpan(fila, columna, filas, columnas);
+    mUniones.append(QRect(columna, fila, columnas, filas));
 }
 
 void RejillaTabla::FijarAnchoTwips(int columna, int twips) {
@@ -90,7 +90,7 @@ void RejillaTabla::AltoFilas(QTableView* vista, int desde, int hasta) {
         for (int columna = 0; columna < columnCount(); ++columna) {
             QRect celda(columna, fila, 1, 1);
             bool cubierta = false;
-            for (const QRect& union_ : uniones_) {
+            for (const QRect& union_ : mUniones) {
                 if (!union_.contains(columna, fila)) continue;
                 cubierta = union_.topLeft() != QPoint(columna, fila);
                 celda = union_;
@@ -134,7 +134,7 @@ void RejillaTabla::AmpliarColumnas() {
     for (int columna = 0; columna < columnCount(); ++columna) {
         int ancho = columnWidth(columna);
         for (int fila = 0; fila < rowCount(); ++fila) {
-            const bool unida = std::ranges::any_of(uniones_, [&](const QRect& u) {
+            const bool unida = std::ranges::any_of(mUniones, [&](const QRect& u) {
                 return u.contains(columna, fila) && u.width() > 1;
             });
             if (unida) continue;
@@ -162,16 +162,16 @@ void RejillaTabla::AmpliarColumnas() {
 
 void RejillaTabla::AjustarAltoFilas() {
     AmpliarColumnas();
-    AltoFilas(cabecera_, 0, filasCabecera_);
-    AltoFilas(this, filasCabecera_, rowCount());
+    AltoFilas(mCabecera, 0, mFilasCabecera);
+    AltoFilas(this, mFilasCabecera, rowCount());
     AjustarCabecera();
 }
 
 void RejillaTabla::AjustarCabecera() {
     int alto = 0;
-    for (int fila = 0; fila < filasCabecera_; ++fila) alto += cabecera_->rowHeight(fila);
+    for (int fila = 0; fila < mFilasCabecera; ++fila) alto += mCabecera->rowHeight(fila);
     horizontalHeader()->setFixedHeight(alto);
-    cabecera_->setGeometry(horizontalHeader()->rect());
+    mCabecera->setGeometry(horizontalHeader()->rect());
     updateGeometries();
 }
 
@@ -183,14 +183,14 @@ QSize RejillaTabla::TamanoJusto(bool todasLasFilas) const {
         ancho += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     }
     int alto = marco + horizontalHeader()->height();
-    for (int fila = filasCabecera_; fila < rowCount(); ++fila) alto += rowHeight(fila);
+    for (int fila = mFilasCabecera; fila < rowCount(); ++fila) alto += rowHeight(fila);
     return {ancho, alto};
 }
 
 void RejillaTabla::CopiarSeleccion() {
     std::vector<CeldaCopiada> celdas;
     for (const QModelIndex& indice : selectedIndexes()) {
-        if (indice.row() < filasCabecera_) continue;
+        if (indice.row() < mFilasCabecera) continue;
         celdas.push_back({indice.row(), indice.column(), indice.data(Qt::DisplayRole).toString().toStdString()});
     }
     if (celdas.empty()) return;
@@ -214,10 +214,10 @@ void RejillaTabla::keyPressEvent(QKeyEvent* evento) {
 
 bool RejillaTabla::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == horizontalHeader() && evento->type() == QEvent::Resize) {
-        cabecera_->setGeometry(horizontalHeader()->rect());
-    } else if (objeto == cabecera_->viewport() && evento->type() == QEvent::MouseButtonDblClick) {
+        mCabecera->setGeometry(horizontalHeader()->rect());
+    } else if (objeto == mCabecera->viewport() && evento->type() == QEvent::MouseButtonDblClick) {
         const QPoint punto = static_cast<QMouseEvent*>(evento)->position().toPoint();
-        emit celdaDobleClic(cabecera_->rowAt(punto.y()), cabecera_->columnAt(punto.x()));
+        emit celdaDobleClic(mCabecera->rowAt(punto.y()), mCabecera->columnAt(punto.x()));
         return true;
     }
     return QTableWidget::eventFilter(objeto, evento);

@@ -20,9 +20,9 @@ public:
 
     // Rows 0 to filas - 1 become the fixed heading.
     void FijarFilasCabecera(int filas);
-    int FilasCabecera() const { return filasCabecera_; }
+    int FilasCabecera() const { return mFilasCabecera; }
     // The view that shows the heading rows.
-    QTableView* VistaCabecera() const { return cabecera_; }
+    QTableView* VistaCabecera() const { return mCabecera; }
 
     // Draws cells as one, in the heading or in the body.
     void Unir(int fila, int columna, int filas, int columnas);
@@ -57,9 +57,9 @@ private:
     void AmpliarColumnas();
     void AltoFilas(QTableView* vista, int desde, int hasta);
 
-    QTableView* cabecera_ = nullptr;
-    int filasCabecera_ = 0;
-    QList<QRect> uniones_;  // x = column, y = row
+    QTableView* mCabecera = nullptr;
+    int mFilasCabecera = 0;
+    QList<QRect> mUniones;  // x = column, y = row
 };
 
 }  // namespace tarvel

@@ -3,7 +3,12 @@
 #include <QDialog>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace tarvel {
 
@@ -19,6 +24,26 @@ void CentrarEnPantalla(QWidget* ventana) {
 void PrepararDialogo(QDialog* dialogo) {
     dialogo->setWindowModality(Qt::WindowModal);
     dialogo->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void DisponerEleccion(QWidget* contenedor, QLabel* titulo, std::initializer_list<QRadioButton*> opciones,
+                      QPushButton* aceptar) {
+    PonerNegrita(titulo);
+    aceptar->setMinimumWidth(96);
+    auto* lista = new QVBoxLayout;
+    lista->setContentsMargins(16, 4, 0, 4);
+    lista->setSpacing(10);
+    for (QRadioButton* opcion : opciones) lista->addWidget(opcion);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(aceptar);
+    auto* columna = new QVBoxLayout(contenedor);
+    columna->setContentsMargins(24, 20, 24, 18);
+    columna->setSpacing(12);
+    columna->addWidget(titulo);
+    columna->addLayout(lista);
+    columna->addSpacing(6);
+    columna->addLayout(botones);
 }
 
 void PonerNegrita(QWidget* control) {

@@ -1,6 +1,11 @@
 #pragma once
+#include <initializer_list>
+
 class QDialog;
 class QEvent;
+class QLabel;
+class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace tarvel {
@@ -11,6 +16,11 @@ void CentrarEnPantalla(QWidget* ventana);
 // What every modal window of the program shares: modal to its owner only, so
 // that the help viewer stays usable beside it, and without a "What's this" button.
 void PrepararDialogo(QDialog* dialogo);
+
+// The layout the main menu and the method choice share: a bold caption, the
+// options under it, and OK at the bottom right.
+void DisponerEleccion(QWidget* contenedor, QLabel* titulo, std::initializer_list<QRadioButton*> opciones,
+                      QPushButton* aceptar);
 
 // Sets the control's text in bold.
 void PonerNegrita(QWidget* control);

@@ -1,10 +1,8 @@
 #include "ui/frmEleccion.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "ui/Ayuda.h"
 #include "ui/Textos.h"
@@ -20,42 +18,24 @@ frmEleccion::frmEleccion(QWidget* padre) : QDialog(padre) {
 
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-    PonerNegrita(Label1);
     for (int i = 0; i < 2; ++i) {
         opcElige[i] = new QRadioButton(this);
         opcElige[i]->setObjectName(QStringLiteral("opcElige_%1").arg(i));
     }
     cmdAceptar = new QPushButton(this);
     cmdAceptar->setObjectName("cmdAceptar");
-    cmdAceptar->setMinimumWidth(96);
     connect(cmdAceptar, &QPushButton::clicked, this, &frmEleccion::cmdAceptar_Click);
-
-    // First in focus order, so selected when the window opens.
-    opcElige[0]->setChecked(true);
-
-    auto* opciones = new QVBoxLayout;
-    opciones->setContentsMargins(16, 4, 0, 4);
-    opciones->setSpacing(10);
-    opciones->addWidget(opcElige[0]);
-    opciones->addWidget(opcElige[1]);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(cmdAceptar);
-    auto* columna = new QVBoxLayout(this);
-    columna->setContentsMargins(24, 20, 24, 18);
-    columna->setSpacing(12);
-    columna->addWidget(Label1);
-    columna->addLayout(opciones);
-    columna->addSpacing(6);
-    columna->addLayout(botones);
+    DisponerEleccion(this, Label1, {opcElige[0], opcElige[1]}, cmdAceptar);
 
     setWindowTitle(T(15));
     Label1->setText(T(16));
     opcElige[0]->setText(T(17));
     opcElige[1]->setText(T(18));
     cmdAceptar->setText(T(19));
-    FijarTopicoAyuda(this, 1);
+    FijarTopicoAyuda(this, kAyudaMenu);
 
+    // First in focus order, so selected when the window opens.
+    opcElige[0]->setChecked(true);
     setMinimumWidth(380);
     CentrarEnPantalla(this);
 }

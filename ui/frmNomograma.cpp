@@ -1,23 +1,20 @@
 #include "ui/frmNomograma.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/SessionState.h"
 #include "determination/CondicionBosque.h"
-#include "ui/Ayuda.h"
+#include "ui/Colores.h"
 #include "ui/ReglaTeclado.h"
 #include "ui/Textos.h"
 #include "ui/Ventana.h"
@@ -44,13 +41,21 @@ QLineEdit* CajaEspesor(QWidget* padre, const char* nombre) {
 }  // namespace
 
 frmNomograma::frmNomograma(QWidget* padre)
-    : QDialog(padre), mFactorArrope(kFactorArropeAntes), mFactorHumus(kFactorHumus) {
-    setObjectName("frmNomograma");
-    PrepararDialogo(this);
-    // F1 leads to the help on woods and their condition classes.
-    FijarTopicoAyuda(this, 16);
+    : DialogoAuxiliar(padre, "frmNomograma", kAyudaBosque), mFactorArrope(FactorArrope(false)),
+      mFactorHumus(kFactorHumus) {
+    CrearControles();
+    PonerTextos();
+    Disponer();
+    ReglaTeclado::AplicarAVentana(this);
 
-    // Created in focus order.
+    // The focus starts on the litter measured before compaction, which selects it.
+    opcEspesor[0]->setChecked(true);
+    opcEspesor[0]->setFocus();
+    CentrarEnPantalla(this);
+}
+
+// Created in focus order.
+void frmNomograma::CrearControles() {
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
     for (int i = 0; i < 2; ++i) {
@@ -72,8 +77,7 @@ frmNomograma::frmNomograma(QWidget* padre)
     lstCompacidad->setObjectName("lstCompacidad");
     lstCompacidad->installEventFilter(this);
     Label3->setBuddy(lstCompacidad);
-    cmdCalcular = new QPushButton(this);
-    cmdCalcular->setObjectName("cmdCalcular");
+    cmdCalcular = NuevoBoton("cmdCalcular");
     Label4 = new QLabel(this);
     Label4->setObjectName("Label4");
     txtCondHidrologica = new QLineEdit(this);
@@ -83,21 +87,12 @@ frmNomograma::frmNomograma(QWidget* padre)
     txtCondHidrologica->setFixedWidth(90);
     PonerNegrita(txtCondHidrologica);
     QPalette verde = txtCondHidrologica->palette();
-    verde.setColor(QPalette::Base, QColor(192, 255, 192));
-    verde.setColor(QPalette::Text, QColor(20, 20, 20));
+    verde.setColor(QPalette::Base, kFondoClaseBosque);
+    verde.setColor(QPalette::Text, kTextoOscuro);
     txtCondHidrologica->setPalette(verde);
     Label4->setBuddy(txtCondHidrologica);
-    cmdAceptar = new QPushButton(this);
-    cmdAceptar->setObjectName("cmdAceptar");
-    cmdCancelar = new QPushButton(this);
-    cmdCancelar->setObjectName("cmdCancelar");
-    for (QPushButton* boton : {cmdCalcular, cmdAceptar, cmdCancelar}) {
-        // Enter belongs to the key rule and Escape to nothing: no button is
-        // pressed by either.
-        boton->setAutoDefault(false);
-        boton->setDefault(false);
-        boton->setMinimumWidth(100);
-    }
+    cmdAceptar = NuevoBoton("cmdAceptar");
+    cmdCancelar = NuevoBoton("cmdCancelar");
     Line1 = Linea(this, "Line1");
     Line2 = Linea(this, "Line2");
 
@@ -113,7 +108,28 @@ frmNomograma::frmNomograma(QWidget* padre)
     QWidget* orden[] = {opcEspesor[0], opcEspesor[1],      txtArrope,  txtHumus,   lstCompacidad,
                         cmdCalcular,   txtCondHidrologica, cmdAceptar, cmdCancelar};
     for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
+}
 
+void frmNomograma::PonerTextos() {
+    setWindowTitle(T(67));
+    Frame1->setTitle(T(68));
+    opcEspesor[0]->setText(T(69));
+    opcEspesor[1]->setText(T(70));
+    Label1->setText(T(71));
+    Label2->setText(T(72));
+    Label3->setText(T(73));
+    lstCompacidad->clear();
+    for (const GradoCompacidad& grado : kGradosCompacidad) lstCompacidad->addItem(T(grado.texto));
+    lstCompacidad->setCurrentIndex(-1);
+    cmdCalcular->setText(T(78));
+    Label4->setText(T(79));
+    cmdAceptar->setText(T(80));
+    cmdCancelar->setText(T(81));
+    cmdAceptar->setEnabled(false);
+}
+
+// After the texts: the first column is as wide as the longest caption.
+void frmNomograma::Disponer() {
     auto* arrope = new QGridLayout(Frame1);
     arrope->setHorizontalSpacing(10);
     arrope->setVerticalSpacing(6);
@@ -137,34 +153,13 @@ frmNomograma::frmNomograma(QWidget* padre)
     datos->addWidget(txtCondHidrologica, 4, 1, Qt::AlignLeft);
     datos->setColumnStretch(1, 1);
 
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(cmdAceptar);
-    botones->addWidget(cmdCancelar);
-
     auto* columna = new QVBoxLayout(this);
     columna->setContentsMargins(18, 16, 18, 16);
     columna->setSpacing(12);
     columna->addWidget(Frame1);
     columna->addLayout(datos);
     columna->addWidget(Line2);
-    columna->addLayout(botones);
-
-    setWindowTitle(T(67));
-    Frame1->setTitle(T(68));
-    opcEspesor[0]->setText(T(69));
-    opcEspesor[1]->setText(T(70));
-    Label1->setText(T(71));
-    Label2->setText(T(72));
-    Label3->setText(T(73));
-    lstCompacidad->clear();
-    for (const GradoCompacidad& grado : kGradosCompacidad) lstCompacidad->addItem(T(grado.texto));
-    lstCompacidad->setCurrentIndex(-1);
-    cmdCalcular->setText(T(78));
-    Label4->setText(T(79));
-    cmdAceptar->setText(T(80));
-    cmdCancelar->setText(T(81));
-    cmdAceptar->setEnabled(false);
+    columna->addLayout(FilaBotones({cmdAceptar, cmdCancelar}));
 
     // The boxes and the list stand in line with the litter box inside its frame.
     ensurePolished();
@@ -174,13 +169,6 @@ frmNomograma::frmNomograma(QWidget* padre)
                                   Label4->sizeHint().width(), Label1->sizeHint().width() + sangria});
     datos->setColumnMinimumWidth(0, rotulos);
     arrope->setColumnMinimumWidth(0, rotulos - sangria);
-
-    ReglaTeclado::AplicarAVentana(this);
-
-    // The focus starts on the litter measured before compaction, which selects it.
-    opcEspesor[0]->setChecked(true);
-    opcEspesor[0]->setFocus();
-    CentrarEnPantalla(this);
 }
 
 bool frmNomograma::eventFilter(QObject* objeto, QEvent* evento) {
@@ -194,22 +182,13 @@ bool frmNomograma::eventFilter(QObject* objeto, QEvent* evento) {
             Espesor_GotFocus(static_cast<QLineEdit*>(objeto));
         }
     }
-    return QDialog::eventFilter(objeto, evento);
-}
-
-void frmNomograma::keyPressEvent(QKeyEvent* evento) {
-    // Escape closes nothing here: only Cancel and the close box do.
-    if (evento->key() == Qt::Key_Escape) {
-        evento->accept();
-        return;
-    }
-    QDialog::keyPressEvent(evento);
+    return DialogoAuxiliar::eventFilter(objeto, evento);
 }
 
 void frmNomograma::opcEspesor_LostFocus() {
     // The factors follow the option that stands selected when the focus leaves
     // the pair, so what is computed is always what the dialog shows.
-    mFactorArrope = opcEspesor[1]->isChecked() ? kFactorArropeDespues : kFactorArropeAntes;
+    mFactorArrope = FactorArrope(opcEspesor[1]->isChecked());
     mFactorHumus = kFactorHumus;
 }
 
@@ -220,13 +199,7 @@ void frmNomograma::lstCompacidad_LostFocus() {
     }
 }
 
-void frmNomograma::Espesor_GotFocus(QLineEdit* caja) {
-    caja->selectAll();
-    // A click places the cursor after the focus has come: select again once it has.
-    QTimer::singleShot(0, caja, [caja] {
-        if (caja->hasFocus()) caja->selectAll();
-    });
-}
+void frmNomograma::Espesor_GotFocus(QLineEdit* caja) { SeleccionarTodo(caja); }
 
 void frmNomograma::cmdCalcular_Click() {
     const auto espesores = ComprobarNomograma(txtArrope->text().toStdString(), txtHumus->text().toStdString(),

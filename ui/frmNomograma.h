@@ -3,9 +3,10 @@
 // the depths of its litter and humus layers and the compactness of its soil.
 // OK hands the class back in gClaseBosque; Cancel and the close box leave it
 // as it was.
-#include <QDialog>
 #include <array>
 #include <string>
+
+#include "ui/DialogoAuxiliar.h"
 
 class QComboBox;
 class QFrame;
@@ -17,16 +18,19 @@ class QRadioButton;
 
 namespace tarvel {
 
-class frmNomograma : public QDialog {
+class frmNomograma : public DialogoAuxiliar {
     Q_OBJECT
 public:
     explicit frmNomograma(QWidget* padre);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
-    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    void CrearControles();
+    void PonerTextos();
+    void Disponer();
+
     void opcEspesor_LostFocus();
     void lstCompacidad_LostFocus();
     void Espesor_GotFocus(QLineEdit* caja);

@@ -197,8 +197,8 @@ bool frmPresentacion::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void frmPresentacion::Cerrar() {
-    if (cerrada_) return;
-    cerrada_ = true;
+    if (mCerrada) return;
+    mCerrada = true;
     Timer1->stop();
     hide();
     deleteLater();

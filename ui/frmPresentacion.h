@@ -43,7 +43,7 @@ private:
     QLabel* lblAutor[3] = {};
     QLabel* Image1 = nullptr;
     QTimer* Timer1 = nullptr;
-    bool cerrada_ = false;
+    bool mCerrada = false;
 };
 
 }  // namespace tarvel

@@ -14,6 +14,7 @@
 #include "app/SessionState.h"
 #include "ui/Arranque.h"
 #include "ui/Ayuda.h"
+#include "ui/Colores.h"
 #include "ui/Mensajes.h"
 #include "ui/ReglaTeclado.h"
 #include "ui/Textos.h"
@@ -23,10 +24,6 @@
 
 namespace tarvel {
 namespace {
-
-const QColor kAmarilloClaro(255, 255, 192);
-const QColor kAzul(0, 0, 255);
-const QColor kRojo(255, 0, 0);
 
 // A read-only, centred box whose text is blue.
 QLineEdit* CajaResultado(QWidget* padre, const char* nombre, int ancho) {
@@ -62,18 +59,34 @@ QRadioButton* Opcion(QWidget* padre, const QString& nombre) {
 }  // namespace
 
 frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
-    : QDialog(padre), clasificacion_(datos.empty() ? RutaDatosPrograma() : std::move(datos)) {
+    : QDialog(padre), mClasificacion(datos.empty() ? RutaDatosPrograma() : std::move(datos), gFilaDatos) {
     setObjectName("frmPrincipal");
     PrepararDialogo(this);
+    FijarTopicoAyuda(this, kAyudaGeneral);
 
     // Opening: the separator in force, then no answer given yet.
     DetectarSeparadorDecimal();
-    gGrupoSuelo = -1;
-    gLaboreo = -1;
-    gCondicion = -1;
-    gClaseBosque = "-1";
+    PublicarRespuestas();
 
-    // Vegetation: group and entry; the two lists share one place.
+    CrearVegetacion();
+    CrearLaboreo();
+    CrearCondicion();
+    CrearSuelo();
+    CrearResultado();
+    CrearBotones();
+    Disponer();
+    PonerTextos();
+    ReglaTeclado::AplicarAVentana(this);
+
+    // The focus starts on the general group, which chooses it.
+    mClasificacion.ElegirGrupoVegetacion(kGrupoGeneral);
+    Mostrar();
+    opcTipo[0]->setFocus();
+    CentrarEnPantalla(this);
+}
+
+void frmPrincipal::CrearVegetacion() {
+    // Group and entry; the two lists share one place.
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
     for (int g = 0; g < 2; ++g) {
@@ -109,6 +122,9 @@ frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
     vegetacion->addLayout(grupos);
     vegetacion->addLayout(listas);
 
+}
+
+void frmPrincipal::CrearLaboreo() {
     // Treatment, in two columns.
     Frame3 = new QGroupBox(this);
     Frame3->setObjectName("Frame3");
@@ -119,6 +135,9 @@ frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
         connect(opcSuelo[i], &QRadioButton::clicked, this, [this, i] { opcSuelo_Click(i); });
     }
 
+}
+
+void frmPrincipal::CrearCondicion() {
     // Hydrologic condition, or the forest class for woods.
     Frame4 = new QGroupBox(this);
     Frame4->setObjectName("Frame4");
@@ -143,6 +162,9 @@ frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
     condiciones->addStretch();
     condiciones->addLayout(clase);
 
+}
+
+void frmPrincipal::CrearSuelo() {
     // Soil group.
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName("Frame2");
@@ -152,7 +174,7 @@ frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
     Label2 = new QLabel(Frame2);
     Label2->setObjectName("Label2");
     txtSuelo = CajaResultado(Frame2, "txtSuelo", 48);
-    Colorear(txtSuelo, kAzul, kAmarilloClaro);
+    Colorear(txtSuelo, kTextoResultado, kFondoResultado);
     auto* suelo = new QHBoxLayout(Frame2);
     suelo->addWidget(cmdDeterminarSuelo);
     suelo->addSpacing(12);
@@ -160,8 +182,11 @@ frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
     suelo->addWidget(txtSuelo);
     suelo->addStretch();
 
+}
+
+void frmPrincipal::CrearResultado() {
     // The curve number.
-    auto* Shape1 = new QFrame(this);
+    Shape1 = new QFrame(this);
     Shape1->setObjectName("Shape1");
     Shape1->setFrameShape(QFrame::StyledPanel);
     Label3 = new QLabel(Shape1);
@@ -181,6 +206,9 @@ frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
     resultado->addWidget(Label3);
     resultado->addWidget(lblTarvelva);
 
+}
+
+void frmPrincipal::CrearBotones() {
     cmdAceptar = new QPushButton(this);
     cmdAceptar->setObjectName("cmdAceptar");
     cmdAceptar->setMinimumWidth(96);
@@ -194,6 +222,9 @@ frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
     connect(cmdAyuda, &QPushButton::clicked, this, [] { EnviarF1(); });
     for (QPushButton* boton : findChildren<QPushButton*>()) boton->setAutoDefault(false);
 
+}
+
+void frmPrincipal::Disponer() {
     auto* centro = new QHBoxLayout;
     centro->addWidget(Frame3, 1);
     centro->addWidget(Frame4, 1);
@@ -213,6 +244,9 @@ frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
     columna->addLayout(pie);
     columna->addLayout(botones);
 
+}
+
+void frmPrincipal::PonerTextos() {
     setWindowTitle(T(20));
     Frame1->setTitle(T(21));
     opcTipo[0]->setText(T(22));
@@ -229,41 +263,32 @@ frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
     Label2->setText(T(61));
     Label3->setText(T(62));
     cmdAceptar->setText(T(63));
-    FijarTopicoAyuda(this, 10);
-
-    ReglaTeclado::AplicarAVentana(this);
-
-    // The focus starts on the general group, which chooses it.
-    clasificacion_.ElegirGrupoVegetacion(kGrupoGeneral);
-    Mostrar();
-    opcTipo[0]->setFocus();
-    CentrarEnPantalla(this);
 }
 
 void frmPrincipal::opcTipo_Click(int grupo) {
     // Choosing the group already chosen changes nothing.
-    if (clasificacion_.Estado().grupo == grupo) return Mostrar();
-    clasificacion_.ElegirGrupoVegetacion(grupo);
+    if (mClasificacion.Estado().grupo == grupo) return Mostrar();
+    mClasificacion.ElegirGrupoVegetacion(grupo);
     Actualizar();
     lstVegetacion[grupo]->setFocus();
 }
 
 void frmPrincipal::lstVegetacion_Click(int grupo, int posicion) {
-    const auto& estado = clasificacion_.Estado();
+    const auto& estado = mClasificacion.Estado();
     if (estado.grupo == grupo && estado.posicion == posicion) return Mostrar();
-    clasificacion_.ElegirVegetacion(grupo, posicion);
+    mClasificacion.ElegirVegetacion(grupo, posicion);
     Actualizar();
 }
 
 void frmPrincipal::opcSuelo_Click(int indice) {
-    if (clasificacion_.Estado().laboreoMarcado == indice) return Mostrar();
-    clasificacion_.ElegirLaboreo(indice);
+    if (mClasificacion.Estado().laboreoMarcado == indice) return Mostrar();
+    mClasificacion.ElegirLaboreo(indice);
     Actualizar();
 }
 
 void frmPrincipal::opcCondicion_Click(int indice) {
-    if (clasificacion_.Estado().condicionMarcada == indice) return Mostrar();
-    clasificacion_.ElegirCondicion(indice);
+    if (mClasificacion.Estado().condicionMarcada == indice) return Mostrar();
+    mClasificacion.ElegirCondicion(indice);
     Actualizar();
 }
 
@@ -272,7 +297,7 @@ void frmPrincipal::cmdHidro_Click() {
         frmNomograma nomograma(this);
         nomograma.exec();
     }
-    clasificacion_.FijarClaseBosque();
+    mClasificacion.FijarClaseBosque(gClaseBosque);
     Actualizar();
 }
 
@@ -281,20 +306,20 @@ void frmPrincipal::cmdDeterminarSuelo_Click() {
         frmSuelo suelo(this);
         suelo.exec();
     }
-    clasificacion_.FijarGrupoSuelo();
+    mClasificacion.FijarGrupoSuelo(gLetraGrupoSuelo);
     Actualizar();
 }
 
 void frmPrincipal::Actualizar() {
     Mostrar();
     // The data file failed the lookup: the number stays empty and the user is told why.
-    if (const auto& error = clasificacion_.Estado().errorDatos) MostrarErrorDatos(this, *error);
+    if (const auto& error = mClasificacion.Estado().errorDatos) MostrarErrorDatos(this, *error);
 }
 
 void frmPrincipal::cmdAceptar_Click() {
-    const auto& valor = clasificacion_.Estado().valor;
+    const auto& valor = mClasificacion.Estado().valor;
     // A missing value ("?") is no curve number either.
-    const auto numero = valor ? NumeroCurvaElegido(*valor) : std::nullopt;
+    const auto numero = valor ? NumeroCurva(*valor) : std::nullopt;
     if (!numero) {
         MostrarMensaje(this, T(64));
         return;
@@ -303,14 +328,25 @@ void frmPrincipal::cmdAceptar_Click() {
     accept();
 }
 
+void frmPrincipal::PublicarRespuestas() {
+    const auto& r = mClasificacion.Estado().respuestas;
+    gVegetacion = r.vegetacion;
+    gLaboreo = r.laboreo;
+    gCondicion = r.condicion;
+    gGrupoSuelo = r.grupoSuelo;
+    gFilaDatos = r.filaDatos;
+    gClaseBosque = r.claseBosque;
+}
+
 void frmPrincipal::Mostrar() {
-    const auto& estado = clasificacion_.Estado();
+    PublicarRespuestas();
+    const auto& estado = mClasificacion.Estado();
     for (int g = 0; g < 2; ++g) {
         opcTipo[g]->setChecked(estado.grupo == g);
         lstVegetacion[g]->setVisible(estado.grupo == g);
     }
     lstVegetacion[estado.grupo]->setCurrentIndex(estado.posicion);
-    FijarTopicoAyuda(lstVegetacion[estado.grupo], TopicoAyudaVegetacion(gVegetacion));
+    FijarTopicoAyuda(lstVegetacion[estado.grupo], TopicoAyudaVegetacion(estado.respuestas.vegetacion));
 
     for (int i = 0; i < kTratamientos; ++i) {
         opcSuelo[i]->setEnabled(estado.laboreoHabilitado[i]);
@@ -326,13 +362,13 @@ void frmPrincipal::Mostrar() {
                              static_cast<QWidget*>(txtClaseBosque)}) {
         control->setEnabled(estado.claseBosqueHabilitada);
     }
-    Colorear(txtClaseBosque, kAzul, estado.claseBosqueHabilitada ? std::optional(kAmarilloClaro) : std::nullopt);
+    Colorear(txtClaseBosque, kTextoResultado, estado.claseBosqueHabilitada ? std::optional(kFondoResultado) : std::nullopt);
     txtClaseBosque->setText(DeUtf8(estado.textoClaseBosque));
     txtSuelo->setText(DeUtf8(estado.textoSuelo));
 
     const auto& numero = estado.numeroCurva;
     lblTarvelva->setText(numero ? DeUtf8(numero->texto) : QString());
-    Colorear(lblTarvelva, numero && numero->rojo ? kRojo : kAzul, kAmarilloClaro);
+    Colorear(lblTarvelva, numero && numero->rojo ? kTextoFalta : kTextoResultado, kFondoResultado);
 }
 
 }  // namespace tarvel

@@ -9,6 +9,7 @@
 #include "determination/Clasificacion.h"
 
 class QComboBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +24,15 @@ public:
     explicit frmPrincipal(QWidget* padre, std::filesystem::path datos = {});
 
 private:
+    void CrearVegetacion();
+    void CrearLaboreo();
+    void CrearCondicion();
+    void CrearSuelo();
+    void CrearResultado();
+    void CrearBotones();
+    void Disponer();
+    void PonerTextos();
+
     void opcTipo_Click(int grupo);
     void lstVegetacion_Click(int grupo, int posicion);
     void opcSuelo_Click(int indice);
@@ -34,8 +44,10 @@ private:
     void Mostrar();
     // The same after an answer, telling the user when the data file failed.
     void Actualizar();
+    // The answers, handed on in the run's shared values.
+    void PublicarRespuestas();
 
-    Clasificacion clasificacion_;
+    Clasificacion mClasificacion;
 
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 2> opcTipo{};
@@ -52,6 +64,7 @@ private:
     QPushButton* cmdDeterminarSuelo = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* txtSuelo = nullptr;
+    QFrame* Shape1 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* lblTarvelva = nullptr;
     QPushButton* cmdAceptar = nullptr;

@@ -251,7 +251,7 @@ frmSerieNC::frmSerieNC(QWidget* padre) : QDialog(padre) {
     setTabOrder(chkDefinirTiempo, cmdCalcular);
 
     Form_Load();
-    FijarTopicoAyuda(this, 60);
+    FijarTopicoAyuda(this, kAyudaSerie);
     txtNAC->setFocus();
     CentrarEnPantalla(this);
 }

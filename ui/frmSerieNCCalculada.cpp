@@ -19,16 +19,13 @@
 #include "app/Patrones.h"
 #include "app/SessionState.h"
 #include "ui/Ayuda.h"
+#include "ui/Colores.h"
 #include "ui/Textos.h"
 #include "ui/Ventana.h"
 
 namespace tarvel {
 namespace {
 
-const QColor kAzulClaro(96, 207, 255);   // condition column
-const QColor kAmarillo(255, 223, 79);    // present slope
-const QColor kVerdeClaro(191, 239, 127); // target slope
-const QColor kSeparador(96, 96, 96);
 
 constexpr int kAnchosTwips[kColumnasTablaSerie] = {1500, 1500, 1500, 50, 1500, 1500};
 constexpr int kAltoFilaTwips = 400;
@@ -197,10 +194,10 @@ void frmSerieNCCalculada::Form_Load() {
         for (int c = 0; c < kColumnasTablaSerie; ++c) {
             QTableWidgetItem* celda = tblNCP->item(fila, c);
             if (c == kColumnaSeparador) {
-                celda->setBackground(kSeparador);
+                celda->setBackground(kSeparadorSerie);
                 continue;
             }
-            celda->setBackground(c == 0 ? kAzulClaro : c < kColumnaSeparador ? kAmarillo : kVerdeClaro);
+            celda->setBackground(c == 0 ? kFondoCondicion : c < kColumnaSeparador ? kFondoPresente : kFondoObjetivo);
             celda->setForeground(Qt::black);
             celda->setTextAlignment(Qt::AlignCenter);
         }
@@ -221,9 +218,9 @@ void frmSerieNCCalculada::Form_Load() {
         Label5->setText(variacion ? DeUtf8(Formatear(*variacion, Patron::DosDecimales)) : QString());
     }
 
-    FijarTopicoAyuda(this, 60);
-    FijarTopicoAyuda(tblNCP, 60);
-    FijarTopicoAyuda(cmdAyuda, 60);
+    FijarTopicoAyuda(this, kAyudaSerie);
+    FijarTopicoAyuda(tblNCP, kAyudaSerie);
+    FijarTopicoAyuda(cmdAyuda, kAyudaSerie);
 }
 
 void frmSerieNCCalculada::CalcularSerie() {

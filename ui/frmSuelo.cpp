@@ -1,21 +1,19 @@
 #include "ui/frmSuelo.h"
 
-#include <QFocusEvent>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/SessionState.h"
 #include "determination/GrupoSuelo.h"
-#include "ui/Ayuda.h"
+#include "ui/Colores.h"
 #include "ui/Mensajes.h"
 #include "ui/ReglaTeclado.h"
 #include "ui/Textos.h"
@@ -36,8 +34,9 @@ QLabel* EtiquetaGrupo(QWidget* padre, int indice) {
     etiqueta->setFont(negrita);
     etiqueta->setAlignment(Qt::AlignCenter);
     etiqueta->setFixedSize(44, 30);
-    etiqueta->setStyleSheet("QLabel { background-color: #ffffc0; color: #202020;"
-                            " border: 1px solid #b9b27a; border-radius: 3px; }");
+    etiqueta->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: #202020;"
+                                           " border: 1px solid #b9b27a; border-radius: 3px; }")
+                                .arg(kFondoResultado.name()));
     return etiqueta;
 }
 
@@ -57,22 +56,26 @@ QFrame* Marco(QWidget* padre, const char* nombre, QLabel* titulo, QLabel* grupo)
 
 }  // namespace
 
-frmSuelo::frmSuelo(QWidget* padre) : QDialog(padre) {
-    setObjectName("frmSuelo");
-    PrepararDialogo(this);
-    // F1 leads to the help on hydrologic soil groups.
-    FijarTopicoAyuda(this, 20);
+frmSuelo::frmSuelo(QWidget* padre) : DialogoAuxiliar(padre, "frmSuelo", kAyudaGrupoSuelo) {
+    CrearControles();
+    Disponer();
+    PonerTextos();
+    ReglaTeclado::AplicarAVentana(this);
 
-    // Created in focus order: the method options, the rate options, the three
-    // percentage boxes, the auxiliary stop, OK and Cancel.
+    // The focus starts on the first method, which selects it.
+    opcMetodo[0]->setChecked(true);
+    opcMetodo[0]->setFocus();
+    CentrarEnPantalla(this);
+}
+
+// Created in focus order: the method options, the rate options, the three
+// percentage boxes, the auxiliary stop, OK and Cancel.
+void frmSuelo::CrearControles() {
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
-    auto* metodos = new QVBoxLayout(Frame1);
-    metodos->setSpacing(6);
     for (int i = 0; i < 3; ++i) {
         opcMetodo[i] = new QRadioButton(Frame1);
         opcMetodo[i]->setObjectName(QStringLiteral("opcMetodo_%1").arg(i));
-        metodos->addWidget(opcMetodo[i]);
         connect(opcMetodo[i], &QRadioButton::toggled, this, [this, i](bool marcado) {
             if (marcado) opcMetodo_Click(i);
         });
@@ -92,25 +95,13 @@ frmSuelo::frmSuelo(QWidget* padre) : QDialog(padre) {
         lblGrupo[i]->installEventFilter(this);
         pilaMetodos->addWidget(mrcMetodo[i]);
     }
-
-    auto* tasas = new QVBoxLayout(mrcMetodo[0]);
-    tasas->setSpacing(6);
     for (int k = 0; k < 4; ++k) {
         opcTasa[k] = new QRadioButton(mrcMetodo[0]);
         opcTasa[k]->setObjectName(QStringLiteral("opcTasa_%1").arg(k));
-        tasas->addWidget(opcTasa[k]);
         connect(opcTasa[k], &QRadioButton::clicked, this, [this, k] { opcTasa_Click(k); });
     }
     Shape[0] = Marco(mrcMetodo[0], "Shape1", Label1[0], lblGrupo[0]);
-    tasas->addStretch();
-    auto* filaTasa = new QHBoxLayout;
-    filaTasa->addStretch();
-    filaTasa->addWidget(Shape[0]);
-    tasas->addLayout(filaTasa);
 
-    auto* textura = new QGridLayout(mrcMetodo[1]);
-    textura->setHorizontalSpacing(10);
-    textura->setVerticalSpacing(8);
     QLabel** rotulos[3] = {&Label3, &Label4, &Label5};
     for (int i = 0; i < 3; ++i) {
         QLabel*& rotulo = *rotulos[i];
@@ -124,8 +115,6 @@ frmSuelo::frmSuelo(QWidget* padre) : QDialog(padre) {
         txtPorcentaje[i]->setFixedWidth(90);
         txtPorcentaje[i]->installEventFilter(this);
         rotulo->setBuddy(txtPorcentaje[i]);
-        textura->addWidget(rotulo, i, 0);
-        textura->addWidget(txtPorcentaje[i], i, 1);
     }
     // The stop after the sand box that runs the texture check when entered. It
     // never keeps the focus, so it is only a dot nobody sees.
@@ -136,24 +125,10 @@ frmSuelo::frmSuelo(QWidget* padre) : QDialog(padre) {
     txtExtra->setFixedSize(2, 2);
     txtExtra->setStyleSheet("QLineEdit { background: transparent; color: transparent; border: none; }");
     txtExtra->installEventFilter(this);
-    textura->addWidget(txtExtra, 2, 2, Qt::AlignLeft | Qt::AlignBottom);
-    textura->setColumnStretch(3, 1);
     Shape[1] = Marco(mrcMetodo[1], "Shape2", Label1[1], lblGrupo[1]);
-    textura->setRowMinimumHeight(3, 4);
-    textura->addWidget(Shape[1], 4, 0, 1, 4, Qt::AlignRight);
-    textura->setRowStretch(5, 1);
 
-    cmdAceptar = new QPushButton(this);
-    cmdAceptar->setObjectName("cmdAceptar");
-    cmdCancelar = new QPushButton(this);
-    cmdCancelar->setObjectName("cmdCancelar");
-    for (QPushButton* boton : {cmdAceptar, cmdCancelar}) {
-        // Enter belongs to the key rule and Escape to nothing: no button is
-        // pressed by either.
-        boton->setAutoDefault(false);
-        boton->setDefault(false);
-        boton->setMinimumWidth(100);
-    }
+    cmdAceptar = NuevoBoton("cmdAceptar");
+    cmdCancelar = NuevoBoton("cmdCancelar");
     connect(cmdAceptar, &QPushButton::clicked, this, &frmSuelo::cmdAceptar_Click);
     connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -161,19 +136,46 @@ frmSuelo::frmSuelo(QWidget* padre) : QDialog(padre) {
                         opcTasa[2],   opcTasa[3],   txtPorcentaje[0], txtPorcentaje[1], txtPorcentaje[2],
                         txtExtra,     cmdAceptar,   cmdCancelar};
     for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
+}
 
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(cmdAceptar);
-    botones->addWidget(cmdCancelar);
+void frmSuelo::Disponer() {
+    auto* metodos = new QVBoxLayout(Frame1);
+    metodos->setSpacing(6);
+    for (QRadioButton* opcion : opcMetodo) metodos->addWidget(opcion);
+
+    auto* tasas = new QVBoxLayout(mrcMetodo[0]);
+    tasas->setSpacing(6);
+    for (QRadioButton* opcion : opcTasa) tasas->addWidget(opcion);
+    tasas->addStretch();
+    auto* filaTasa = new QHBoxLayout;
+    filaTasa->addStretch();
+    filaTasa->addWidget(Shape[0]);
+    tasas->addLayout(filaTasa);
+
+    auto* textura = new QGridLayout(mrcMetodo[1]);
+    textura->setHorizontalSpacing(10);
+    textura->setVerticalSpacing(8);
+    QLabel* rotulos[3] = {Label3, Label4, Label5};
+    for (int i = 0; i < 3; ++i) {
+        textura->addWidget(rotulos[i], i, 0);
+        textura->addWidget(txtPorcentaje[i], i, 1);
+    }
+    textura->addWidget(txtExtra, 2, 2, Qt::AlignLeft | Qt::AlignBottom);
+    textura->setColumnStretch(3, 1);
+    textura->setRowMinimumHeight(3, 4);
+    textura->addWidget(Shape[1], 4, 0, 1, 4, Qt::AlignRight);
+    textura->setRowStretch(5, 1);
+
     auto* columna = new QVBoxLayout(this);
     columna->setContentsMargins(18, 16, 18, 16);
     columna->setSpacing(12);
     columna->addWidget(Frame1);
     columna->addWidget(pilaMetodos);
     columna->addSpacing(2);
-    columna->addLayout(botones);
+    columna->addLayout(FilaBotones({cmdAceptar, cmdCancelar}));
+}
 
+void frmSuelo::PonerTextos() {
     setWindowTitle(T(82));
     Frame1->setTitle(T(83));
     for (int i = 0; i < 3; ++i) opcMetodo[i]->setText(T(84 + i));
@@ -188,13 +190,6 @@ frmSuelo::frmSuelo(QWidget* padre) : QDialog(padre) {
     cmdAceptar->setText(T(98));
     cmdCancelar->setText(T(99));
     cmdAceptar->setEnabled(false);
-
-    ReglaTeclado::AplicarAVentana(this);
-
-    // The focus starts on the first method, which selects it.
-    opcMetodo[0]->setChecked(true);
-    opcMetodo[0]->setFocus();
-    CentrarEnPantalla(this);
 }
 
 bool frmSuelo::eventFilter(QObject* objeto, QEvent* evento) {
@@ -215,16 +210,7 @@ bool frmSuelo::eventFilter(QObject* objeto, QEvent* evento) {
             if (objeto == lblGrupo[i]) lblGrupo_Click(i);
         }
     }
-    return QDialog::eventFilter(objeto, evento);
-}
-
-void frmSuelo::keyPressEvent(QKeyEvent* evento) {
-    // Escape closes nothing here: only Cancel and the close box do.
-    if (evento->key() == Qt::Key_Escape) {
-        evento->accept();
-        return;
-    }
-    QDialog::keyPressEvent(evento);
+    return DialogoAuxiliar::eventFilter(objeto, evento);
 }
 
 void frmSuelo::opcMetodo_Click(int indice) {
@@ -240,14 +226,7 @@ void frmSuelo::opcTasa_Click(int indice) {
     cmdAceptar->setEnabled(true);
 }
 
-void frmSuelo::txtPorcentaje_GotFocus(int indice) {
-    QLineEdit* caja = txtPorcentaje[indice];
-    caja->selectAll();
-    // A click places the cursor after the focus has come: select again once it has.
-    QTimer::singleShot(0, caja, [caja] {
-        if (caja->hasFocus()) caja->selectAll();
-    });
-}
+void frmSuelo::txtPorcentaje_GotFocus(int indice) { SeleccionarTodo(txtPorcentaje[indice]); }
 
 void frmSuelo::txtPorcentaje_LostFocus(int indice) {
     const Porcentaje leido = ValidarPorcentaje(txtPorcentaje[indice]->text().toStdString());
@@ -258,7 +237,7 @@ void frmSuelo::txtPorcentaje_LostFocus(int indice) {
 
 void frmSuelo::txtExtra_GotFocus() {
     // The message box takes the focus away and gives it back: that is no new entry.
-    if (comprobando_) return;
+    if (mComprobando) return;
     const ComprobacionTextura comprobacion = ComprobarTextura(mPorcentaje, mIntroducido);
     switch (comprobacion.resultado) {
         case ComprobacionTextura::Resultado::Grupo:
@@ -268,9 +247,9 @@ void frmSuelo::txtExtra_GotFocus() {
             cmdAceptar->setFocus(Qt::OtherFocusReason);
             break;
         case ComprobacionTextura::Resultado::SumaIncorrecta:
-            comprobando_ = true;
+            mComprobando = true;
             MostrarMensaje(this, T(209), BotonesMensaje::Aceptar, IconoMensaje::Informacion, T(210));
-            comprobando_ = false;
+            mComprobando = false;
             // The window may only become active again later, when the focus
             // comes back with it: select the text now so that typing replaces it.
             txtPorcentaje[kArcilla]->setFocus(Qt::OtherFocusReason);

@@ -3,10 +3,11 @@
 // infiltration rate or from the clay, silt and sand percentages of the soil.
 // OK hands the letter back in gLetraGrupoSuelo; Cancel and the close box leave
 // it as it was.
-#include <QDialog>
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "ui/DialogoAuxiliar.h"
 
 class QFrame;
 class QGroupBox;
@@ -18,16 +19,19 @@ class QStackedWidget;
 
 namespace tarvel {
 
-class frmSuelo : public QDialog {
+class frmSuelo : public DialogoAuxiliar {
     Q_OBJECT
 public:
     explicit frmSuelo(QWidget* padre);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
-    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    void CrearControles();
+    void Disponer();
+    void PonerTextos();
+
     void opcMetodo_Click(int indice);
     void opcTasa_Click(int indice);
     void txtPorcentaje_GotFocus(int indice);
@@ -42,7 +46,7 @@ private:
     std::int16_t mMetodo = 0;
     std::array<float, 3> mPorcentaje{};
     std::array<bool, 3> mIntroducido{};
-    bool comprobando_ = false;
+    bool mComprobando = false;
 
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 3> opcMetodo{};

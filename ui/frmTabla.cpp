@@ -8,9 +8,12 @@
 #include <QVBoxLayout>
 
 #include "app/SessionState.h"
+#include "app/TopicosAyuda.h"
+#include "data/Datos.h"
 #include "data/TablasReferencia.h"
 #include "determination/SeleccionTabla.h"
 #include "ui/Ayuda.h"
+#include "ui/Colores.h"
 #include "ui/Mensajes.h"
 #include "ui/RejillaTabla.h"
 #include "ui/Textos.h"
@@ -19,16 +22,13 @@
 namespace tarvel {
 namespace {
 
-const QColor kColorFilaAlterna(242, 226, 194);
-constexpr int kTopicoGeneral = 10;
-constexpr int kTopicoArida = 50;
 
 TablaReferencia TablaDe(int indice) { return indice == 0 ? TablaReferencia::General : TablaReferencia::Arida; }
 
 }  // namespace
 
 frmTabla::frmTabla(QWidget* padre, std::filesystem::path archivoDatos)
-    : QDialog(padre), archivoDatos_(std::move(archivoDatos)) {
+    : QDialog(padre), mArchivoDatos(std::move(archivoDatos)) {
     setObjectName("frmTabla");
     PrepararDialogo(this);
 
@@ -56,8 +56,8 @@ frmTabla::frmTabla(QWidget* padre, std::filesystem::path archivoDatos)
     grande.setBold(true);
     lblCoefEsc->setFont(grande);
     QPalette paleta = lblCoefEsc->palette();
-    paleta.setColor(QPalette::WindowText, Qt::blue);
-    paleta.setColor(QPalette::Window, QColor(255, 255, 192));
+    paleta.setColor(QPalette::WindowText, kTextoResultado);
+    paleta.setColor(QPalette::Window, kFondoResultado);
     lblCoefEsc->setPalette(paleta);
     lblCoefEsc->setAutoFillBackground(true);
     lblCoefEsc->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -107,20 +107,20 @@ void frmTabla::Form_Load() {
     Label1->setText(T(104));
     cmdAceptar->setText(T(105));
 
-    FijarTopicoAyuda(this, kTopicoGeneral);
-    FijarTopicoAyuda(Ficha, kTopicoGeneral);
-    FijarTopicoAyuda(Ficha->tabBar(), kTopicoGeneral);
-    FijarTopicoAyuda(Tabla[0], kTopicoGeneral);
-    FijarTopicoAyuda(Tabla[1], kTopicoArida);
+    FijarTopicoAyuda(this, kAyudaGeneral);
+    FijarTopicoAyuda(Ficha, kAyudaGeneral);
+    FijarTopicoAyuda(Ficha->tabBar(), kAyudaGeneral);
+    FijarTopicoAyuda(Tabla[0], kAyudaGeneral);
+    FijarTopicoAyuda(Tabla[1], kAyudaArida);
 
     // The whole file is read and checked before anything is shown: a file that
     // breaks its layout could otherwise put values in the wrong rows.
-    auto leidos = tarvel::LeerDatos(archivoDatos_);
+    auto leidos = tarvel::LeerDatos(mArchivoDatos);
     if (!leidos) {
-        errorDatos_ = leidos.error();
+        mErrorDatos = leidos.error();
         return;
     }
-    datos_ = std::move(*leidos);
+    mDatos = std::move(*leidos);
 
     LlenarTablaGeneral();
     LlenarTablaArida();
@@ -130,8 +130,8 @@ void frmTabla::Form_Load() {
 }
 
 int frmTabla::exec() {
-    if (errorDatos_) {
-        MostrarErrorDatos(parentWidget(), *errorDatos_);
+    if (mErrorDatos) {
+        MostrarErrorDatos(parentWidget(), *mErrorDatos);
         return QDialog::Rejected;
     }
     return QDialog::exec();
@@ -164,7 +164,7 @@ void frmTabla::Llenar(int indice) {
                 celda->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
                 celda->setTextAlignment(valor ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
             }
-            if (CeldaSombreada(tabla, fila, columna)) celda->setBackground(kColorFilaAlterna);
+            if (CeldaSombreada(tabla, fila, columna)) celda->setBackground(kFondoFilaAlterna);
             if (fila < kFilasCabecera || !valor) celda->setText(DeUtf8(celdas[fila][columna]));
             rejilla->setItem(fila, columna, celda);
         }
@@ -185,7 +185,7 @@ void frmTabla::Llenar(int indice) {
 void frmTabla::EscribirValores(int indice) {
     const auto tabla = TablaDe(indice);
     const auto& e = Estructura(tabla);
-    const auto celdas = CeldasDeTabla(tabla, datos_, gIdioma);
+    const auto celdas = CeldasDeTabla(tabla, mDatos, gIdioma);
     for (const auto& cuerpo : e.cuerpo) {
         const int fila = FilaRejilla(tabla, cuerpo.filaDatos);
         for (int columna = e.primeraColumnaSuelo; columna < e.columnas; ++columna) {
@@ -207,15 +207,15 @@ void frmTabla::Disponer() {
 }
 
 void frmTabla::Ficha_Click(int ficha) {
-    int topico = 0;
+    TopicoAyuda topico = kAyudaNinguno;
     if (ficha == 1) {
         Tabla[1]->hide();
         Tabla[0]->show();
-        topico = kTopicoGeneral;
+        topico = kAyudaGeneral;
     } else if (ficha == 2) {
         Tabla[0]->hide();
         Tabla[1]->show();
-        topico = kTopicoArida;
+        topico = kAyudaArida;
     } else {
         return;
     }
@@ -231,12 +231,12 @@ void frmTabla::Tabla_DblClick(int indice, int fila, int columna) {
 }
 
 void frmTabla::cmdAceptar_Click() {
-    const auto numero = NumeroCurvaElegido(lblCoefEsc->text().toStdString());
+    const auto numero = NumeroCurva(lblCoefEsc->text().toStdString());
     if (!numero) {
         MostrarMensaje(this, T(182));
         return;
     }
-    gNCElegido = *numero;
+    gNCElegido = static_cast<std::int16_t>(*numero);
     accept();
 }
 

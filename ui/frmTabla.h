@@ -50,9 +50,9 @@ private:
     QPushButton* cmdAceptar = nullptr;
     QPushButton* cmdAyuda = nullptr;
 
-    std::filesystem::path archivoDatos_;
-    std::vector<FilaDatos> datos_;          // the 72 rows, read once on opening
-    std::optional<ErrorDatos> errorDatos_;  // why the window cannot open
+    std::filesystem::path mArchivoDatos;
+    std::vector<FilaDatos> mDatos;          // the 72 rows, read once on opening
+    std::optional<ErrorDatos> mErrorDatos;  // why the window cannot open
 };
 
 }  // namespace tarvel

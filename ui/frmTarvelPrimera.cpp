@@ -2,12 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "app/Idioma.h"
 #include "app/SessionState.h"
@@ -24,37 +22,34 @@ namespace tarvel {
 frmTarvelPrimera::frmTarvelPrimera(QWidget* padre) : QMainWindow(padre) {
     setObjectName("frmTarvelPrimera");
     setAttribute(Qt::WA_DeleteOnClose);
+    CrearControles();
+    CrearMenus();
+    PonerTextos();
 
+    FijarTopicoAyuda(this, kAyudaMenu);
+    FijarTopicoAyuda(optSerieProgresivaNC, kAyudaSerie);
+    optTarvel->setChecked(true);
+    optTarvel->setFocus();
+    setMinimumWidth(440);
+    CentrarEnPantalla(this);
+}
+
+void frmTarvelPrimera::CrearControles() {
     auto* centro = new QWidget(this);
     Label1 = new QLabel(centro);
     Label1->setObjectName("Label1");
-    PonerNegrita(Label1);
     optTarvel = new QRadioButton(centro);
     optTarvel->setObjectName("optTarvel");
     optSerieProgresivaNC = new QRadioButton(centro);
     optSerieProgresivaNC->setObjectName("optSerieProgresivaNC");
     cmdAceptar = new QPushButton(centro);
     cmdAceptar->setObjectName("cmdAceptar");
-    cmdAceptar->setMinimumWidth(96);
     connect(cmdAceptar, &QPushButton::clicked, this, &frmTarvelPrimera::cmdAceptar_Click);
-
-    auto* opciones = new QVBoxLayout;
-    opciones->setContentsMargins(16, 4, 0, 4);
-    opciones->setSpacing(10);
-    opciones->addWidget(optTarvel);
-    opciones->addWidget(optSerieProgresivaNC);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(cmdAceptar);
-    auto* columna = new QVBoxLayout(centro);
-    columna->setContentsMargins(24, 20, 24, 18);
-    columna->setSpacing(12);
-    columna->addWidget(Label1);
-    columna->addLayout(opciones);
-    columna->addSpacing(6);
-    columna->addLayout(botones);
+    DisponerEleccion(centro, Label1, {optTarvel, optSerieProgresivaNC}, cmdAceptar);
     setCentralWidget(centro);
+}
 
+void frmTarvelPrimera::CrearMenus() {
     mnuArchivo = menuBar()->addMenu(QString());
     mnuArchivo->setObjectName("mnuArchivo");
     mnuArchivoSalir = mnuArchivo->addAction(QString(), this, &QWidget::close);
@@ -68,7 +63,11 @@ frmTarvelPrimera::frmTarvelPrimera(QWidget* padre) : QMainWindow(padre) {
     mnuIdiomaEnglish = mnuIdioma->addAction(QString(), this, [this] { ElegirIdioma(true); });
     mnuIdiomaEnglish->setObjectName("mnuIdiomaEnglish");
     for (QAction* item : {mnuIdiomaEspanol, mnuIdiomaEnglish}) item->setCheckable(true);
+    mnuIdiomaEspanol->setChecked(gNombreIdioma == kNombreEspanol);
+    mnuIdiomaEnglish->setChecked(gNombreIdioma == kNombreIngles);
+}
 
+void frmTarvelPrimera::PonerTextos() {
     setWindowTitle(T(8));
     Label1->setText(T(9));
     optTarvel->setText(T(10));
@@ -80,17 +79,6 @@ frmTarvelPrimera::frmTarvelPrimera(QWidget* padre) : QMainWindow(padre) {
     mnuIdioma->setTitle(T(206));
     mnuIdiomaEspanol->setText(T(207));
     mnuIdiomaEnglish->setText(T(208));
-
-    mnuIdiomaEspanol->setChecked(gNombreIdioma == kNombreEspanol);
-    mnuIdiomaEnglish->setChecked(gNombreIdioma == kNombreIngles);
-
-    FijarTopicoAyuda(this, 1);
-    FijarTopicoAyuda(optSerieProgresivaNC, 60);
-
-    optTarvel->setChecked(true);
-    optTarvel->setFocus();
-    setMinimumWidth(440);
-    CentrarEnPantalla(this);
 }
 
 void frmTarvelPrimera::cmdAceptar_Click() {

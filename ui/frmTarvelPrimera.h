@@ -20,6 +20,9 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    void CrearControles();
+    void CrearMenus();
+    void PonerTextos();
     void cmdAceptar_Click();
     void ElegirIdioma(bool ingles);
 

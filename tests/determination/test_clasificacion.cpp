@@ -3,7 +3,6 @@
 #include <set>
 #include <tuple>
 
-#include "app/SessionState.h"
 #include "determination/Clasificacion.h"
 
 namespace tarvel {
@@ -47,23 +46,18 @@ TEST(FilaDeDatos, CombinationsTheTablesDoNotList) {
 // Drives the classification as the step-by-step window does.
 class Pasos : public ::testing::Test {
 protected:
-    void SetUp() override {
-        gLetraGrupoSuelo.clear();
-        gFilaDatos = 1;
-        c.ElegirGrupoVegetacion(kGrupoGeneral);
-    }
+    void SetUp() override { c.ElegirGrupoVegetacion(kGrupoGeneral); }
     void Entrada(int vegetacion) {
         c.ElegirVegetacion(vegetacion >= kPrimeraArida ? kGrupoArido : kGrupoGeneral,
                            vegetacion >= kPrimeraArida ? vegetacion - kPrimeraArida : vegetacion);
     }
+    // The soil dialog accepted `letra`; it keeps it for a later cancelled opening.
     void Suelo(const char* letra) {
-        gLetraGrupoSuelo = letra;
-        c.FijarGrupoSuelo();
+        ultimaLetra = letra;
+        c.FijarGrupoSuelo(ultimaLetra);
     }
-    void Clase(const char* clase) {
-        gClaseBosque = clase;
-        c.FijarClaseBosque();
-    }
+    void Clase(const char* clase) { c.FijarClaseBosque(clase); }
+    const RespuestasClasificacion& R() const { return c.Estado().respuestas; }
     std::string Numero() const { return c.Estado().numeroCurva ? c.Estado().numeroCurva->texto : ""; }
     std::vector<int> Habilitados(bool laboreo) const {
         std::vector<int> indices;
@@ -74,18 +68,19 @@ protected:
         return indices;
     }
 
-    Clasificacion c{kDatos};
+    Clasificacion c{kDatos, 1};
+    std::string ultimaLetra;
 };
 
 TEST_F(Pasos, OpeningAndSwitchingGroups) {
-    EXPECT_EQ(gVegetacion, 0);
+    EXPECT_EQ(R().vegetacion, 0);
     EXPECT_EQ(Habilitados(true), (std::vector<int>{0, 1}));
     EXPECT_EQ(Habilitados(false), (std::vector<int>{0, 1}));
     EXPECT_EQ(c.Estado().textoCondicion2, 66);
     EXPECT_EQ(Numero(), "");
 
     c.ElegirGrupoVegetacion(kGrupoArido);
-    EXPECT_EQ(gVegetacion, 14);
+    EXPECT_EQ(R().vegetacion, 14);
     EXPECT_TRUE(Habilitados(true).empty());
     EXPECT_EQ(Habilitados(false), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(c.Estado().textoCondicion2, 65);
@@ -105,7 +100,7 @@ TEST_F(Pasos, EveryRowShowsItsCurveNumberThroughTheAnswers) {
             c.ElegirCondicion(r.condicion);
         }
         Suelo("B");
-        EXPECT_EQ(gFilaDatos, r.fila);
+        EXPECT_EQ(R().filaDatos, r.fila);
         EXPECT_EQ(Numero(), (*todas)[r.fila - 1][1]) << r.fila;
     }
 }
@@ -132,9 +127,9 @@ TEST_F(Pasos, TreatmentChangeKeepsTheCondition) {
     c.ElegirLaboreo(6);
     c.ElegirCondicion(1);
     Suelo("A");
-    EXPECT_EQ(gFilaDatos, 13);
+    EXPECT_EQ(R().filaDatos, 13);
     c.ElegirLaboreo(2);
-    EXPECT_EQ(gFilaDatos, 5);
+    EXPECT_EQ(R().filaDatos, 5);
     EXPECT_EQ(Numero(), "67");
 }
 
@@ -142,13 +137,13 @@ TEST_F(Pasos, PasturesOnTheContourChooseTheirTreatmentAtOnce) {
     Entrada(5);
     EXPECT_EQ(Habilitados(true), std::vector<int>{4});
     EXPECT_EQ(c.Estado().laboreoMarcado, 4);
-    EXPECT_EQ(gLaboreo, 4);
+    EXPECT_EQ(R().laboreo, 4);
     Suelo("A");
     c.ElegirCondicion(1);
-    EXPECT_EQ(gFilaDatos, 39);
+    EXPECT_EQ(R().filaDatos, 39);
     EXPECT_EQ(Numero(), "06");
     c.ElegirCondicion(2);
-    EXPECT_EQ(gFilaDatos, 38);
+    EXPECT_EQ(R().filaDatos, 38);
 }
 
 TEST_F(Pasos, WoodsTakeTheForestClass) {
@@ -163,11 +158,11 @@ TEST_F(Pasos, WoodsTakeTheForestClass) {
     EXPECT_EQ(c.Estado().textoClaseBosque, "");
     Clase("III");
     EXPECT_EQ(c.Estado().textoClaseBosque, "III");
-    EXPECT_EQ(gFilaDatos, 52);
+    EXPECT_EQ(R().filaDatos, 52);
     EXPECT_EQ(Numero(), "77");
     Entrada(0);
     EXPECT_FALSE(c.Estado().claseBosqueHabilitada);
-    EXPECT_EQ(gClaseBosque, "-1");
+    EXPECT_EQ(R().claseBosque, "-1");
 }
 
 TEST_F(Pasos, EntriesThatNeedOnlyTheSoilGroup) {
@@ -177,27 +172,27 @@ TEST_F(Pasos, EntriesThatNeedOnlyTheSoilGroup) {
         EXPECT_TRUE(Habilitados(false).empty());
         EXPECT_EQ(Numero(), "");
         Suelo("A");
-        EXPECT_EQ(gFilaDatos, fila);
+        EXPECT_EQ(R().filaDatos, fila);
     }
 }
 
 TEST_F(Pasos, AChangeOfVegetationForgetsTheSoilGroupButNotTheLetter) {
     Suelo("B");
-    EXPECT_EQ(gGrupoSuelo, 2);
+    EXPECT_EQ(R().grupoSuelo, 2);
     Entrada(16);
-    EXPECT_EQ(gGrupoSuelo, -1);
+    EXPECT_EQ(R().grupoSuelo, -1);
     EXPECT_EQ(c.Estado().textoSuelo, "");
     c.ElegirCondicion(2);
     EXPECT_EQ(Numero(), "");
-    c.FijarGrupoSuelo();  // the soil dialog cancelled: its last letter again
+    c.FijarGrupoSuelo(ultimaLetra);  // the soil dialog cancelled: its last letter again
     EXPECT_EQ(c.Estado().textoSuelo, "B");
-    EXPECT_EQ(gFilaDatos, 65);
+    EXPECT_EQ(R().filaDatos, 65);
     EXPECT_EQ(Numero(), "58");
 }
 
 TEST_F(Pasos, NoLetterYetLeavesTheSoilUnknown) {
     c.ElegirLaboreo(0);
-    c.FijarGrupoSuelo();
+    c.FijarGrupoSuelo("");
     EXPECT_FALSE(c.Estado().listo[2]);
     EXPECT_EQ(Numero(), "");
 }
@@ -208,28 +203,21 @@ TEST_F(Pasos, MissingValueAndTheSignOfRow43) {
     Suelo("A");
     EXPECT_EQ(Numero(), "?");
     EXPECT_TRUE(c.Estado().numeroCurva->rojo);
-    EXPECT_FALSE(NumeroCurvaElegido(*c.Estado().valor));
+    EXPECT_FALSE(NumeroCurva(*c.Estado().valor));
     Entrada(7);
     c.ElegirCondicion(1);
     Suelo("A");
     EXPECT_EQ(Numero(), "30≤");
-    EXPECT_EQ(NumeroCurvaElegido(*c.Estado().valor), 30);
+    EXPECT_EQ(NumeroCurva(*c.Estado().valor), 30);
 }
 
 TEST(Clasificacion, ABrokenDataFileShowsNoNumberAndSaysWhy) {
-    Clasificacion c{"/nonexistent/Datos.dat"};
+    Clasificacion c{"/nonexistent/Datos.dat", 1};
     c.ElegirVegetacion(kGrupoGeneral, 6);
-    gLetraGrupoSuelo = "A";
-    c.FijarGrupoSuelo();
+    c.FijarGrupoSuelo("A");
     EXPECT_FALSE(c.Estado().numeroCurva);
     ASSERT_TRUE(c.Estado().errorDatos);
     EXPECT_EQ(c.Estado().errorDatos->fallo, FalloDatos::FaltaArchivo);
-}
-
-TEST(TopicoAyudaVegetacion, ByEntry) {
-    const std::pair<int, int> casos[] = {{0, 10}, {3, 10}, {4, 11}, {5, 10}, {6, 12}, {7, 13}, {8, 14},
-                                         {9, 15}, {10, 16}, {11, 10}, {13, 10}, {14, 50}, {18, 50}};
-    for (const auto& [entrada, topico] : casos) EXPECT_EQ(TopicoAyudaVegetacion(entrada), topico) << entrada;
 }
 
 }  // namespace

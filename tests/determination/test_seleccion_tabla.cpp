@@ -52,7 +52,7 @@ TEST(SeleccionTabla, NumberHandedBackOnOk) {
     const Caso casos[] = {{"78", 78}, {"06", 6}, {"99", 99}, {"100", 100}, {"", 0},  {"-1", 0},
                           {"0", 0},   {"101", 0}, {" 7", 0},  {"7a", 0},     {"1e2", 0}, {"+7", 0}};
     for (const auto& caso : casos) {
-        const auto numero = NumeroCurvaElegido(caso.texto);
+        const auto numero = NumeroCurva(caso.texto);
         EXPECT_EQ(numero.value_or(0), caso.numero) << caso.texto;
     }
 }

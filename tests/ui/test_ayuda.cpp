@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -23,7 +22,7 @@
 
 #include "EntornoUi.h"
 #include "app/TablaTextos.h"
-#include "determination/Clasificacion.h"
+#include "app/TopicosAyuda.h"
 #include "ui/Arranque.h"
 #include "ui/Ayuda.h"
 #include "ui/Textos.h"
@@ -51,20 +50,6 @@ QList<QString> Capturas(const QString& texto, const QString& patron) {
     const QRegularExpression expresion(patron);
     for (auto it = expresion.globalMatch(texto); it.hasNext();) todas << it.next().captured(1);
     return todas;
-}
-
-// The topic numbers the program hands to the help: the windows' own, read
-// from their sources, and those of the vegetation entries.
-QSet<int> TopicosDelPrograma() {
-    QSet<int> topicos;
-    QDirIterator fuentes(QStringLiteral(TARVEL_SOURCE_DIR "/ui"), {"*.cpp"});
-    while (fuentes.hasNext()) {
-        const QString codigo = Leer(fuentes.next());
-        for (const QString& n : Capturas(codigo, "FijarTopicoAyuda\\s*\\([^,()]+,\\s*(\\d+)\\s*\\)")) topicos << n.toInt();
-        for (const QString& n : Capturas(codigo, "kTopico\\w*\\s*=\\s*(\\d+)")) topicos << n.toInt();
-    }
-    for (int entrada = 0; entrada <= 18; ++entrada) topicos << TopicoAyudaVegetacion(entrada);
-    return topicos;
 }
 
 QString TextoPlano(const QString& html) {
@@ -155,12 +140,9 @@ private slots:
     // ----- the help files ------------------------------------------------------
 
     void everyTopicOfTheProgramHasItsAnchorInBothFiles() {
-        const QSet<int> topicos = TopicosDelPrograma();
-        // The reading of the sources must find what the windows are known to use.
-        for (int conocido : {1, 10, 11, 12, 13, 14, 15, 16, 20, 50, 60}) QVERIFY2(topicos.contains(conocido), qPrintable(QString::number(conocido)));
         for (const QString& nombre : {kEspanol, kIngles}) {
             const QString html = Ayuda(nombre);
-            for (int topico : topicos) {
+            for (int topico : kTopicosAyuda) {
                 const QString ancla = QStringLiteral("<a name=\"topic%1\"></a>").arg(topico);
                 QVERIFY2(html.count(ancla) == 1, qPrintable(nombre + ": " + ancla));
                 const QRegularExpression enSuDiv(QStringLiteral("<div>\\s*") + QRegularExpression::escape(ancla) + "\\s*<h2");

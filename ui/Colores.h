@@ -1,0 +1,25 @@
+#pragma once
+// The program's colours, each named by what it shows. Windows that show the
+// same kind of thing use the same colour.
+#include <QColor>
+
+namespace tarvel {
+
+// Results: a curve number, a soil group or a forest class the program found.
+inline const QColor kFondoResultado(255, 255, 192);  // light yellow box
+inline const QColor kTextoResultado(0, 0, 255);      // blue figures
+inline const QColor kTextoFalta(255, 0, 0);          // red "?": the tables give no value
+inline const QColor kFondoClaseBosque(192, 255, 192);
+inline const QColor kTextoOscuro(20, 20, 20);
+
+// Reference tables: every other body row is shaded.
+inline const QColor kFondoFilaAlterna(242, 226, 194);
+
+// Series results: the condition column, the present (degraded) and the
+// target (restored) hillside, and the rule between them.
+inline const QColor kFondoCondicion(96, 207, 255);
+inline const QColor kFondoPresente(255, 223, 79);
+inline const QColor kFondoObjetivo(191, 239, 127);
+inline const QColor kSeparadorSerie(96, 96, 96);
+
+}  // namespace tarvel
