@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/SessionState.h"
 #include "ui/Ayuda.h"
 #include "ui/Textos.h"
 #include "ui/Ventana.h"
@@ -51,6 +52,16 @@ void frmEleccion::cmdAceptar_Click() {
         tabla.exec();
     }
     close();
+}
+
+std::optional<std::int16_t> DeterminarNumeroCurva(QWidget* padre) {
+    gNCElegido = 0;
+    {
+        frmEleccion eleccion(padre);
+        eleccion.exec();
+    }
+    if (gNCElegido == 0) return std::nullopt;
+    return gNCElegido;
 }
 
 }  // namespace tarvel

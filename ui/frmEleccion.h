@@ -2,6 +2,8 @@
 // The method choice: how one curve number is to be determined. It opens the
 // chosen window and closes itself when that window has closed.
 #include <QDialog>
+#include <cstdint>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -21,5 +23,10 @@ private:
     QRadioButton* opcElige[2] = {};
     QPushButton* cmdAceptar = nullptr;
 };
+
+// The road to one curve number: the method choice and the window it opens.
+// gNCElegido is 0 while the road is open; the result is the number the user
+// accepted with OK, or nothing when the road was left without one.
+std::optional<std::int16_t> DeterminarNumeroCurva(QWidget* padre);
 
 }  // namespace tarvel
