@@ -8,7 +8,7 @@
 set -uo pipefail
 build=$1
 source=$2
-id=org.tarvel.Tarvel
+id=org.tarvel.tarvel
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
