@@ -8,7 +8,7 @@
 set -uo pipefail
 build=$1
 source=$2
-id=org.tarvel.Tarvel
+id=org.tarvel.tarvel
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -37,6 +37,12 @@ share/icons/hicolor/48x48/apps/$id.png
 share/icons/hicolor/64x64/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
 share/metainfo/$id.metainfo.xml
+share/doc/tarvel/changelog.gz
+share/doc/tarvel/copyright
+share/lintian/overrides/tarvel
+share/man/es/man1/tarvel.1.gz
+share/man/man1/tarvel-cli.1.gz
+share/man/man1/tarvel.1.gz
 LIST
 )
 actual=$(cd "$prefix" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
@@ -89,8 +95,9 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 
 # The desktop entry starts the linked program and names the installed icon;
-# the metainfo launches that entry. Both pass their validators (the metainfo
-# without network: its screenshot addresses are not fetched).
+# the metainfo launches that entry. Both pass their validators, the metainfo
+# without even a pedantic note (and without network: its screenshot addresses,
+# when it has them, are not fetched).
 desktop="$prefix/share/applications/$id.desktop"
 grep -qx "Exec=tarvel" "$desktop" || fail "the desktop entry does not run tarvel"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
@@ -102,10 +109,21 @@ else
   fail "desktop-file-validate is missing (scripts/setup installs desktop-file-utils)"
 fi
 if command -v appstreamcli >/dev/null; then
-  appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+  report=$(appstreamcli validate --no-net --pedantic --no-color "$prefix/share/metainfo/$id.metainfo.xml") \
+    && ! grep -qE '^[EWIP]: ' <<<"$report" || { echo "$report"; fail "appstreamcli validate --pedantic"; }
 else
   fail "appstreamcli is missing (scripts/setup installs appstream)"
 fi
+
+# The manual pages read without a formatting warning. The companion's page,
+# written from its help at build time, describes every command, the nested
+# ones included.
+for page in man1/tarvel.1.gz man1/tarvel-cli.1.gz es/man1/tarvel.1.gz; do
+  text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man --warnings -l "$prefix/share/man/$page" 2>"$work/man.err")
+  [ -s "$work/man.err" ] && fail "man $page: $(cat "$work/man.err")"
+  [ "$page" = man1/tarvel-cli.1.gz ] && ! grep -q 'tarvel-cli soil texture .*CLAY' <<<"$text" \
+    && fail "the page of tarvel-cli does not describe 'soil texture'"
+done
 
 if [ $failures -ne 0 ]; then
   echo "$failures check(s) failed"
