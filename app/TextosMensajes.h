@@ -51,6 +51,8 @@ inline constexpr int kTextoGrupo = 243;
 inline constexpr int kTextoCompacidad = 244;
 inline constexpr int kTextoSiNo = 245;
 inline constexpr int kTextoSinFila = 246;         // %1 vegetation, %2 treatment, %3 condition
+inline constexpr int kTextoNumero = 256;          // %1 lowest, %2 highest
+inline constexpr int kTextoNumeroDesde = 257;     // %1 lowest
 
 // How the command was called.
 inline constexpr int kTextoOrdenDesconocida = 247;  // %1 the word, %2 the commands

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+
+#include "app/FormatoNumerico.h"
+#include "app/Patrones.h"
 
 #include "app/TextosMensajes.h"
 #include "cli/Mensajes.h"
@@ -39,6 +43,19 @@ Leido<int> LeerEntero(std::string_view valor, std::string_view nombre, int minim
             nombre, SinBlancos(valor), Mensaje(kTextoEntero, {std::to_string(minimo), std::to_string(maximo)})));
     }
     return static_cast<int>(numero);
+}
+
+Leido<double> LeerNumero(std::string_view valor, std::string_view nombre, double minimo, double maximo,
+                         MarcaDecimal marca) {
+    const auto texto = TextoDeNumero(valor, nombre, marca);
+    if (!texto) return std::unexpected(texto.error());
+    // No comma is left in the text: the program's format reads it as typed.
+    const auto numero = ConvertirNumero(*texto, FormatoNumerico{'.', ','});
+    if (numero && *numero >= minimo && *numero <= maximo) return *numero;
+    const std::string desde = TextoNumero(minimo);
+    return std::unexpected(ValorRechazado(
+        nombre, SinBlancos(valor),
+        std::isinf(maximo) ? Mensaje(kTextoNumeroDesde, {desde}) : Mensaje(kTextoNumero, {desde, TextoNumero(maximo)})));
 }
 
 Leido<int> LeerGrupo(std::string_view valor, std::string_view nombre) {

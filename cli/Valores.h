@@ -29,6 +29,11 @@ Leido<std::string> TextoDeNumero(std::string_view valor, std::string_view nombre
 Leido<int> LeerEntero(std::string_view valor, std::string_view nombre, int minimo, int maximo,
                       MarcaDecimal marca = MarcaDecimal::Punto);
 
+// A number from `minimo` to `maximo` (an infinite `maximo`: no upper bound):
+// an optional sign, digits, one decimal mark, an optional exponent.
+Leido<double> LeerNumero(std::string_view valor, std::string_view nombre, double minimo, double maximo,
+                         MarcaDecimal marca = MarcaDecimal::Punto);
+
 // A soil group letter A to D, in either case: 1 to 4.
 Leido<int> LeerGrupo(std::string_view valor, std::string_view nombre);
 

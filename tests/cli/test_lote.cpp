@@ -2,6 +2,7 @@
 // order, whatever the records hold and whichever of the two forms they take.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "app/SessionState.h"
@@ -211,6 +212,27 @@ TEST_F(Lote, ColumnsAndOptionsThatOnlyTheBatchHas) {
     const std::string sinLapso = "nac,nob\n90,88.5\n";
     EXPECT_TRUE(Ejecutar(LoteSerie(std::string("2")), sinLapso).csv.ends_with(",0.75,\n"));
     EXPECT_TRUE(Ejecutar(LoteSerie(std::string("")), sinLapso).csv.ends_with(",Incorrect time interval.\n"));
+}
+
+// The one reading of numbers of both forms: blanks around them, no comma
+// taken for a thousands separator, no hexadecimal.
+TEST_F(Lote, NumbersAreReadOneWay) {
+    const auto porque = [](const auto& leido) { return leido ? std::string() : leido.error(); };
+    EXPECT_EQ(LeerEntero(" +43 ", "row", 1, 72).value_or(0), 43);
+    EXPECT_EQ(LeerEntero("-1", "treatment", -1, 7).value_or(0), -1);
+    EXPECT_EQ(porque(LeerEntero("0x2B", "row", 1, 72)), "Error in input data. row = “0x2B”: it must be a whole "
+                                                         "number from 1 to 72.");
+    for (const char* malo : {"", "+-1", "4.0", "73", "99999999999", "1 2"}) {
+        EXPECT_FALSE(LeerEntero(malo, "row", 1, 72)) << malo;
+    }
+    EXPECT_EQ(porque(LeerEntero("4,0", "row", 1, 72)), "Error in input data. row = “4,0”: the decimal mark is the "
+                                                        "full stop “.”; a comma is not accepted.");
+    EXPECT_EQ(LeerNumero(" 2,5 ", "p", 0, 10, MarcaDecimal::Coma).value_or(0), 2.5);
+    EXPECT_EQ(LeerNumero("1e2", "p", 0, INFINITY).value_or(0), 100);
+    EXPECT_FALSE(LeerNumero("2.5", "p", 0, 10, MarcaDecimal::Coma));
+    EXPECT_EQ(porque(LeerNumero("-0.5", "p", 0, INFINITY)),
+              "Error in input data. p = “-0.5”: it must be a number of 0 or more.");
+    EXPECT_EQ(porque(LeerNumero("11", "p", 0, 10.5)), "Error in input data. p = “11”: it must be a number from 0 to 10.5.");
 }
 
 }  // namespace
