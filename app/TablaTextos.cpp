@@ -22,4 +22,19 @@ std::string_view TextoIdioma(int idioma, int n) {
 
 std::string_view Texto(int n) { return TextoIdioma(gIdioma, n); }
 
+std::string Rellenar(std::string_view plantilla, std::initializer_list<std::string_view> valores) {
+    std::string salida;
+    salida.reserve(plantilla.size());
+    for (std::size_t i = 0; i < plantilla.size(); ++i) {
+        const std::size_t n = i + 1 < plantilla.size() && plantilla[i] == '%' ? plantilla[i + 1] - '1' : valores.size();
+        if (n < valores.size()) {
+            salida += valores.begin()[n];
+            ++i;
+        } else {
+            salida.push_back(plantilla[i]);
+        }
+    }
+    return salida;
+}
+
 }  // namespace tarvel

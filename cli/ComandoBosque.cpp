@@ -2,7 +2,6 @@
 // condition class as the forest dialog computes it; forest --csv FILE for many.
 #include <memory>
 
-#include "app/TablaTextos.h"
 #include "cli/Comun.h"
 #include "cli/Evaluacion.h"
 
@@ -21,25 +20,22 @@ Comando RegistrarBosque(CLI::App& app, const Opciones& opciones) {
     bosque->fallthrough();
     auto* arrope = bosque->add_option("LITTER", argumentos->arrope, "depth of the litter layer in cm");
     auto* humus = bosque->add_option("HUMUS", argumentos->humus, "depth of the humus layer in cm");
-    auto* compacidad =
-        bosque
-            ->add_option("COMPACTNESS", argumentos->compacidad,
-                         "degree of compactness: F frozen, 1 compact, 2 moderately compact, 3 not compact")
-            ->transform(CLI::IsMember({"F", "1", "2", "3"}, CLI::ignore_case));
+    auto* compacidad = bosque->add_option(
+        "COMPACTNESS", argumentos->compacidad,
+        "degree of compactness: F frozen, 1 compact, 2 moderately compact, 3 not compact");
     bosque->add_flag("--after-compaction", argumentos->despues,
                      "the litter was measured after compaction (with --csv: for rows that do not say)");
-    auto* csv = AnadirCsv(*bosque, argumentos->csv, {arrope, humus, compacidad});
-    csv->description(std::string(csv->get_description()) +
-                     "; columns litter,humus,compactness and optionally after_compaction (1/0, yes/no, true/false) "
-                     "give the columns class,R");
+    auto* csv = AnadirCsv(*bosque, argumentos->csv,
+                          "columns litter,humus,compactness and optionally after_compaction (1/0, yes/no, "
+                          "true/false) give the columns class,R");
 
-    return {bosque, [argumentos, csv, &opciones] {
-                if (csv->count() > 0) {
+    return {bosque, [argumentos, arrope, humus, compacidad, csv, &opciones] {
+                if (FormaLote(csv, {arrope, humus, compacidad})) {
                     return EjecutarLoteCsv(opciones, LoteBosque(argumentos->despues), argumentos->csv);
                 }
                 const auto condicion = CondicionDeBosque(argumentos->arrope, argumentos->humus,
                                                          argumentos->compacidad, argumentos->despues);
-                if (!condicion) return Rechazar(std::string(Texto(condicion.error())));
+                if (!condicion) return Rechazar(condicion.error());
                 return Escribir(opciones, {{"class", condicion->clase}, {"R", condicion->R}},
                                 std::string(condicion->clase));
             }};

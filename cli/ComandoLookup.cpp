@@ -3,27 +3,27 @@
 #include <memory>
 
 #include "cli/Comun.h"
-#include "data/Datos.h"
+#include "cli/Evaluacion.h"
 
 namespace tarvel::cli {
 
 Comando RegistrarLookup(CLI::App& app, const Opciones& opciones) {
     struct Argumentos {
-        int fila = 0;
+        std::string fila;
         std::string grupo;
     };
     auto argumentos = std::make_shared<Argumentos>();
     auto* lookup = app.add_subcommand("lookup", "the curve-number text of a row of Datos.dat and a soil group");
     lookup->fallthrough();
-    lookup->add_option("ROW", argumentos->fila, "row of the data file, 1 to 72")
-        ->required()
-        ->check(CLI::Range(1, kFilasDatos));
-    lookup->add_option("GROUP", argumentos->grupo, "hydrologic soil group A, B, C or D")
-        ->required()
-        ->transform(CLI::IsMember({"A", "B", "C", "D"}, CLI::ignore_case));
+    auto* fila = lookup->add_option("ROW", argumentos->fila, "row of the data file, 1 to 72");
+    auto* grupo = lookup->add_option("GROUP", argumentos->grupo, "hydrologic soil group A, B, C or D");
 
-    return {lookup, [argumentos, &opciones] {
-                return EscribirNumeroCurva(opciones, argumentos->fila, argumentos->grupo, false);
+    return {lookup, [argumentos, fila, grupo, &opciones] {
+                ExigirArgumentos({fila, grupo});
+                FilasDeDatos datos(RutaDatosPrograma());
+                const auto numero = NumeroCurvaDeFila(argumentos->fila, argumentos->grupo, datos);
+                if (!numero) return Rechazar(numero.error());
+                return EscribirNumeroCurva(opciones, *numero, false);
             }};
 }
 

@@ -26,15 +26,16 @@ Comando RegistrarSerie(CLI::App& app, const Opciones& opciones) {
     auto* nob = serie->add_option("NOB", argumentos->nob, "curve number of the restored target, below NAC");
     serie->add_option("--years", argumentos->anios,
                       "time span in years, a whole number from 2 (with --csv: for rows that give none)");
-    auto* csv = AnadirCsv(*serie, argumentos->csv, {nac, nob});
-    csv->description(std::string(csv->get_description()) +
-                     "; columns nac,nob and optionally years give the table cells nac_J,pac_J,nob_J,pob_J "
-                     "(J = 1, 2, 3) and annual");
+    auto* csv = AnadirCsv(*serie, argumentos->csv,
+                          "columns nac,nob and optionally years give the table cells nac_J,pac_J,nob_J,pob_J "
+                          "(J = 1, 2, 3) and annual");
 
-    return {serie, [argumentos, csv, &opciones] {
-                if (csv->count() > 0) return EjecutarLoteCsv(opciones, LoteSerie(argumentos->anios), argumentos->csv);
+    return {serie, [argumentos, nac, nob, csv, &opciones] {
+                if (FormaLote(csv, {nac, nob})) {
+                    return EjecutarLoteCsv(opciones, LoteSerie(argumentos->anios), argumentos->csv);
+                }
                 const auto resultado = ResolverSerie(argumentos->nac, argumentos->nob, argumentos->anios);
-                if (!resultado) return Rechazar(std::string(Texto(resultado.error())));
+                if (!resultado) return Rechazar(resultado.error());
 
                 std::string texto = TablaSerieTsv(resultado->tabla);
                 texto.pop_back();

@@ -1,18 +1,26 @@
 #include "cli/Comun.h"
 
-#include <QCoreApplication>
-#include <QFile>
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 
-#include "app/SessionState.h"
-#include "data/Datos.h"
+#include "app/TextosMensajes.h"
+#include "cli/Evaluacion.h"
+#include "cli/Mensajes.h"
+#include "settings/Ajustes.h"
 
 namespace tarvel::cli {
 
-std::filesystem::path CarpetaPrograma() {
-    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+void Uso(int texto, std::initializer_list<std::string_view> valores) { throw ErrorUso(Mensaje(texto, valores)); }
+
+void ExigirArgumentos(std::initializer_list<const CLI::Option*> argumentos) {
+    for (const CLI::Option* argumento : argumentos) {
+        if (argumento->count() == 0) Uso(kTextoFaltaArgumento, {argumento->get_name()});
+    }
 }
+
+std::filesystem::path RutaDatosPrograma() { return RutaDatos(RutaLocal(CarpetaPrograma())); }
 
 int Rechazar(const std::string& mensaje) {
     std::cerr << mensaje << '\n';
@@ -20,64 +28,71 @@ int Rechazar(const std::string& mensaje) {
 }
 
 int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, const std::string& texto) {
-    if (opciones.json) {
-        std::cout << objeto.dump() << '\n';
-    } else {
-        std::cout << texto << '\n';
-    }
+    std::cout << (opciones.json ? objeto.dump() : texto) << '\n';
     return kHecho;
 }
 
-int EscribirNumeroCurva(const Opciones& opciones, int fila, const std::string& letra, bool conFila) {
-    const int grupo = letra.front() - 'A' + 1;
-    const auto valor = ValorNumeroCurva(RutaDatos(CarpetaPrograma()), fila, grupo);
-    if (!valor) return Rechazar(MensajeErrorDatos(valor.error(), gIdioma));
-    const auto presentacion = PresentarNumeroCurva(*valor, fila, grupo);
+int EscribirNumeroCurva(const Opciones& opciones, const NumeroCurva& numero, bool conFila) {
+    const std::string& texto = numero.presentacion.texto;
     return Escribir(opciones,
-                    {{"row", fila}, {"group", letra}, {"text", presentacion.texto}, {"missing", valor->falta}},
-                    conFila ? std::to_string(fila) + " " + presentacion.texto : presentacion.texto);
+                    {{"row", numero.fila}, {"group", numero.letra}, {"text", texto}, {"missing", numero.valor.falta}},
+                    conFila ? std::to_string(numero.fila) + " " + texto : texto);
 }
 
-CLI::Option* AnadirCsv(CLI::App& comando, std::string& archivo, std::initializer_list<CLI::Option*> posicionales) {
-    auto* csv = comando.add_option("--csv", archivo,
-                                   "batch: read the inputs from this CSV file (- for standard input), one row "
-                                   "each, and write them with their results as CSV");
-    csv->check(CLI::Validator(
-        [](std::string& ruta) { return ruta == "-" ? std::string() : CLI::ExistingFile(ruta); }, "FILE|-"));
-    std::vector<CLI::Option*> requeridas(posicionales);
-    for (CLI::Option* posicional : requeridas) posicional->excludes(csv);
-    comando.callback([csv, requeridas] {
-        if (csv->count() > 0) return;
-        for (CLI::Option* posicional : requeridas) {
-            if (posicional->count() == 0) throw CLI::RequiredError(posicional->get_name());
-        }
-    });
-    return csv;
+CLI::Option* AnadirCsv(CLI::App& comando, std::string& archivo, std::string_view columnas) {
+    return comando.add_option("--csv", archivo,
+                              "batch: read the inputs from this CSV file (- for standard input), one row each, and "
+                              "write them with their results as CSV; " +
+                                  std::string(columnas))
+        ->type_name("FILE|-");
+}
+
+bool FormaLote(const CLI::Option* csv, std::initializer_list<const CLI::Option*> valores) {
+    if (csv->count() == 0) {
+        ExigirArgumentos(valores);
+        return false;
+    }
+    for (const CLI::Option* valor : valores) {
+        if (valor->count() > 0) Uso(kTextoIncompatibles, {valor->get_name(), "--csv"});
+    }
+    return true;
 }
 
 int EjecutarLoteCsv(const Opciones& opciones, const DefinicionLote& definicion, const std::string& archivo) {
-    if (opciones.json) {
-        std::cerr << "--json and --csv cannot be used together\n";
-        return kUso;
-    }
+    if (opciones.json) Uso(kTextoIncompatibles, {"--json", "--csv"});
     FinLote fin;
     if (archivo == "-") {
         fin = EjecutarLote(definicion, std::cin, std::cout, std::cerr);
     } else {
-        std::ifstream entrada(archivo, std::ios::binary);
-        if (!entrada) {
-            std::cerr << "cannot open " << archivo << '\n';
-            return kUso;
+        std::error_code ec;
+        if (std::filesystem::is_directory(archivo, ec)) {
+            return Rechazar(Mensaje(kTextoNoSeAbre, {archivo, MotivoDeSistema(EISDIR)}));
         }
+        errno = 0;
+        std::ifstream entrada(archivo, std::ios::binary);
+        if (!entrada) return Rechazar(Mensaje(kTextoNoSeAbre, {archivo, MotivoDeSistema(errno)}));
         fin = EjecutarLote(definicion, entrada, std::cout, std::cerr);
     }
-    std::cout.flush();
-    switch (fin) {
-        case FinLote::Hecho: return kHecho;
-        case FinLote::Uso: return kUso;
-        case FinLote::Rechazado: return kRechazado;
+    // A failed write is reported once, by TerminarSalida.
+    return fin == FinLote::Hecho ? kHecho : kRechazado;
+}
+
+int TerminarSalida(int estado) {
+    // A write that failed earlier (a batch stops at it) left its errno; a
+    // failure now gives its own.
+    const int anterior = errno;
+    errno = 0;
+    std::cout.flush();  // flushes stdout: std::cout writes through it
+    int error = errno;
+    bool fallo = !std::cout || std::ferror(stdout) != 0;
+    if (!fallo && std::fclose(stdout) != 0) {
+        fallo = true;
+        error = errno;
     }
-    return kRechazado;
+    if (!fallo) return estado;
+    if (error == 0) error = anterior;
+    std::cerr << Mensaje(kTextoNoSeEscribe, {MotivoDeSistema(error)}) << '\n';
+    return estado == kHecho ? kRechazado : estado;
 }
 
 }  // namespace tarvel::cli

@@ -1,18 +1,26 @@
 #pragma once
-// What every command of tarvel-cli shares: the options, the exit statuses,
-// where the data file lies, and how results and rejections are written.
+// What every command of tarvel-cli shares: the options, the exit statuses and
+// the one rule behind them, usage errors, where the data file lies, and how
+// results, rejections and batches are written.
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "cli/Lote.h"
 
 namespace tarvel::cli {
 
+// Exit statuses. kUso only for how the command was called (an unknown
+// command or option, an argument missing or left over, options that cannot
+// go together); kRechazado for any value refused, a file that cannot be
+// read, and output that cannot be written, always with a message on stderr.
 constexpr int kHecho = 0;
-constexpr int kRechazado = 1;  // input rejected: the program's message on stderr
+constexpr int kRechazado = 1;
 constexpr int kUso = 2;
 
 struct Opciones {
@@ -21,14 +29,26 @@ struct Opciones {
 };
 
 // A command registers its subcommand and returns what to run once the
-// arguments are parsed and the language of the run is fixed.
+// arguments are read and the language of the run is fixed.
 using Accion = std::function<int()>;
 struct Comando {
     CLI::App* subcomando;
     Accion accion;
 };
 
-std::filesystem::path CarpetaPrograma();
+// How the command was called is wrong: thrown with its message, in the
+// language of the run, from anywhere before the command writes anything;
+// main() writes it and exits with kUso.
+struct ErrorUso : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+[[noreturn]] void Uso(int texto, std::initializer_list<std::string_view> valores);
+
+// Each of these arguments must have been given: the first that was not is a usage error.
+void ExigirArgumentos(std::initializer_list<const CLI::Option*> argumentos);
+
+// Datos.dat beside this executable.
+std::filesystem::path RutaDatosPrograma();
 
 // The message on stderr; returns kRechazado.
 int Rechazar(const std::string& mensaje);
@@ -36,17 +56,25 @@ int Rechazar(const std::string& mensaje);
 // Writes the JSON object with --json, else the plain text; returns kHecho.
 int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, const std::string& texto);
 
-// The curve number of a row and a soil group letter as the step-by-step screen
-// shows it, with the row in front when `conFila`; a data-file fault is rejected.
-int EscribirNumeroCurva(const Opciones& opciones, int fila, const std::string& letra, bool conFila);
+// A curve number as lookup prints it, with its row in front when `conFila` (cn).
+struct NumeroCurva;
+int EscribirNumeroCurva(const Opciones& opciones, const NumeroCurva& numero, bool conFila);
 
-// Adds --csv FILE|- to a command: with it the command reads its inputs from a
-// CSV file (or standard input) instead of `posicionales`, which are required
-// only without it.
-CLI::Option* AnadirCsv(CLI::App& comando, std::string& archivo, std::initializer_list<CLI::Option*> posicionales);
+// --csv FILE|- on a command whose single-value form takes `valores`: the
+// description names the columns read and written.
+CLI::Option* AnadirCsv(CLI::App& comando, std::string& archivo, std::string_view columnas);
 
-// Runs a batch from the file named by --csv to standard output; the exit status.
+// Whether the batch form was asked for. With --csv, any of `valores` given as
+// well is a usage error; without it, every one of them must be given.
+bool FormaLote(const CLI::Option* csv, std::initializer_list<const CLI::Option*> valores);
+
+// Runs a batch from the file named by --csv ("-": standard input) to
+// standard output; the exit status.
 int EjecutarLoteCsv(const Opciones& opciones, const DefinicionLote& definicion, const std::string& archivo);
+
+// Flushes and closes standard output: a write that failed at any point turns
+// `estado` kHecho into kRechazado, with the reason on stderr.
+int TerminarSalida(int estado);
 
 Comando RegistrarLookup(CLI::App& app, const Opciones& opciones);
 Comando RegistrarSuelo(CLI::App& app, const Opciones& opciones);

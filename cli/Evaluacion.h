@@ -1,15 +1,17 @@
 #pragma once
 // What each command of tarvel-cli computes, one function per command, shared
 // by its single-value form and its batch form (--csv), so that both give the
-// same answer or the same message for the same input. A rejection is the text
-// number of the program's message.
-#include <expected>
+// same answer or the same message for the same input. Values come as typed;
+// `marca` is the decimal mark they are written with.
+#include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/Lote.h"
+#include "cli/Valores.h"
 #include "data/Datos.h"
 #include "determination/CondicionBosque.h"
 #include "series/Serie.h"
@@ -17,16 +19,17 @@
 
 namespace tarvel::cli {
 
-inline constexpr int kTextoErrorEntrada = 210;  // "Error en los datos introducidos."
-inline constexpr int kTextoSumaTextura = 209;   // the three percentages do not make 100
+// soil rate: the class of minimum infiltration rate, 0 to 3.
+Leido<std::string_view> GrupoDeTasa(std::string_view clase);
 
-// soil texture: the three percentages as typed, clay, silt, sand.
-std::expected<std::string_view, int> GrupoDeTextura(std::string_view arcilla, std::string_view limo,
-                                                    std::string_view arena);
+// soil texture: the three percentages, clay, silt, sand.
+Leido<std::string_view> GrupoDeTextura(std::string_view arcilla, std::string_view limo, std::string_view arena,
+                                       MarcaDecimal marca = MarcaDecimal::Punto);
 
-// forest: the two depths as typed and the compactness F, 1, 2 or 3 (any case).
-std::expected<CondicionBosque, int> CondicionDeBosque(std::string_view arrope, std::string_view humus,
-                                                     std::string_view compacidad, bool despuesDeCompactar);
+// forest: the two depths and the compactness F, 1, 2 or 3 (any case).
+Leido<CondicionBosque> CondicionDeBosque(std::string_view arrope, std::string_view humus,
+                                         std::string_view compacidad, bool despuesDeCompactar,
+                                         MarcaDecimal marca = MarcaDecimal::Punto);
 
 // series: NAC, NOB and, when a span is asked for, its text.
 struct ResultadoSerie {
@@ -36,17 +39,42 @@ struct ResultadoSerie {
     std::optional<double> variacion;   // with a span only
     std::string variacionTexto;        // "0.00"
 };
-std::expected<ResultadoSerie, int> ResolverSerie(std::string_view nac, std::string_view nob,
-                                                 std::optional<std::string_view> anios);
+Leido<ResultadoSerie> ResolverSerie(std::string_view nac, std::string_view nob, std::optional<std::string_view> anios,
+                                    MarcaDecimal marca = MarcaDecimal::Punto);
 
-// cn: the row of Datos.dat the answers designate.
-std::expected<int, int> FilaDeRespuestas(int vegetacion, int laboreo, int condicion);
+// The rows of Datos.dat, each read the first time it is needed and judged as
+// a lookup of that row alone judges it: a broken row fails only the answers
+// that need it.
+class FilasDeDatos {
+public:
+    explicit FilasDeDatos(std::filesystem::path archivo);
+    const std::expected<FilaDatos, ErrorDatos>& Fila(int fila);  // 1 to 72
+
+private:
+    std::filesystem::path archivo_;
+    std::array<std::optional<std::expected<FilaDatos, ErrorDatos>>, kFilasDatos> filas_;
+};
+
+struct NumeroCurva {
+    int fila;             // of Datos.dat
+    std::string_view letra;  // "A" to "D"
+    ValorCurva valor;
+    PresentacionCurva presentacion;  // as the step-by-step screen shows it
+};
+
+// lookup: a row of the data file and a soil group.
+Leido<NumeroCurva> NumeroCurvaDeFila(std::string_view fila, std::string_view grupo, FilasDeDatos& datos);
+
+// cn: the answers of the step-by-step window and a soil group.
+Leido<NumeroCurva> NumeroCurvaDeRespuestas(std::string_view vegetacion, std::string_view laboreo,
+                                           std::string_view condicion, std::string_view grupo, FilasDeDatos& datos,
+                                           MarcaDecimal marca = MarcaDecimal::Punto);
 
 // The batch forms. A command-line option that the batch keeps (--after-compaction,
 // --years) gives the value of the rows whose column is absent or empty.
 DefinicionLote LoteTextura();
 DefinicionLote LoteBosque(bool despuesPorDefecto);
 DefinicionLote LoteSerie(std::optional<std::string> aniosPorDefecto);
-DefinicionLote LoteCn(std::vector<FilaDatos> datos);
+DefinicionLote LoteCn(std::filesystem::path datos);
 
 }  // namespace tarvel::cli

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "app/TablaTextos.h"
+#include "app/TextosMensajes.h"
+#include "cli/Mensajes.h"
 
 namespace tarvel::cli {
 namespace {
@@ -20,26 +22,14 @@ namespace {
 constexpr std::size_t kBloqueLectura = 1 << 18;
 constexpr std::size_t kBloqueEscritura = 1 << 18;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-constexpr int kTextoErrorDatos = 210;
 
 const char kMarcaAusente = '\0';
 
 bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 
-std::string_view SinBlancos(std::string_view texto) {
-    while (!texto.empty() && EsBlanco(texto.front())) texto.remove_prefix(1);
-    while (!texto.empty() && EsBlanco(texto.back())) texto.remove_suffix(1);
-    return texto;
-}
-
 bool MismoNombre(std::string_view a, std::string_view b) {
-    a = SinBlancos(a);
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (minuscula(a[i]) != minuscula(b[i])) return false;
-    }
-    return true;
+    const auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::ranges::equal(SinBlancos(a), b, [&](char x, char y) { return minuscula(x) == minuscula(y); });
 }
 
 // libcsv grows its field buffer 4 KiB at a time; it is refused past the
@@ -55,7 +45,17 @@ void* Realojar(void* bloque, std::size_t tamano) {
 class Escritor {
 public:
     explicit Escritor(std::ostream& salida)
-        : salida_(salida), capacidad_(kBloqueEscritura + 4096), texto_(new char[capacidad_]) {}
+        : salida_(salida), capacidad_(kBloqueEscritura + 4096), texto_(new char[capacidad_]) {
+        FijarSeparador(',');
+    }
+
+    void FijarSeparador(char separador) {
+        especial_ = {};
+        for (const unsigned char c : {static_cast<unsigned char>(separador), static_cast<unsigned char>('"'),
+                                      static_cast<unsigned char>('\n'), static_cast<unsigned char>('\r')}) {
+            especial_[c] = true;
+        }
+    }
 
     void Texto(std::string_view texto) {
         // An empty view may have no storage at all, and memcpy takes none.
@@ -73,7 +73,7 @@ public:
     void Campo(std::string_view campo) {
         bool comillas = !campo.empty() && (EsBlanco(campo.front()) || EsBlanco(campo.back()));
         for (std::size_t i = 0; i < campo.size() && !comillas; ++i) {
-            comillas = kEspecial[static_cast<unsigned char>(campo[i])];
+            comillas = especial_[static_cast<unsigned char>(campo[i])];
         }
         if (!comillas) {
             Texto(campo);
@@ -96,17 +96,16 @@ public:
     }
 
     void Vaciar() {
-        salida_.write(texto_.get(), static_cast<std::streamsize>(usados_));
+        if (usados_ > 0 && !fallo_) {
+            salida_.write(texto_.get(), static_cast<std::streamsize>(usados_));
+            fallo_ = !salida_;
+        }
         usados_ = 0;
     }
 
-private:
-    static constexpr std::array<bool, 256> kEspecial = [] {
-        std::array<bool, 256> especial{};
-        for (const unsigned char c : {',', '"', '\n', '\r'}) especial[c] = true;
-        return especial;
-    }();
+    bool Fallo() const { return fallo_; }
 
+private:
     void Reservar(std::size_t bytes) {
         if (usados_ + bytes <= capacidad_) return;
         Vaciar();
@@ -120,6 +119,8 @@ private:
     std::size_t capacidad_;
     std::unique_ptr<char[]> texto_;
     std::size_t usados_ = 0;
+    std::array<bool, 256> especial_{};
+    bool fallo_ = false;
 };
 
 // The fields of the record being read, one after another.
@@ -148,6 +149,7 @@ public:
         csv_init(&analizador_, CSV_REPALL_NL);
         csv_set_realloc_func(&analizador_, Realojar);
         csv_set_blk_size(&analizador_, kCrecimientoCampo);
+        csv_set_space_func(&analizador_, &Lote::Espacio);
     }
     ~Lote() { csv_free(&analizador_); }
     Lote(const Lote&) = delete;
@@ -165,83 +167,112 @@ public:
                     bom_ = true;
                     texto.remove_prefix(kBom.size());
                 }
+                FijarForma(SeparadorDeCabecera(texto));
             }
-            SeguirCola(texto);
             if (!Analizar(texto)) return Fin();
         }
         if (entrada.bad()) {
-            leido_ = false;
+            falta_ = Falta::Lectura;
             return Fin();
         }
         const std::size_t antes = registros_;
-        csv_fini(&analizador_, &Lote::FinCampo, &Lote::FinRegistro, this);
+        // Strict at the end only: a quote still open now would have taken
+        // every line after it into one field.
+        csv_set_opts(&analizador_, static_cast<unsigned char>(csv_get_opts(&analizador_) | CSV_STRICT |
+                                                               CSV_STRICT_FINI));
+        activo_ = this;
+        const int fin = csv_fini(&analizador_, &Lote::FinCampo, &Lote::FinRegistro, this);
+        activo_ = nullptr;
+        if (fin != 0 && falta_ == Falta::Ninguna) falta_ = Falta::ComillaAbierta;
         // libcsv ends no record for a last line of blanks with no line end
         // after it; it is a line like any other and gets its record.
-        if (cola_ == Cola::Blanca && registros_ == antes && cabecera_ && !uso_ && !registroLargo_) {
-            FinRegistro(-1, this);
-        }
+        if (falta_ == Falta::Ninguna && cabecera_ && registros_ == antes && blanco_) FinRegistro(-1, this);
         return Fin();
     }
 
 private:
-    bool Analizar(std::string_view texto) {
-        const std::size_t analizados = csv_parse(&analizador_, texto.data(), texto.size(), &Lote::FinCampo,
-                                                 &Lote::FinRegistro, this);
-        if (analizados < texto.size()) registroLargo_ = true;
-        return !registroLargo_ && !uso_;
+    enum class Falta { Ninguna, Cabecera, RegistroLargo, ComillaAbierta, Lectura };
+
+    void FijarForma(char separador) {
+        separador_ = separador;
+        marca_ = separador == ';' ? MarcaDecimal::Coma : MarcaDecimal::Punto;
+        csv_set_delim(&analizador_, static_cast<unsigned char>(separador));
+        escritor_.FijarSeparador(separador);
     }
 
-    // What the input read so far ends in after its last line end.
-    enum class Cola { Vacia, Blanca, Otra };
-    void SeguirCola(std::string_view texto) {
-        const auto fin = texto.find_last_of("\r\n");
-        if (fin != std::string_view::npos) {
-            cola_ = Cola::Vacia;
-            texto.remove_prefix(fin + 1);
-        }
-        if (texto.empty() || cola_ == Cola::Otra) return;
-        cola_ = std::all_of(texto.begin(), texto.end(), EsBlanco) ? Cola::Blanca : Cola::Otra;
+    bool Analizar(std::string_view texto) {
+        activo_ = this;
+        const std::size_t analizados = csv_parse(&analizador_, texto.data(), texto.size(), &Lote::FinCampo,
+                                                 &Lote::FinRegistro, this);
+        activo_ = nullptr;
+        if (analizados < texto.size() && falta_ == Falta::Ninguna) falta_ = Falta::RegistroLargo;
+        return falta_ == Falta::Ninguna && !escritor_.Fallo();
     }
 
     FinLote Fin() {
-        if (uso_) return FinLote::Uso;  // nothing was written
-        if (!cabecera_ && leido_ && !registroLargo_) {
-            errores_ << "the input has no header row naming its columns\n";
-            return FinLote::Uso;
-        }
+        if (falta_ == Falta::Cabecera) return FinLote::Rechazado;  // nothing was written
         // The records before a fault are written all the same.
         escritor_.Vaciar();
-        if (registroLargo_) {
-            errores_ << "record " << registros_ + 1 << " is too long (over " << (kMaximoRegistro >> 20)
-                     << " MiB or " << kMaximoCampos << " fields); is a quote left open?\n";
-            return FinLote::Rechazado;
+        if (escritor_.Fallo()) return FinLote::SalidaFallida;
+        const std::string registro = std::to_string(registros_ + 1);
+        const std::string linea = std::to_string(lineaRegistro_);
+        switch (falta_) {
+            case Falta::RegistroLargo:
+                errores_ << Mensaje(kTextoRegistroLargo, {registro, linea, std::to_string(kMaximoRegistro >> 20),
+                                                          std::to_string(kMaximoCampos)})
+                         << '\n';
+                return FinLote::Rechazado;
+            case Falta::ComillaAbierta:
+                errores_ << Mensaje(kTextoComillaAbierta, {registro, linea}) << '\n';
+                return FinLote::Rechazado;
+            case Falta::Lectura:
+                errores_ << Mensaje(kTextoLecturaIncompleta) << '\n';
+                return FinLote::Rechazado;
+            case Falta::Ninguna:
+            case Falta::Cabecera:
+                break;
         }
-        if (!leido_) {
-            errores_ << "the input could not be read to its end\n";
+        if (!cabecera_) {
+            errores_ << Mensaje(kTextoSinCabecera) << '\n';
             return FinLote::Rechazado;
         }
         return FinLote::Hecho;
     }
 
+    // Blanks are what libcsv takes them to be; seeing one between a CR and
+    // an LF tells a line of blanks from a CR LF pair.
+    static int Espacio(unsigned char c) {
+        if (!EsBlanco(static_cast<char>(c))) return 0;
+        if (activo_ != nullptr) activo_->blanco_ = true;
+        return 1;
+    }
+
     static void FinCampo(void* campo, std::size_t longitud, void* datos) {
         auto* lote = static_cast<Lote*>(datos);
-        if (lote->uso_ || lote->registroLargo_) return;
+        const auto* texto = static_cast<const char*>(campo);
+        // Line breaks inside quoted fields, for the line numbers of messages.
+        for (std::size_t i = 0; i < longitud; ++i) {
+            if (texto[i] == '\r' || (texto[i] == '\n' && (i == 0 || texto[i - 1] != '\r'))) ++lote->saltos_;
+        }
+        if (lote->falta_ != Falta::Ninguna) return;
         Registro& registro = lote->registro_;
         if (registro.campos.size() >= kMaximoCampos || registro.texto.size() + longitud > kMaximoRegistro) {
-            lote->registroLargo_ = true;
+            lote->falta_ = Falta::RegistroLargo;
             return;
         }
         registro.campos.push_back({registro.texto.size(), longitud});
-        registro.texto.append(static_cast<const char*>(campo), longitud);
+        registro.texto.append(texto, longitud);
     }
 
     static void FinRegistro(int terminador, void* datos) {
         auto* lote = static_cast<Lote*>(datos);
-        const bool vacio = lote->registro_.campos.empty();
-        // CR LF ends one line: the LF after the CR that ended a record is no empty line.
-        const bool pareja = vacio && terminador == CSV_LF && lote->terminador_ == CSV_CR;
+        // CR LF ends one line: the LF right after the CR that ended a record
+        // is no empty line, but an LF after blanks after it is.
+        const bool pareja = lote->registro_.campos.empty() && terminador == CSV_LF && lote->terminador_ == CSV_CR &&
+                            !lote->blanco_;
         lote->terminador_ = pareja ? -1 : terminador;
-        if (pareja || lote->uso_ || lote->registroLargo_) return;
+        lote->blanco_ = false;
+        if (pareja || lote->falta_ != Falta::Ninguna) return;
         ++lote->registros_;
         if (lote->cabecera_) {
             lote->Responder();
@@ -249,6 +280,8 @@ private:
             lote->Cabecera();
         }
         lote->registro_.Vaciar();
+        lote->lineaRegistro_ += (terminador == CSV_CR || terminador == CSV_LF ? 1 : 0) + lote->saltos_;
+        lote->saltos_ = 0;
     }
 
     void Cabecera() {
@@ -257,19 +290,21 @@ private:
             for (std::size_t i = 0; i < registro_.campos.size(); ++i) {
                 if (!MismoNombre(registro_.Campo(i), columna.nombre)) continue;
                 if (columnas_[c] >= 0) {
-                    errores_ << "the header names the column \"" << columna.nombre << "\" twice\n";
-                    uso_ = true;
+                    errores_ << Mensaje(kTextoColumnaRepetida, {columna.nombre}) << '\n';
+                    falta_ = Falta::Cabecera;
                     return;
                 }
                 columnas_[c] = static_cast<int>(i);
             }
             if (columnas_[c] < 0 && columna.requerida) {
-                errores_ << "the header has no column \"" << columna.nombre << "\"; the columns read are";
+                std::string lista;
                 for (const ColumnaLote& otra : definicion_.columnas) {
-                    errores_ << ' ' << otra.nombre << (otra.requerida ? "" : " (optional)");
+                    if (!lista.empty()) lista += ", ";
+                    lista += otra.nombre;
+                    if (!otra.requerida) lista += ' ' + Mensaje(kTextoOpcional);
                 }
-                errores_ << '\n';
-                uso_ = true;
+                errores_ << Mensaje(kTextoFaltaColumna, {columna.nombre, lista}) << '\n';
+                falta_ = Falta::Cabecera;
                 return;
             }
         }
@@ -278,11 +313,11 @@ private:
         if (bom_) escritor_.Texto(kBom);
         for (std::size_t i = 0; i < anchura_; ++i) {
             escritor_.Campo(registro_.Campo(i));
-            escritor_.Caracter(',');
+            escritor_.Caracter(separador_);
         }
-        for (const std::string_view nombre : definicion_.resultados) {
-            escritor_.Texto(nombre);
-            escritor_.Caracter(',');
+        for (const ResultadoLote& resultado : definicion_.resultados) {
+            escritor_.Texto(resultado.nombre);
+            escritor_.Caracter(separador_);
         }
         escritor_.Texto("error");
         escritor_.FinDeLinea();
@@ -290,9 +325,10 @@ private:
 
     void Responder() {
         const std::size_t campos = registro_.campos.size();
-        std::string_view mensaje;
+        std::string mensaje;
         if (campos > anchura_) {
-            mensaje = tarvel::Texto(kTextoErrorDatos);
+            mensaje = std::string(Texto(kTextoErrorEntrada)) + ' ' +
+                      Mensaje(kTextoCamposDeMas, {std::to_string(campos), std::to_string(anchura_)});
         } else {
             for (std::size_t c = 0; c < columnas_.size(); ++c) {
                 const int i = columnas_[c];
@@ -304,45 +340,74 @@ private:
                     valores_[c] = {};
                 }
             }
-            mensaje = definicion_.evaluar(valores_, resultados_);
+            mensaje = definicion_.evaluar(valores_, marca_, resultados_);
         }
         for (std::size_t i = 0; i < anchura_; ++i) {
             if (i < campos) escritor_.Campo(registro_.Campo(i));
-            escritor_.Caracter(',');
+            escritor_.Caracter(separador_);
         }
-        for (std::string& resultado : resultados_) {
-            if (mensaje.empty()) escritor_.Campo(resultado);
-            escritor_.Caracter(',');
+        for (std::size_t r = 0; r < resultados_.size(); ++r) {
+            std::string& resultado = resultados_[r];
+            if (mensaje.empty()) {
+                if (marca_ == MarcaDecimal::Coma && definicion_.resultados[r].numero) {
+                    std::ranges::replace(resultado, '.', ',');
+                }
+                escritor_.Campo(resultado);
+            }
+            escritor_.Caracter(separador_);
             resultado.clear();
         }
         escritor_.Campo(mensaje);
         escritor_.FinDeLinea();
     }
 
+    // The batch whose parser is running on this thread, for Espacio.
+    static thread_local Lote* activo_;
+
     const DefinicionLote& definicion_;
     Escritor escritor_;
     std::ostream& errores_;
     csv_parser analizador_{};
 
+    char separador_ = ',';
+    MarcaDecimal marca_ = MarcaDecimal::Punto;
     bool bom_ = false;
     bool cabecera_ = false;
-    bool uso_ = false;
-    bool registroLargo_ = false;
-    bool leido_ = true;
+    Falta falta_ = Falta::Ninguna;
     std::size_t anchura_ = 0;    // fields of the header
     std::vector<int> columnas_;  // field of each column of the command, -1 absent
     std::size_t registros_ = 0;  // records finished, header included
+    int lineaRegistro_ = 1;      // line of the input where the record being read began
+    int saltos_ = 0;             // line breaks inside the fields of that record so far
     int terminador_ = -1;        // what ended the last record
-    Cola cola_ = Cola::Vacia;
+    bool blanco_ = false;        // a blank was read since the last record ended
     Registro registro_;
     std::vector<std::string_view> valores_;
     std::vector<std::string> resultados_;
 };
 
+thread_local Lote* Lote::activo_ = nullptr;
+
 }  // namespace
 
 std::string_view Ausente() { return {&kMarcaAusente, 0}; }
 bool EsAusente(std::string_view valor) { return valor.data() == &kMarcaAusente; }
+
+char SeparadorDeCabecera(std::string_view texto) {
+    bool comillas = false;
+    std::size_t comas = 0;
+    std::size_t puntosYComa = 0;
+    for (const char c : texto) {
+        if (c == '"') {
+            comillas = !comillas;
+        } else if (!comillas) {
+            if (c == '\r' || c == '\n') break;
+            comas += c == ',';
+            puntosYComa += c == ';';
+        }
+    }
+    return puntosYComa > 0 && comas == 0 ? ';' : ',';
+}
 
 FinLote EjecutarLote(const DefinicionLote& definicion, std::istream& entrada, std::ostream& salida,
                      std::ostream& errores) {

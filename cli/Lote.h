@@ -5,25 +5,34 @@
 // found there by name (case and surrounding blanks aside); every other column
 // is passed through unchanged, so that an ID survives. The output is the
 // input's columns, then the command's result columns, then "error", which
-// holds the program's message for a rejected record and is empty otherwise.
+// holds the message for a rejected record and is empty otherwise.
+//
+// Two forms are read: fields separated by "," with "." as the decimal mark,
+// and fields separated by ";" with "," as the decimal mark (what spreadsheets
+// write in Spanish locales). The header decides: a header with ";" between
+// its fields and no "," is of the second form. The output is written in the
+// form of the input, numbers in the result columns included.
 //
 // Every record after the header gives exactly one output record, in order:
 // - a record with fewer fields than the header is read with the missing
 //   fields empty; an empty line (or one of blanks only) is such a record, so
 //   it comes out as a row of empty fields with the message the command gives
-//   for empty values, and line N of the output answers line N of the input;
-// - a record with more fields than the header is rejected with text 210; its
-//   fields are written as far as the header names columns.
-// Quoted fields (commas, quotes and line breaks inside), CR LF, LF or CR line
-// ends and a UTF-8 byte-order mark are read by libcsv; blanks around an
-// unquoted field are not part of it. A byte-order mark in the input is
-// written back at the start of the output. The output ends its lines with LF
-// and quotes a field only where a reader needs it.
+//   for empty values, and line N of the output answers line N of the input,
+//   whatever mix of CR, LF and CR LF ends the lines;
+// - a record with more fields than the header is rejected; its fields are
+//   written as far as the header names columns.
+// Quoted fields (separators, quotes and line breaks inside) and a UTF-8
+// byte-order mark are read by libcsv; blanks around an unquoted field are not
+// part of it. A byte-order mark in the input is written back at the start of
+// the output. The output ends its lines with LF and quotes a field only where
+// a reader needs it.
 //
 // The input is read in blocks and the output written in blocks: memory does
-// not grow with the file. A single record longer than kMaximoRegistro bytes
-// or kMaximoCampos fields (a quote left open runs to the end of the file)
-// ends the batch after the records before it have been written.
+// not grow with the file. The batch ends early, after writing the records
+// before it, at a record longer than kMaximoRegistro bytes or kMaximoCampos
+// fields, at a quote still open at the end of the input (it would take every
+// line after it into one field), at a read fault, and when the output cannot
+// be written.
 #include <cstddef>
 #include <functional>
 #include <iosfwd>
@@ -31,6 +40,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "cli/Valores.h"
 
 namespace tarvel::cli {
 
@@ -42,16 +53,23 @@ struct ColumnaLote {
     bool requerida = true;  // an optional column may be left out of the header
 };
 
+struct ResultadoLote {
+    std::string_view nombre;
+    bool numero = false;  // written with the decimal mark of the input's form
+};
+
 // How a command works on one record. `valores` holds the fields of its
 // columns in the order of `columnas` (an optional column missing from the
-// header reads as `ausente`, distinct from an empty field); `resultados` has
-// one string per result column, all empty on entry. Returns the message of a
-// rejection, or an empty view when the results were written. It is called for
-// one record at a time, in order.
+// header reads as `Ausente()`, distinct from an empty field), written with
+// the decimal mark `marca`; `resultados` has one string per result column,
+// all empty on entry, to be written with ".". Returns the message of a
+// rejection, or an empty string when the results were written. It is called
+// for one record at a time, in order.
 struct DefinicionLote {
     std::vector<ColumnaLote> columnas;
-    std::vector<std::string_view> resultados;  // names of the result columns
-    std::function<std::string_view(std::span<const std::string_view> valores, std::span<std::string> resultados)>
+    std::vector<ResultadoLote> resultados;
+    std::function<std::string(std::span<const std::string_view> valores, MarcaDecimal marca,
+                              std::span<std::string> resultados)>
         evaluar;
 };
 
@@ -60,14 +78,17 @@ struct DefinicionLote {
 std::string_view Ausente();
 bool EsAusente(std::string_view valor);
 
+// The field separator of a CSV text, by its first line: ';' or ','.
+char SeparadorDeCabecera(std::string_view texto);
+
 enum class FinLote {
-    Hecho,      // every record was answered (rejected records included)
-    Uso,        // no header, or a column missing or named twice: nothing was written
-    Rechazado,  // the input could not be read to its end (a record too long, a read fault)
+    Hecho,          // every record was answered (rejected records included)
+    Rechazado,      // the input has no usable header, or could not be read to its end
+    SalidaFallida,  // the output could not be written
 };
 
-// Runs a batch from `entrada` to `salida`; the reason of a Uso or Rechazado
-// end goes to `errores`, one line. Never throws for any input.
+// Runs a batch from `entrada` to `salida`; the reason of a Rechazado end goes
+// to `errores`, one line in the language of the run. Never throws for any input.
 FinLote EjecutarLote(const DefinicionLote& definicion, std::istream& entrada, std::ostream& salida,
                      std::ostream& errores);
 

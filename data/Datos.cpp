@@ -5,6 +5,9 @@
 #include <iterator>
 #include <system_error>
 
+#include "app/TablaTextos.h"
+#include "app/TextosMensajes.h"
+
 namespace tarvel {
 namespace {
 
@@ -70,26 +73,6 @@ ErrorDatos Diagnosticar(const std::filesystem::path& archivo, ErrorDatos sinCulp
     const auto analisis = AnalizarDatos(*contenido, archivo);
     if (!analisis) return analisis.error();
     return sinCulpable;
-}
-
-// Fills the marks %f (file), %l (line), %g (group) and %c (content) in one
-// pass, so that a path or a field holding a mark is never filled again.
-std::string Rellenar(std::string_view plantilla, const ErrorDatos& error, std::string_view contenido) {
-    std::string salida;
-    for (std::size_t i = 0; i < plantilla.size(); ++i) {
-        if (plantilla[i] != '%' || i + 1 == plantilla.size()) {
-            salida.push_back(plantilla[i]);
-            continue;
-        }
-        switch (plantilla[++i]) {
-            case 'f': salida += error.archivo.string(); break;
-            case 'l': salida += std::to_string(error.linea); break;
-            case 'g': salida.push_back(error.campo >= 0 && error.campo < 4 ? static_cast<char>('A' + error.campo) : '?'); break;
-            case 'c': salida += contenido; break;
-            default: salida.push_back('%'); salida.push_back(plantilla[i]); break;
-        }
-    }
-    return salida;
 }
 
 // Bytes of a field shown safely: printable ASCII as it stands, others as \xNN.
@@ -221,55 +204,22 @@ PresentacionCurva PresentarNumeroCurva(const ValorCurva& valor, int fila, int gr
 }
 
 std::string MensajeErrorDatos(const ErrorDatos& error, int idioma) {
-    const bool es = idioma != 2;
-    std::string_view texto;
+    int texto = 0;
     switch (error.fallo) {
-        case FalloDatos::FaltaArchivo:
-            texto = es ? "No se encuentra el archivo de datos «%f»."
-                       : "The data file “%f” was not found.";
-            break;
-        case FalloDatos::NoLegible:
-            texto = es ? "No se puede leer el archivo de datos «%f»."
-                       : "The data file “%f” cannot be read.";
-            break;
-        case FalloDatos::Tamano:
-            texto = es ? "El archivo de datos «%f» tiene %c bytes; debe tener 936 (72 líneas de 13 bytes)."
-                       : "The data file “%f” is %c bytes long; it must be 936 (72 lines of 13 bytes).";
-            break;
-        case FalloDatos::FaltanLineas:
-            texto = es ? "El archivo de datos «%f» termina tras la línea %l; debe tener 72 líneas."
-                       : "The data file “%f” ends after line %l; it must have 72 lines.";
-            break;
-        case FalloDatos::LongitudLinea:
-            texto = es ? "Archivo de datos «%f», línea %l: tiene %c bytes y cada línea debe tener 13 "
-                         "(cuatro valores de dos caracteres separados por un espacio, y CR LF)."
-                       : "Data file “%f”, line %l: it is %c bytes long and every line must be 13 "
-                         "(four two-character values separated by one space, then CR LF).";
-            break;
-        case FalloDatos::FinDeLinea:
-            texto = es ? "Archivo de datos «%f», línea %l: termina en LF sin CR; las líneas deben terminar en CR LF."
-                       : "Data file “%f”, line %l: it ends in LF without CR; lines must end in CR LF.";
-            break;
-        case FalloDatos::Separador:
-            texto = es ? "Archivo de datos «%f», línea %l: los valores deben ir separados por un solo espacio."
-                       : "Data file “%f”, line %l: the values must be separated by a single space.";
-            break;
-        case FalloDatos::Campo:
-            texto = es ? "Archivo de datos «%f», línea %l, grupo %g: «%c» no es un número de curva "
-                         "(dos cifras, o -1 si no hay valor)."
-                       : "Data file “%f”, line %l, group %g: “%c” is not a curve number "
-                         "(two digits, or -1 where there is no value).";
-            break;
-        case FalloDatos::LineaSobrante:
-            texto = es ? "El archivo de datos «%f» tiene algo más tras la fila 72 (línea %l); debe terminar en ella."
-                       : "The data file “%f” has more after row 72 (line %l); it must end there.";
-            break;
-        case FalloDatos::FilaInexistente:
-            texto = es ? "La fila %l no existe en el archivo de datos «%f» (filas 1 a 72)."
-                       : "Row %l does not exist in the data file “%f” (rows 1 to 72).";
-            break;
+        case FalloDatos::FaltaArchivo: texto = kTextoDatosFaltaArchivo; break;
+        case FalloDatos::NoLegible: texto = kTextoDatosNoLegible; break;
+        case FalloDatos::Tamano: texto = kTextoDatosTamano; break;
+        case FalloDatos::FaltanLineas: texto = kTextoDatosFaltanLineas; break;
+        case FalloDatos::LongitudLinea: texto = kTextoDatosLongitudLinea; break;
+        case FalloDatos::FinDeLinea: texto = kTextoDatosFinDeLinea; break;
+        case FalloDatos::Separador: texto = kTextoDatosSeparador; break;
+        case FalloDatos::Campo: texto = kTextoDatosCampo; break;
+        case FalloDatos::LineaSobrante: texto = kTextoDatosLineaSobrante; break;
+        case FalloDatos::FilaInexistente: texto = kTextoDatosFilaInexistente; break;
     }
-    return Rellenar(texto, error, Visible(error.contenido));
+    const std::string grupo(1, error.campo >= 0 && error.campo < 4 ? static_cast<char>('A' + error.campo) : '?');
+    return Rellenar(TextoIdioma(idioma == kIdiomaIngles ? kIdiomaIngles : kIdiomaEspanol, texto),
+                    {error.archivo.string(), std::to_string(error.linea), grupo, Visible(error.contenido)});
 }
 
 }  // namespace tarvel

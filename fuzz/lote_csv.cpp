@@ -12,14 +12,14 @@
 #include "Comun.h"
 #include "cli/Evaluacion.h"
 #include "cli/Lote.h"
-#include "data/Datos.h"
 
 using namespace tarvel;
 using namespace tarvel::cli;
 
 namespace {
 
-// The number of fields of each record of a CSV text, as libcsv reads it.
+// The number of fields of each record of a CSV text, as libcsv reads it
+// with the separator its first line uses.
 std::vector<std::size_t> Anchos(const std::string& csv) {
     struct Cuenta {
         std::vector<std::size_t> anchos;
@@ -27,6 +27,7 @@ std::vector<std::size_t> Anchos(const std::string& csv) {
     } cuenta;
     csv_parser lector;
     if (csv_init(&lector, 0) != 0) std::abort();
+    csv_set_delim(&lector, static_cast<unsigned char>(SeparadorDeCabecera(csv)));
     const auto campo = [](void*, std::size_t, void* c) { ++static_cast<Cuenta*>(c)->campos; };
     const auto registro = [](int, void* c) {
         auto* cuenta = static_cast<Cuenta*>(c);
@@ -43,11 +44,7 @@ const DefinicionLote& Definicion(int orden) {
     static const DefinicionLote textura = LoteTextura();
     static const DefinicionLote bosque = LoteBosque(false);
     static const DefinicionLote serie = LoteSerie(std::nullopt);
-    static const DefinicionLote cn = [] {
-        auto datos = LeerDatos(TARVEL_DATOS_DAT);
-        if (!datos) std::abort();
-        return LoteCn(std::move(*datos));
-    }();
+    static const DefinicionLote cn = LoteCn(TARVEL_DATOS_DAT);
     switch (orden % 4) {
         case 0: return textura;
         case 1: return bosque;
@@ -67,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     std::string errores;
     const FinLote fin = EjecutarLote(definicion, entrada, salida, errores);
     TARVEL_EXIGIR((fin == FinLote::Hecho) == errores.empty());
-    if (fin == FinLote::Uso) TARVEL_EXIGIR(salida.empty());
+    TARVEL_EXIGIR(fin != FinLote::SalidaFallida);
 
     // Read from a stream and written to one, the batch is the same.
     std::istringstream flujo{std::string(entrada)};
@@ -82,10 +79,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     TARVEL_EXIGIR(!anchos.empty());
     for (const std::size_t ancho : anchos) TARVEL_EXIGIR(ancho == anchos.front());
 
-    // Without quotes, CRs or a byte-order mark a record is a line: each line
-    // after the header has its output record, the empty ones included.
-    if (fin == FinLote::Hecho && entrada.find_first_of("\"\r\xEF") == std::string_view::npos) {
-        auto lineas = fuzz::Lineas(entrada);
+    // Without quotes or a byte-order mark a record is a line, CR LF counted
+    // as one line end: each line after the header has its output record, the
+    // empty ones included.
+    if (fin == FinLote::Hecho && entrada.find_first_of("\"\xEF") == std::string_view::npos) {
+        std::string lf(entrada);
+        for (std::size_t i = 0; (i = lf.find('\r', i)) != std::string::npos;) {
+            if (i + 1 < lf.size() && lf[i + 1] == '\n') {
+                lf.erase(i, 1);
+            } else {
+                lf[i] = '\n';
+            }
+        }
+        auto lineas = fuzz::Lineas(lf);
         if (lineas.back().empty()) lineas.pop_back();
         TARVEL_EXIGIR(anchos.size() == lineas.size());
     }

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -11,8 +10,8 @@
 #include "app/SessionState.h"
 #include "app/TablaTextos.h"
 #include "data/Datos.h"
+#include "settings/Ajustes.h"
 #include "ui/Ayuda.h"
-#include "ui/Configuracion.h"
 #include "ui/Textos.h"
 
 namespace tarvel {
@@ -44,8 +43,6 @@ void ElegirArchivoAyuda() {
     if (nombre) EstablecerArchivoAyuda(QDir(CarpetaPrograma()).filePath(DeUtf8(*nombre)));
 }
 
-QString CarpetaPrograma() { return QCoreApplication::applicationDirPath(); }
-
 namespace {
 std::filesystem::path& RutaDatosSustituta() {
     static std::filesystem::path ruta;
@@ -55,7 +52,7 @@ std::filesystem::path& RutaDatosSustituta() {
 
 std::filesystem::path RutaDatosPrograma() {
     if (!RutaDatosSustituta().empty()) return RutaDatosSustituta();
-    return RutaDatos(QFile::encodeName(CarpetaPrograma()).toStdString());
+    return RutaDatos(RutaLocal(CarpetaPrograma()));
 }
 
 void SustituirRutaDatos(std::filesystem::path ruta) { RutaDatosSustituta() = std::move(ruta); }

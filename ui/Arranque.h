@@ -1,6 +1,5 @@
 #pragma once
 // The pieces of the program's start-up that the splash runs in its load step.
-#include <QString>
 #include <filesystem>
 
 namespace tarvel {
@@ -16,7 +15,6 @@ void FijarFormatoNumerico();
 // The help file of the run, beside the executable, chosen by the language name.
 void ElegirArchivoAyuda();
 
-QString CarpetaPrograma();
 // Datos.dat beside the executable, which every window reads.
 std::filesystem::path RutaDatosPrograma();
 

@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -177,8 +176,8 @@ frmSerieNC::frmSerieNC(QWidget* padre) : QDialog(padre) {
     cmdCalcular = new QPushButton(this);
     cmdCalcular->setObjectName("cmdCalcular");
     cmdCalcular->setMinimumWidth(120);
-    // The window's main action shows as its default button; Enter itself
-    // never presses it from a field (keyPressEvent).
+    // The window's main action: Enter presses it wherever Enter has no
+    // other meaning (in a field it moves on, on a button it presses that one).
     cmdCalcular->setDefault(true);
 
     auto* flechasTitulos = new FlechasHorizontales(this, 4, Shape1, Shape2);
@@ -307,13 +306,6 @@ bool frmSerieNC::eventFilter(QObject* objeto, QEvent* evento) {
     return QDialog::eventFilter(objeto, evento);
 }
 
-void frmSerieNC::keyPressEvent(QKeyEvent* evento) {
-    // Enter on a button presses it (the button sees it first); anywhere else
-    // it does nothing: the window has no default button to press.
-    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) return;
-    QDialog::keyPressEvent(evento);
-}
-
 bool frmSerieNC::txtAnios_LostFocus() {
     if (!mLapsoPorComprobar) return true;
     mLapsoPorComprobar = false;
@@ -327,8 +319,17 @@ bool frmSerieNC::txtAnios_LostFocus() {
 
 void frmSerieNC::cmdDeterminar_Click(QLineEdit* campo) {
     if (!txtAnios_LostFocus()) return;
+    // Only a number accepted with OK at the end of the road changes the
+    // field; a road left without one leaves both fields and the last
+    // number chosen as they were.
+    const std::int16_t anterior = gNCElegido;
+    gNCElegido = 0;
     frmEleccion eleccion(this);
     eleccion.exec();
+    if (gNCElegido == 0) {
+        gNCElegido = anterior;
+        return;
+    }
     campo->setText(QString::number(gNCElegido));
 }
 

@@ -4,10 +4,10 @@
 // span in years. An accepted request stores gNAC, gNOB and gLapsoAnios and
 // opens the results.
 //
-// The decorative arrows are drawn by four widgets that stand for the lines of
-// the design: "Line1-12" (four arrows between the titles), "Line13-27" (five
-// between the NAC and NOB captions), "Line28-32" and "Line33-37" (the
-// double-headed arrows under the titles).
+// The decorative arrows are drawn by four widgets that stand for the drawn
+// lines of the window: "Line1-12" (four arrows between the titles),
+// "Line13-27" (five between the NAC and NOB captions), "Line28-32" and
+// "Line33-37" (the double-headed arrows under the titles).
 #include <QDialog>
 
 class QCheckBox;
@@ -25,7 +25,6 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
-    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void Form_Load();

@@ -23,7 +23,7 @@ namespace tarvel {
 namespace {
 
 // The particle sizes of each fraction, the same in both languages.
-constexpr const char* kDiametros[3] = {"D < 0,002 mm", "D = [0,002-0,5] mm", "D = [0,05-2,00] mm"};
+constexpr const char* kDiametros[3] = {"D < 0,002 mm", "D = [0,002-0,05] mm", "D = [0,05-2,00] mm"};
 
 QLabel* EtiquetaGrupo(QWidget* padre, int indice) {
     auto* etiqueta = new QLabel(padre);

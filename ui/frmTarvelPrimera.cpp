@@ -9,8 +9,8 @@
 
 #include "app/Idioma.h"
 #include "app/SessionState.h"
+#include "settings/Ajustes.h"
 #include "ui/Ayuda.h"
-#include "ui/Configuracion.h"
 #include "ui/Mensajes.h"
 #include "ui/Textos.h"
 #include "ui/Ventana.h"

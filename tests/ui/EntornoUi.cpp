@@ -10,9 +10,9 @@
 #include "app/FormatoNumerico.h"
 #include "app/Idioma.h"
 #include "app/SessionState.h"
+#include "settings/Ajustes.h"
 #include "ui/Arranque.h"
 #include "ui/Ayuda.h"
-#include "ui/Configuracion.h"
 #include "ui/frmTarvelPrimera.h"
 
 namespace tarvel::prueba {

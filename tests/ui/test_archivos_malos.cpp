@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
@@ -21,9 +20,9 @@
 #include "EntornoUi.h"
 #include "app/SessionState.h"
 #include "data/Datos.h"
+#include "settings/Ajustes.h"
 #include "ui/Arranque.h"
 #include "ui/Ayuda.h"
-#include "ui/Configuracion.h"
 #include "ui/frmEleccion.h"
 #include "ui/frmPresentacion.h"
 #include "ui/frmPrincipal.h"
@@ -172,9 +171,7 @@ private slots:
     void anOddStoredLanguageStartsInSpanish() {
         QFETCH(QByteArray, ini);
         QFETCH(bool, ingles);
-        const QString ruta =
-            QSettings(QSettings::IniFormat, QSettings::UserScope, NombreAplicacionAjustes(), NombreAplicacionAjustes())
-                .fileName();
+        const QString ruta = ArchivoAjustes();
         QVERIFY(QDir().mkpath(QFileInfo(ruta).path()));
         {
             QFile archivo(ruta);

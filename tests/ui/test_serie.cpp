@@ -172,11 +172,13 @@ private slots:
             }
             QTRY_COMPARE(QApplication::focusWidget()->objectName(), siguiente);
         }
-        // Enter on the check box is no Tab: the focus stays.
+        // Enter where it means nothing else presses Calcular, drawn as the
+        // default button: its check sends the focus to the empty NOB.
+        QVERIFY(Hijo<QPushButton>(serie, "cmdCalcular")->isDefault());
         auto* casilla = Hijo<QCheckBox>(serie, "chkDefinirTiempo");
         casilla->setFocus();
         QTest::keyClick(casilla, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(casilla));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtNOB"));
         QCOMPARE(Entorno().Vistos().size(), std::size_t(1));
     }
 
@@ -332,17 +334,28 @@ private slots:
         QCOMPARE(Hijo<QLineEdit>(serie, "txtNAC")->text(), QString("85"));
     }
 
-    void determinarCopiesTheChosenNumberIntoItsField() {
+    void determinarCopiesOnlyANumberAcceptedIntoItsField() {
         auto* serie = AbrirSerie();
         Escribir(serie, "txtNAC", "12");
-        // Abandoned before anything was chosen: 0.
+        Escribir(serie, "txtNOB", "50");
+        // Abandoned before anything was chosen: both fields as typed.
         Determinar(serie, "cmdDeterminarNAC", std::nullopt);
-        QCOMPARE(Hijo<QLineEdit>(serie, "txtNAC")->text(), QString("0"));
+        QCOMPARE(Hijo<QLineEdit>(serie, "txtNAC")->text(), QString("12"));
         Determinar(serie, "cmdDeterminarNAC", 85);
         QCOMPARE(Hijo<QLineEdit>(serie, "txtNAC")->text(), QString("85"));
-        // Abandoned after a choice: the last number chosen.
+        // Abandoned after a choice: the older number goes nowhere.
         Determinar(serie, "cmdDeterminarNOB", std::nullopt);
-        QCOMPARE(Hijo<QLineEdit>(serie, "txtNOB")->text(), QString("85"));
+        QCOMPARE(Hijo<QLineEdit>(serie, "txtNOB")->text(), QString("50"));
+        QCOMPARE(gNCElegido, std::int16_t(85));
+        // Enter after NOB reaches the NAC button, Enter presses it, Escape leaves the choice.
+        auto* nob = Hijo<QLineEdit>(serie, "txtNOB");
+        nob->setFocus();
+        AlAbrir([] {
+            if (auto* eleccion = Visible<frmEleccion>()) QTest::keyClick(eleccion, Qt::Key_Escape);
+        });
+        for (int i = 0; i < 2; ++i) QTest::keyClick(serie->focusWidget(), Qt::Key_Return);
+        QVERIFY(!Visible<frmEleccion>());
+        QCOMPARE(Hijo<QLineEdit>(serie, "txtNAC")->text(), QString("85"));
         Determinar(serie, "cmdDeterminarNOB", 70);
         QCOMPARE(Hijo<QLineEdit>(serie, "txtNOB")->text(), QString("70"));
         QCOMPARE(Hijo<QLineEdit>(serie, "txtNAC")->text(), QString("85"));

@@ -73,7 +73,7 @@ private slots:
         QVERIFY(Grupo(0)->text().isEmpty());
         QVERIFY(Grupo(1)->text().isEmpty());
         QVERIFY(!Aceptar()->isEnabled());
-        QCOMPARE(Caja(1)->toolTip(), QString("D = [0,002-0,5] mm"));
+        QCOMPARE(Caja(1)->toolTip(), QString("D = [0,002-0,05] mm"));
         QCOMPARE(Hijo<QLabel>("Label5")->toolTip(), QString("D = [0,05-2,00] mm"));
     }
 
