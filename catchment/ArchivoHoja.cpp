@@ -328,7 +328,7 @@ HojaCuenca LeerDocumento(const Json& j) {
 
 std::string MensajeErrorHoja(const ErrorHoja& e) {
     const auto con = [&](int texto, std::initializer_list<std::string_view> valores) {
-        return RellenarTexto(Texto(texto), valores);
+        return Rellenar(Texto(texto), valores);
     };
     const std::string minimo = std::to_string(e.minimo);
     const std::string maximo = std::to_string(e.maximo);

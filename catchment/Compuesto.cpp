@@ -28,27 +28,12 @@ std::vector<double> CurvasDe(std::span<const Subarea> subareas) {
 
 }  // namespace
 
-std::string RellenarTexto(std::string_view plantilla, std::initializer_list<std::string_view> valores) {
-    std::string texto;
-    for (std::size_t i = 0; i < plantilla.size(); ++i) {
-        const char siguiente = i + 1 < plantilla.size() ? plantilla[i + 1] : '\0';
-        const auto n = static_cast<std::size_t>(siguiente - '1');
-        if (plantilla[i] == '%' && siguiente >= '1' && siguiente <= '9' && n < valores.size()) {
-            texto += *(valores.begin() + n);
-            ++i;
-        } else {
-            texto += plantilla[i];
-        }
-    }
-    return texto;
-}
-
 std::string MensajeCuenca(RechazoCuenca rechazo) {
     const std::string fila = std::to_string(rechazo.fila + 1);
     switch (rechazo.fallo) {
         case FalloCuenca::SinFilas: return std::string(Texto(kTextoSinFilas));
-        case FalloCuenca::Area: return RellenarTexto(Texto(kTextoAreaIncorrecta), {fila});
-        case FalloCuenca::NumeroCurva: return RellenarTexto(Texto(kTextoCurvaFilaIncorrecta), {fila});
+        case FalloCuenca::Area: return Rellenar(Texto(kTextoAreaIncorrecta), {fila});
+        case FalloCuenca::NumeroCurva: return Rellenar(Texto(kTextoCurvaFilaIncorrecta), {fila});
         case FalloCuenca::AreaTotal: return std::string(Texto(kTextoAreaTotalExcesiva));
         case FalloCuenca::Lluvia:
             return std::string(Texto(MensajeEscorrentia({ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia})));

@@ -35,8 +35,4 @@ inline constexpr int kTextoFilaTabla = 370;           // %2 the first and %3 the
 inline constexpr int kTextoEnRuta = 371;              // %1 where, %2 the message of the fault found there
 inline constexpr int kTextoVersionIncorrecta = 372;
 
-// The text with %1, %2 … replaced by the values in order; a % followed by
-// anything else stays as it is.
-std::string RellenarTexto(std::string_view plantilla, std::initializer_list<std::string_view> valores);
-
 }  // namespace tarvel

@@ -32,7 +32,7 @@ int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, con
     return kHecho;
 }
 
-int EscribirNumeroCurva(const Opciones& opciones, const NumeroCurva& numero, bool conFila) {
+int EscribirNumeroCurva(const Opciones& opciones, const CurvaHallada& numero, bool conFila) {
     const std::string& texto = numero.presentacion.texto;
     return Escribir(opciones,
                     {{"row", numero.fila}, {"group", numero.letra}, {"text", texto}, {"missing", numero.valor.falta}},

@@ -57,8 +57,8 @@ int Rechazar(const std::string& mensaje);
 int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, const std::string& texto);
 
 // A curve number as lookup prints it, with its row in front when `conFila` (cn).
-struct NumeroCurva;
-int EscribirNumeroCurva(const Opciones& opciones, const NumeroCurva& numero, bool conFila);
+struct CurvaHallada;
+int EscribirNumeroCurva(const Opciones& opciones, const CurvaHallada& numero, bool conFila);
 
 // --csv FILE|- on a command whose single-value form takes `valores`: the
 // description names the columns read and written.

@@ -37,12 +37,12 @@ Leido<bool> SiNo(std::string_view valor) {
 bool Dado(std::string_view valor) { return !EsAusente(valor) && !SinBlancos(valor).empty(); }
 
 // The value and the way it is shown, once the row and the group are known.
-Leido<NumeroCurva> Buscar(int fila, int grupo, FilasDeDatos& datos) {
+Leido<CurvaHallada> Buscar(int fila, int grupo, FilasDeDatos& datos) {
     const auto& campos = datos.Fila(fila);
     if (!campos) return std::unexpected(MensajeErrorDatos(campos.error(), gIdioma));
     const ValorCurva valor = ValorDeFila(*campos, grupo);
     static constexpr std::string_view kLetras = "ABCD";
-    return NumeroCurva{fila, kLetras.substr(static_cast<std::size_t>(grupo - 1), 1), valor,
+    return CurvaHallada{fila, kLetras.substr(static_cast<std::size_t>(grupo - 1), 1), valor,
                        PresentarNumeroCurva(valor, fila, grupo)};
 }
 
@@ -93,7 +93,7 @@ Leido<CondicionBosque> CondicionDeBosque(std::string_view arrope, std::string_vi
         if (compacidad.size() == 1 && Mayuscula(compacidad.front()) == g.codigo) grado = &g;
     }
     if (grado == nullptr) return std::unexpected(ValorRechazado("compactness", compacidad, Mensaje(kTextoCompacidad)));
-    const double factor = despuesDeCompactar ? kFactorArropeDespues : kFactorArropeAntes;
+    const double factor = FactorArrope(despuesDeCompactar);
     return ClaseCondicionBosque(espesores[0], espesores[1], factor, grado->valor);
 }
 
@@ -126,15 +126,15 @@ Leido<ResultadoSerie> ResolverSerie(std::string_view nac, std::string_view nob, 
     return resultado;
 }
 
-FilasDeDatos::FilasDeDatos(std::filesystem::path archivo) : archivo_(std::move(archivo)) {}
+FilasDeDatos::FilasDeDatos(std::filesystem::path archivo) : mArchivo(std::move(archivo)) {}
 
 const std::expected<FilaDatos, ErrorDatos>& FilasDeDatos::Fila(int fila) {
-    auto& leida = filas_.at(static_cast<std::size_t>(fila - 1));
-    if (!leida) leida = LeerFilaDatos(archivo_, fila);
+    auto& leida = mFilas.at(static_cast<std::size_t>(fila - 1));
+    if (!leida) leida = LeerFilaDatos(mArchivo, fila);
     return *leida;
 }
 
-Leido<NumeroCurva> NumeroCurvaDeFila(std::string_view fila, std::string_view grupo, FilasDeDatos& datos) {
+Leido<CurvaHallada> NumeroCurvaDeFila(std::string_view fila, std::string_view grupo, FilasDeDatos& datos) {
     const auto numero = LeerEntero(fila, "row", 1, kFilasDatos);
     if (!numero) return std::unexpected(numero.error());
     const auto letra = LeerGrupo(grupo, "group");
@@ -142,7 +142,7 @@ Leido<NumeroCurva> NumeroCurvaDeFila(std::string_view fila, std::string_view gru
     return Buscar(*numero, *letra, datos);
 }
 
-Leido<NumeroCurva> NumeroCurvaDeRespuestas(std::string_view vegetacion, std::string_view laboreo,
+Leido<CurvaHallada> NumeroCurvaDeRespuestas(std::string_view vegetacion, std::string_view laboreo,
                                            std::string_view condicion, std::string_view grupo, FilasDeDatos& datos,
                                            MarcaDecimal marca) {
     const auto v = LeerEntero(vegetacion, "vegetation", 0, kPrimeraArida + kEntradasAridas - 1, marca);

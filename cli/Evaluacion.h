@@ -51,11 +51,11 @@ public:
     const std::expected<FilaDatos, ErrorDatos>& Fila(int fila);  // 1 to 72
 
 private:
-    std::filesystem::path archivo_;
-    std::array<std::optional<std::expected<FilaDatos, ErrorDatos>>, kFilasDatos> filas_;
+    std::filesystem::path mArchivo;
+    std::array<std::optional<std::expected<FilaDatos, ErrorDatos>>, kFilasDatos> mFilas;
 };
 
-struct NumeroCurva {
+struct CurvaHallada {
     int fila;             // of Datos.dat
     std::string_view letra;  // "A" to "D"
     ValorCurva valor;
@@ -63,10 +63,10 @@ struct NumeroCurva {
 };
 
 // lookup: a row of the data file and a soil group.
-Leido<NumeroCurva> NumeroCurvaDeFila(std::string_view fila, std::string_view grupo, FilasDeDatos& datos);
+Leido<CurvaHallada> NumeroCurvaDeFila(std::string_view fila, std::string_view grupo, FilasDeDatos& datos);
 
 // cn: the answers of the step-by-step window and a soil group.
-Leido<NumeroCurva> NumeroCurvaDeRespuestas(std::string_view vegetacion, std::string_view laboreo,
+Leido<CurvaHallada> NumeroCurvaDeRespuestas(std::string_view vegetacion, std::string_view laboreo,
                                            std::string_view condicion, std::string_view grupo, FilasDeDatos& datos,
                                            MarcaDecimal marca = MarcaDecimal::Punto);
 

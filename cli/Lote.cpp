@@ -45,15 +45,15 @@ void* Realojar(void* bloque, std::size_t tamano) {
 class Escritor {
 public:
     explicit Escritor(std::ostream& salida)
-        : salida_(salida), capacidad_(kBloqueEscritura + 4096), texto_(new char[capacidad_]) {
+        : mSalida(salida), mCapacidad(kBloqueEscritura + 4096), mTexto(new char[mCapacidad]) {
         FijarSeparador(',');
     }
 
     void FijarSeparador(char separador) {
-        especial_ = {};
+        mEspecial = {};
         for (const unsigned char c : {static_cast<unsigned char>(separador), static_cast<unsigned char>('"'),
                                       static_cast<unsigned char>('\n'), static_cast<unsigned char>('\r')}) {
-            especial_[c] = true;
+            mEspecial[c] = true;
         }
     }
 
@@ -61,66 +61,66 @@ public:
         // An empty view may have no storage at all, and memcpy takes none.
         if (texto.empty()) return;
         Reservar(texto.size());
-        std::memcpy(texto_.get() + usados_, texto.data(), texto.size());
-        usados_ += texto.size();
+        std::memcpy(mTexto.get() + mUsados, texto.data(), texto.size());
+        mUsados += texto.size();
     }
     void Caracter(char c) {
         Reservar(1);
-        texto_[usados_++] = c;
+        mTexto[mUsados++] = c;
     }
 
     // A field, quoted where a reader would otherwise split it or drop its blanks.
     void Campo(std::string_view campo) {
         bool comillas = !campo.empty() && (EsBlanco(campo.front()) || EsBlanco(campo.back()));
         for (std::size_t i = 0; i < campo.size() && !comillas; ++i) {
-            comillas = especial_[static_cast<unsigned char>(campo[i])];
+            comillas = mEspecial[static_cast<unsigned char>(campo[i])];
         }
         if (!comillas) {
             Texto(campo);
             return;
         }
         Reservar(2 * campo.size() + 2);
-        char* destino = texto_.get() + usados_;
+        char* destino = mTexto.get() + mUsados;
         *destino++ = '"';
         for (const char c : campo) {
             if (c == '"') *destino++ = '"';
             *destino++ = c;
         }
         *destino++ = '"';
-        usados_ = static_cast<std::size_t>(destino - texto_.get());
+        mUsados = static_cast<std::size_t>(destino - mTexto.get());
     }
 
     void FinDeLinea() {
         Caracter('\n');
-        if (usados_ >= kBloqueEscritura) Vaciar();
+        if (mUsados >= kBloqueEscritura) Vaciar();
     }
 
     void Vaciar() {
-        if (usados_ > 0 && !fallo_) {
-            salida_.write(texto_.get(), static_cast<std::streamsize>(usados_));
-            fallo_ = !salida_;
+        if (mUsados > 0 && !mFallo) {
+            mSalida.write(mTexto.get(), static_cast<std::streamsize>(mUsados));
+            mFallo = !mSalida;
         }
-        usados_ = 0;
+        mUsados = 0;
     }
 
-    bool Fallo() const { return fallo_; }
+    bool Fallo() const { return mFallo; }
 
 private:
     void Reservar(std::size_t bytes) {
-        if (usados_ + bytes <= capacidad_) return;
+        if (mUsados + bytes <= mCapacidad) return;
         Vaciar();
-        if (bytes <= capacidad_) return;
+        if (bytes <= mCapacidad) return;
         // A field longer than the block (at most twice the longest record).
-        capacidad_ = bytes;
-        texto_.reset(new char[capacidad_]);
+        mCapacidad = bytes;
+        mTexto.reset(new char[mCapacidad]);
     }
 
-    std::ostream& salida_;
-    std::size_t capacidad_;
-    std::unique_ptr<char[]> texto_;
-    std::size_t usados_ = 0;
-    std::array<bool, 256> especial_{};
-    bool fallo_ = false;
+    std::ostream& mSalida;
+    std::size_t mCapacidad;
+    std::unique_ptr<char[]> mTexto;
+    std::size_t mUsados = 0;
+    std::array<bool, 256> mEspecial{};
+    bool mFallo = false;
 };
 
 // The fields of the record being read, one after another.
@@ -142,16 +142,16 @@ struct Registro {
 class Lote {
 public:
     Lote(const DefinicionLote& definicion, std::ostream& salida, std::ostream& errores)
-        : definicion_(definicion), escritor_(salida), errores_(errores) {
-        columnas_.assign(definicion.columnas.size(), -1);
-        valores_.resize(definicion.columnas.size());
-        resultados_.resize(definicion.resultados.size());
-        csv_init(&analizador_, CSV_REPALL_NL);
-        csv_set_realloc_func(&analizador_, Realojar);
-        csv_set_blk_size(&analizador_, kCrecimientoCampo);
-        csv_set_space_func(&analizador_, &Lote::Espacio);
+        : mDefinicion(definicion), mEscritor(salida), mErrores(errores) {
+        mColumnas.assign(definicion.columnas.size(), -1);
+        mValores.resize(definicion.columnas.size());
+        mResultados.resize(definicion.resultados.size());
+        csv_init(&mAnalizador, CSV_REPALL_NL);
+        csv_set_realloc_func(&mAnalizador, Realojar);
+        csv_set_blk_size(&mAnalizador, kCrecimientoCampo);
+        csv_set_space_func(&mAnalizador, &Lote::Espacio);
     }
-    ~Lote() { csv_free(&analizador_); }
+    ~Lote() { csv_free(&mAnalizador); }
     Lote(const Lote&) = delete;
     Lote& operator=(const Lote&) = delete;
 
@@ -164,7 +164,7 @@ public:
             if (inicio) {
                 inicio = false;
                 if (texto.starts_with(kBom)) {
-                    bom_ = true;
+                    mBom = true;
                     texto.remove_prefix(kBom.size());
                 }
                 FijarForma(SeparadorDeCabecera(texto));
@@ -172,21 +172,21 @@ public:
             if (!Analizar(texto)) return Fin();
         }
         if (entrada.bad()) {
-            falta_ = Falta::Lectura;
+            mFalta = Falta::Lectura;
             return Fin();
         }
-        const std::size_t antes = registros_;
+        const std::size_t antes = mRegistros;
         // Strict at the end only: a quote still open now would have taken
         // every line after it into one field.
-        csv_set_opts(&analizador_, static_cast<unsigned char>(csv_get_opts(&analizador_) | CSV_STRICT |
+        csv_set_opts(&mAnalizador, static_cast<unsigned char>(csv_get_opts(&mAnalizador) | CSV_STRICT |
                                                                CSV_STRICT_FINI));
-        activo_ = this;
-        const int fin = csv_fini(&analizador_, &Lote::FinCampo, &Lote::FinRegistro, this);
-        activo_ = nullptr;
-        if (fin != 0 && falta_ == Falta::Ninguna) falta_ = Falta::ComillaAbierta;
+        mActivo = this;
+        const int fin = csv_fini(&mAnalizador, &Lote::FinCampo, &Lote::FinRegistro, this);
+        mActivo = nullptr;
+        if (fin != 0 && mFalta == Falta::Ninguna) mFalta = Falta::ComillaAbierta;
         // libcsv ends no record for a last line of blanks with no line end
         // after it; it is a line like any other and gets its record.
-        if (falta_ == Falta::Ninguna && cabecera_ && registros_ == antes && blanco_) FinRegistro(-1, this);
+        if (mFalta == Falta::Ninguna && mCabecera && mRegistros == antes && mBlanco) FinRegistro(-1, this);
         return Fin();
     }
 
@@ -194,46 +194,46 @@ private:
     enum class Falta { Ninguna, Cabecera, RegistroLargo, ComillaAbierta, Lectura };
 
     void FijarForma(char separador) {
-        separador_ = separador;
-        marca_ = separador == ';' ? MarcaDecimal::Coma : MarcaDecimal::Punto;
-        csv_set_delim(&analizador_, static_cast<unsigned char>(separador));
-        escritor_.FijarSeparador(separador);
+        mSeparador = separador;
+        mMarca = separador == ';' ? MarcaDecimal::Coma : MarcaDecimal::Punto;
+        csv_set_delim(&mAnalizador, static_cast<unsigned char>(separador));
+        mEscritor.FijarSeparador(separador);
     }
 
     bool Analizar(std::string_view texto) {
-        activo_ = this;
-        const std::size_t analizados = csv_parse(&analizador_, texto.data(), texto.size(), &Lote::FinCampo,
+        mActivo = this;
+        const std::size_t analizados = csv_parse(&mAnalizador, texto.data(), texto.size(), &Lote::FinCampo,
                                                  &Lote::FinRegistro, this);
-        activo_ = nullptr;
-        if (analizados < texto.size() && falta_ == Falta::Ninguna) falta_ = Falta::RegistroLargo;
-        return falta_ == Falta::Ninguna && !escritor_.Fallo();
+        mActivo = nullptr;
+        if (analizados < texto.size() && mFalta == Falta::Ninguna) mFalta = Falta::RegistroLargo;
+        return mFalta == Falta::Ninguna && !mEscritor.Fallo();
     }
 
     FinLote Fin() {
-        if (falta_ == Falta::Cabecera) return FinLote::Rechazado;  // nothing was written
+        if (mFalta == Falta::Cabecera) return FinLote::Rechazado;  // nothing was written
         // The records before a fault are written all the same.
-        escritor_.Vaciar();
-        if (escritor_.Fallo()) return FinLote::SalidaFallida;
-        const std::string registro = std::to_string(registros_ + 1);
-        const std::string linea = std::to_string(lineaRegistro_);
-        switch (falta_) {
+        mEscritor.Vaciar();
+        if (mEscritor.Fallo()) return FinLote::SalidaFallida;
+        const std::string registro = std::to_string(mRegistros + 1);
+        const std::string linea = std::to_string(mLineaRegistro);
+        switch (mFalta) {
             case Falta::RegistroLargo:
-                errores_ << Mensaje(kTextoRegistroLargo, {registro, linea, std::to_string(kMaximoRegistro >> 20),
+                mErrores << Mensaje(kTextoRegistroLargo, {registro, linea, std::to_string(kMaximoRegistro >> 20),
                                                           std::to_string(kMaximoCampos)})
                          << '\n';
                 return FinLote::Rechazado;
             case Falta::ComillaAbierta:
-                errores_ << Mensaje(kTextoComillaAbierta, {registro, linea}) << '\n';
+                mErrores << Mensaje(kTextoComillaAbierta, {registro, linea}) << '\n';
                 return FinLote::Rechazado;
             case Falta::Lectura:
-                errores_ << Mensaje(kTextoLecturaIncompleta) << '\n';
+                mErrores << Mensaje(kTextoLecturaIncompleta) << '\n';
                 return FinLote::Rechazado;
             case Falta::Ninguna:
             case Falta::Cabecera:
                 break;
         }
-        if (!cabecera_) {
-            errores_ << Mensaje(kTextoSinCabecera) << '\n';
+        if (!mCabecera) {
+            mErrores << Mensaje(kTextoSinCabecera) << '\n';
             return FinLote::Rechazado;
         }
         return FinLote::Hecho;
@@ -243,7 +243,7 @@ private:
     // an LF tells a line of blanks from a CR LF pair.
     static int Espacio(unsigned char c) {
         if (!EsBlanco(static_cast<char>(c))) return 0;
-        if (activo_ != nullptr) activo_->blanco_ = true;
+        if (mActivo != nullptr) mActivo->mBlanco = true;
         return 1;
     }
 
@@ -252,12 +252,12 @@ private:
         const auto* texto = static_cast<const char*>(campo);
         // Line breaks inside quoted fields, for the line numbers of messages.
         for (std::size_t i = 0; i < longitud; ++i) {
-            if (texto[i] == '\r' || (texto[i] == '\n' && (i == 0 || texto[i - 1] != '\r'))) ++lote->saltos_;
+            if (texto[i] == '\r' || (texto[i] == '\n' && (i == 0 || texto[i - 1] != '\r'))) ++lote->mSaltos;
         }
-        if (lote->falta_ != Falta::Ninguna) return;
-        Registro& registro = lote->registro_;
+        if (lote->mFalta != Falta::Ninguna) return;
+        Registro& registro = lote->mRegistro;
         if (registro.campos.size() >= kMaximoCampos || registro.texto.size() + longitud > kMaximoRegistro) {
-            lote->falta_ = Falta::RegistroLargo;
+            lote->mFalta = Falta::RegistroLargo;
             return;
         }
         registro.campos.push_back({registro.texto.size(), longitud});
@@ -268,125 +268,125 @@ private:
         auto* lote = static_cast<Lote*>(datos);
         // CR LF ends one line: the LF right after the CR that ended a record
         // is no empty line, but an LF after blanks after it is.
-        const bool pareja = lote->registro_.campos.empty() && terminador == CSV_LF && lote->terminador_ == CSV_CR &&
-                            !lote->blanco_;
-        lote->terminador_ = pareja ? -1 : terminador;
-        lote->blanco_ = false;
-        if (pareja || lote->falta_ != Falta::Ninguna) return;
-        ++lote->registros_;
-        if (lote->cabecera_) {
+        const bool pareja = lote->mRegistro.campos.empty() && terminador == CSV_LF && lote->mTerminador == CSV_CR &&
+                            !lote->mBlanco;
+        lote->mTerminador = pareja ? -1 : terminador;
+        lote->mBlanco = false;
+        if (pareja || lote->mFalta != Falta::Ninguna) return;
+        ++lote->mRegistros;
+        if (lote->mCabecera) {
             lote->Responder();
         } else {
             lote->Cabecera();
         }
-        lote->registro_.Vaciar();
-        lote->lineaRegistro_ += (terminador == CSV_CR || terminador == CSV_LF ? 1 : 0) + lote->saltos_;
-        lote->saltos_ = 0;
+        lote->mRegistro.Vaciar();
+        lote->mLineaRegistro += (terminador == CSV_CR || terminador == CSV_LF ? 1 : 0) + lote->mSaltos;
+        lote->mSaltos = 0;
     }
 
     void Cabecera() {
-        for (std::size_t c = 0; c < definicion_.columnas.size(); ++c) {
-            const ColumnaLote& columna = definicion_.columnas[c];
-            for (std::size_t i = 0; i < registro_.campos.size(); ++i) {
-                if (!MismoNombre(registro_.Campo(i), columna.nombre)) continue;
-                if (columnas_[c] >= 0) {
-                    errores_ << Mensaje(kTextoColumnaRepetida, {columna.nombre}) << '\n';
-                    falta_ = Falta::Cabecera;
+        for (std::size_t c = 0; c < mDefinicion.columnas.size(); ++c) {
+            const ColumnaLote& columna = mDefinicion.columnas[c];
+            for (std::size_t i = 0; i < mRegistro.campos.size(); ++i) {
+                if (!MismoNombre(mRegistro.Campo(i), columna.nombre)) continue;
+                if (mColumnas[c] >= 0) {
+                    mErrores << Mensaje(kTextoColumnaRepetida, {columna.nombre}) << '\n';
+                    mFalta = Falta::Cabecera;
                     return;
                 }
-                columnas_[c] = static_cast<int>(i);
+                mColumnas[c] = static_cast<int>(i);
             }
-            if (columnas_[c] < 0 && columna.requerida) {
+            if (mColumnas[c] < 0 && columna.requerida) {
                 std::string lista;
-                for (const ColumnaLote& otra : definicion_.columnas) {
+                for (const ColumnaLote& otra : mDefinicion.columnas) {
                     if (!lista.empty()) lista += ", ";
                     lista += otra.nombre;
                     if (!otra.requerida) lista += ' ' + Mensaje(kTextoOpcional);
                 }
-                errores_ << Mensaje(kTextoFaltaColumna, {columna.nombre, lista}) << '\n';
-                falta_ = Falta::Cabecera;
+                mErrores << Mensaje(kTextoFaltaColumna, {columna.nombre, lista}) << '\n';
+                mFalta = Falta::Cabecera;
                 return;
             }
         }
-        cabecera_ = true;
-        anchura_ = registro_.campos.size();
-        if (bom_) escritor_.Texto(kBom);
-        for (std::size_t i = 0; i < anchura_; ++i) {
-            escritor_.Campo(registro_.Campo(i));
-            escritor_.Caracter(separador_);
+        mCabecera = true;
+        mAnchura = mRegistro.campos.size();
+        if (mBom) mEscritor.Texto(kBom);
+        for (std::size_t i = 0; i < mAnchura; ++i) {
+            mEscritor.Campo(mRegistro.Campo(i));
+            mEscritor.Caracter(mSeparador);
         }
-        for (const ResultadoLote& resultado : definicion_.resultados) {
-            escritor_.Texto(resultado.nombre);
-            escritor_.Caracter(separador_);
+        for (const ResultadoLote& resultado : mDefinicion.resultados) {
+            mEscritor.Texto(resultado.nombre);
+            mEscritor.Caracter(mSeparador);
         }
-        escritor_.Texto("error");
-        escritor_.FinDeLinea();
+        mEscritor.Texto("error");
+        mEscritor.FinDeLinea();
     }
 
     void Responder() {
-        const std::size_t campos = registro_.campos.size();
+        const std::size_t campos = mRegistro.campos.size();
         std::string mensaje;
-        if (campos > anchura_) {
+        if (campos > mAnchura) {
             mensaje = std::string(Texto(kTextoErrorEntrada)) + ' ' +
-                      Mensaje(kTextoCamposDeMas, {std::to_string(campos), std::to_string(anchura_)});
+                      Mensaje(kTextoCamposDeMas, {std::to_string(campos), std::to_string(mAnchura)});
         } else {
-            for (std::size_t c = 0; c < columnas_.size(); ++c) {
-                const int i = columnas_[c];
+            for (std::size_t c = 0; c < mColumnas.size(); ++c) {
+                const int i = mColumnas[c];
                 if (i < 0) {
-                    valores_[c] = Ausente();
+                    mValores[c] = Ausente();
                 } else if (static_cast<std::size_t>(i) < campos) {
-                    valores_[c] = registro_.Campo(static_cast<std::size_t>(i));
+                    mValores[c] = mRegistro.Campo(static_cast<std::size_t>(i));
                 } else {
-                    valores_[c] = {};
+                    mValores[c] = {};
                 }
             }
-            mensaje = definicion_.evaluar(valores_, marca_, resultados_);
+            mensaje = mDefinicion.evaluar(mValores, mMarca, mResultados);
         }
-        for (std::size_t i = 0; i < anchura_; ++i) {
-            if (i < campos) escritor_.Campo(registro_.Campo(i));
-            escritor_.Caracter(separador_);
+        for (std::size_t i = 0; i < mAnchura; ++i) {
+            if (i < campos) mEscritor.Campo(mRegistro.Campo(i));
+            mEscritor.Caracter(mSeparador);
         }
-        for (std::size_t r = 0; r < resultados_.size(); ++r) {
-            std::string& resultado = resultados_[r];
+        for (std::size_t r = 0; r < mResultados.size(); ++r) {
+            std::string& resultado = mResultados[r];
             if (mensaje.empty()) {
-                if (marca_ == MarcaDecimal::Coma && definicion_.resultados[r].numero) {
+                if (mMarca == MarcaDecimal::Coma && mDefinicion.resultados[r].numero) {
                     std::ranges::replace(resultado, '.', ',');
                 }
-                escritor_.Campo(resultado);
+                mEscritor.Campo(resultado);
             }
-            escritor_.Caracter(separador_);
+            mEscritor.Caracter(mSeparador);
             resultado.clear();
         }
-        escritor_.Campo(mensaje);
-        escritor_.FinDeLinea();
+        mEscritor.Campo(mensaje);
+        mEscritor.FinDeLinea();
     }
 
     // The batch whose parser is running on this thread, for Espacio.
-    static thread_local Lote* activo_;
+    static thread_local Lote* mActivo;
 
-    const DefinicionLote& definicion_;
-    Escritor escritor_;
-    std::ostream& errores_;
-    csv_parser analizador_{};
+    const DefinicionLote& mDefinicion;
+    Escritor mEscritor;
+    std::ostream& mErrores;
+    csv_parser mAnalizador{};
 
-    char separador_ = ',';
-    MarcaDecimal marca_ = MarcaDecimal::Punto;
-    bool bom_ = false;
-    bool cabecera_ = false;
-    Falta falta_ = Falta::Ninguna;
-    std::size_t anchura_ = 0;    // fields of the header
-    std::vector<int> columnas_;  // field of each column of the command, -1 absent
-    std::size_t registros_ = 0;  // records finished, header included
-    int lineaRegistro_ = 1;      // line of the input where the record being read began
-    int saltos_ = 0;             // line breaks inside the fields of that record so far
-    int terminador_ = -1;        // what ended the last record
-    bool blanco_ = false;        // a blank was read since the last record ended
-    Registro registro_;
-    std::vector<std::string_view> valores_;
-    std::vector<std::string> resultados_;
+    char mSeparador = ',';
+    MarcaDecimal mMarca = MarcaDecimal::Punto;
+    bool mBom = false;
+    bool mCabecera = false;
+    Falta mFalta = Falta::Ninguna;
+    std::size_t mAnchura = 0;    // fields of the header
+    std::vector<int> mColumnas;  // field of each column of the command, -1 absent
+    std::size_t mRegistros = 0;  // records finished, header included
+    int mLineaRegistro = 1;      // line of the input where the record being read began
+    int mSaltos = 0;             // line breaks inside the fields of that record so far
+    int mTerminador = -1;        // what ended the last record
+    bool mBlanco = false;        // a blank was read since the last record ended
+    Registro mRegistro;
+    std::vector<std::string_view> mValores;
+    std::vector<std::string> mResultados;
 };
 
-thread_local Lote* Lote::activo_ = nullptr;
+thread_local Lote* Lote::mActivo = nullptr;
 
 }  // namespace
 

@@ -22,4 +22,10 @@ inline const QColor kFondoPresente(255, 223, 79);
 inline const QColor kFondoObjetivo(191, 239, 127);
 inline const QColor kSeparadorSerie(96, 96, 96);
 
+// Series input: the present (degraded) and the target (restored) hillside,
+// and the pale yellow of its number fields.
+inline const QColor kColorDegradada(139, 26, 26);
+inline const QColor kColorRestaurada(46, 125, 50);
+inline const QColor kFondoCampoSerie(255, 255, 224);
+
 }  // namespace tarvel

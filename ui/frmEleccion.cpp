@@ -55,12 +55,16 @@ void frmEleccion::cmdAceptar_Click() {
 }
 
 std::optional<std::int16_t> DeterminarNumeroCurva(QWidget* padre) {
+    const std::int16_t anterior = gNCElegido;
     gNCElegido = 0;
     {
         frmEleccion eleccion(padre);
         eleccion.exec();
     }
-    if (gNCElegido == 0) return std::nullopt;
+    if (gNCElegido == 0) {
+        gNCElegido = anterior;
+        return std::nullopt;
+    }
     return gNCElegido;
 }
 

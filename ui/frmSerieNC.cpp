@@ -1,7 +1,7 @@
 #include "ui/frmSerieNC.h"
 
 #include <QCheckBox>
-#include <QFocusEvent>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,6 +15,7 @@
 #include "app/SessionState.h"
 #include "series/ValidacionSerie.h"
 #include "ui/Ayuda.h"
+#include "ui/Colores.h"
 #include "ui/Mensajes.h"
 #include "ui/ReglaTeclado.h"
 #include "ui/Textos.h"
@@ -25,9 +26,6 @@
 namespace tarvel {
 namespace {
 
-const QColor kRojoOscuro(139, 26, 26);     // the present, degraded hillside
-const QColor kVerde(46, 125, 50);          // the restored target
-const QColor kAmarilloClaro(255, 255, 224); // the input fields
 const QColor kFlecha(80, 80, 80);
 
 // An arrow head at `punta`, pointing along `direccion` (a unit vector).
@@ -45,7 +43,7 @@ void PuntaDeFlecha(QPainter& pintor, QPointF punta, QPointF direccion) {
 class FlechasHorizontales : public QWidget {
 public:
     FlechasHorizontales(QWidget* padre, int cuantas, const QWidget* desde, const QWidget* hasta)
-        : QWidget(padre), cuantas_(cuantas), desde_(desde), hasta_(hasta) {
+        : QWidget(padre), mCuantas(cuantas), mDesde(desde), mHasta(hasta) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setMinimumHeight(12);
     }
@@ -54,15 +52,15 @@ protected:
     void paintEvent(QPaintEvent*) override {
         constexpr double margen = 8;
         constexpr double hueco = 6;
-        const double izquierda = mapFrom(parentWidget(), desde_->geometry().topRight()).x() + margen;
-        const double derecha = mapFrom(parentWidget(), hasta_->geometry().topLeft()).x() - margen;
-        const double paso = (derecha - izquierda + hueco) / cuantas_;
+        const double izquierda = mapFrom(parentWidget(), mDesde->geometry().topRight()).x() + margen;
+        const double derecha = mapFrom(parentWidget(), mHasta->geometry().topLeft()).x() - margen;
+        const double paso = (derecha - izquierda + hueco) / mCuantas;
         if (paso <= hueco + 4) return;
         QPainter pintor(this);
         pintor.setRenderHint(QPainter::Antialiasing);
         pintor.setPen(QPen(kFlecha, 1.6, Qt::SolidLine, Qt::RoundCap));
         const double y = height() / 2.0;
-        for (int i = 0; i < cuantas_; ++i) {
+        for (int i = 0; i < mCuantas; ++i) {
             const QPointF inicio(izquierda + i * paso, y);
             const QPointF punta(inicio.x() + paso - hueco, y);
             pintor.drawLine(inicio, punta);
@@ -71,9 +69,9 @@ protected:
     }
 
 private:
-    int cuantas_;
-    const QWidget* desde_;
-    const QWidget* hasta_;
+    int mCuantas;
+    const QWidget* mDesde;
+    const QWidget* mHasta;
 };
 
 // A vertical arrow with a head at each end.
@@ -134,7 +132,7 @@ QLineEdit* Campo(QWidget* padre, const char* nombre, const QColor& cifras) {
     campo->setAlignment(Qt::AlignCenter);
     QPalette paleta = campo->palette();
     for (auto grupo : {QPalette::Active, QPalette::Inactive}) {
-        paleta.setColor(grupo, QPalette::Base, kAmarilloClaro);
+        paleta.setColor(grupo, QPalette::Base, kFondoCampoSerie);
         paleta.setColor(grupo, QPalette::Text, cifras);
     }
     campo->setPalette(paleta);
@@ -149,14 +147,14 @@ frmSerieNC::frmSerieNC(QWidget* padre) : QDialog(padre) {
     setObjectName("frmSerieNC");
     PrepararDialogo(this);
 
-    Label1 = Titulo(this, "Label1", kRojoOscuro);
-    Label2 = Titulo(this, "Label2", kVerde);
-    Shape1 = Marco(this, "Shape1", Label1, kRojoOscuro.darker(140));
-    Shape2 = Marco(this, "Shape2", Label2, kVerde.darker(140));
+    Label1 = Titulo(this, "Label1", kColorDegradada);
+    Label2 = Titulo(this, "Label2", kColorRestaurada);
+    Shape1 = Marco(this, "Shape1", Label1, kColorDegradada.darker(140));
+    Shape2 = Marco(this, "Shape2", Label2, kColorRestaurada.darker(140));
     Label3 = Leyenda(this, "Label3");
     Label4 = Leyenda(this, "Label4");
-    Shape3 = Marco(this, "Shape3", Label3, kRojoOscuro);
-    Shape4 = Marco(this, "Shape4", Label4, kVerde);
+    Shape3 = Marco(this, "Shape3", Label3, kColorDegradada);
+    Shape4 = Marco(this, "Shape4", Label4, kColorRestaurada);
     for (QFrame* marco : {Shape3, Shape4}) marco->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     txtNAC = Campo(this, "txtNAC", Qt::blue);
@@ -295,8 +293,7 @@ bool frmSerieNC::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == txtAnios && evento->type() == QEvent::FocusOut) {
         // The field is left for another control of this window, not merely
         // when another window (a message box, a menu) comes to the front.
-        const auto razon = static_cast<QFocusEvent*>(evento)->reason();
-        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) {
+        if (CambioDeControl(evento)) {
             mLapsoPorComprobar = true;
             // Checked once the focus has settled: a button pressed meanwhile
             // checks it first (cmdDeterminar_Click, cmdCalcular_Click).
@@ -322,15 +319,7 @@ void frmSerieNC::cmdDeterminar_Click(QLineEdit* campo) {
     // Only a number accepted with OK at the end of the road changes the
     // field; a road left without one leaves both fields and the last
     // number chosen as they were.
-    const std::int16_t anterior = gNCElegido;
-    gNCElegido = 0;
-    frmEleccion eleccion(this);
-    eleccion.exec();
-    if (gNCElegido == 0) {
-        gNCElegido = anterior;
-        return;
-    }
-    campo->setText(QString::number(gNCElegido));
+    if (const auto numero = DeterminarNumeroCurva(this)) campo->setText(QString::number(*numero));
 }
 
 void frmSerieNC::cmdCalcular_Click() {

@@ -82,10 +82,10 @@ void frmTarvelPrimera::PonerTextos() {
 }
 
 void frmTarvelPrimera::cmdAceptar_Click() {
+    gNCElegido = 0;
     if (optTarvel->isChecked()) {
         DeterminarNumeroCurva(this);
     } else if (optSerieProgresivaNC->isChecked()) {
-        gNCElegido = 0;
         frmSerieNC serie(this);
         serie.exec();
     }
