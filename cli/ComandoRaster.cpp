@@ -102,9 +102,9 @@ std::string InformeTexto(const Recuento& r, const PeticionMapa& p, bool escrito)
         texto += '\n' + Componer(kTextoInformeCodigo, {std::to_string(codigo), n(celdas)});
     }
     for (const auto& [clave, celdas] : r.sinValor) {
-        texto += '\n' + Componer(kTextoInformeAusente, {std::to_string(clave.first),
-                                                        std::to_string(FilaDe(p.tabla, clave.first)),
-                                                        Letra(clave.second), n(celdas)});
+        texto += '\n' + Componer(kTextoInformeAusente,
+                                 {std::to_string(clave.first), std::to_string(FilaDe(p.tabla, clave.first)),
+                                  Letra(clave.second), n(celdas)});
     }
     for (const auto* otro : {&p.umbral, &p.escorrentia}) {
         if (escrito && !otro->empty()) texto += '\n' + Componer(kTextoInformeTambien, {otro->string()});
@@ -162,12 +162,14 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
     raster->add_option("--landcover", a->cobertura, "land-cover raster (any format GDAL reads), whole-number codes")
         ->required()
         ->type_name("FILE");
-    raster->add_option("--soil", a->suelo,
-                       "hydrologic-soil-group raster on the same grid: 1-4 = A-D, 11-14 = A/D, B/D, C/D, D/D")
+    raster
+        ->add_option("--soil", a->suelo,
+                     "hydrologic-soil-group raster on the same grid: 1-4 = A-D, 11-14 = A/D, B/D, C/D, D/D")
         ->required()
         ->type_name("FILE");
-    raster->add_option("--map", a->tabla,
-                       "lookup table (CSV): code and either row (1-72) or vegetation,treatment,condition")
+    raster
+        ->add_option("--map", a->tabla,
+                     "lookup table (CSV): code and either row (1-72) or vegetation,treatment,condition")
         ->required()
         ->type_name("FILE");
     raster->add_option("--out", a->salida, "curve-number GeoTIFF to write (bytes, no-data 255)")
@@ -179,21 +181,23 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
         ->type_name("drained|undrained");
     raster->add_option("--threshold", a->umbral, "also write the runoff threshold, mm (32-bit floats, no-data -9999)")
         ->type_name("FILE");
-    auto* lluvia = raster->add_option("--storm", a->lluvia, "design storm depth P in mm, for --runoff")
-                      ->type_name("P");
-    auto* escorrentia = raster->add_option("--runoff", a->escorrentia,
-                                           "also write the runoff depth of the storm, mm (32-bit floats, no-data -9999)")
-                           ->type_name("FILE");
+    auto* lluvia = raster->add_option("--storm", a->lluvia, "design storm depth P in mm, for --runoff")->type_name("P");
+    auto* escorrentia = raster
+                            ->add_option("--runoff", a->escorrentia,
+                                         "also write the runoff depth of the storm, mm (32-bit floats, no-data -9999)")
+                            ->type_name("FILE");
     lluvia->needs(escorrentia);
     escorrentia->needs(lluvia);
-    raster->add_option("--lambda", a->lambda, "initial abstraction ratio 0.2 (default) or 0.05, for runoff and threshold")
+    raster
+        ->add_option("--lambda", a->lambda, "initial abstraction ratio 0.2 (default) or 0.05, for runoff and threshold")
         ->type_name("0.2|0.05");
     raster->add_flag("--strict", a->estricto, "any cell left without a curve number is an error; nothing is written");
     raster->add_option("--threads", a->hilos, "worker threads (default: one per core)")->type_name("N");
     raster->footer(
         "A cell gets no curve number (255; -9999 in the mm rasters) when its land-cover cell is the raster's no-data,\n"
         "its soil-group cell is no-data or no group, its code is not in the table, or the data file gives no value\n"
-        "(-1) for that row and group; the report counts each kind, by value and code. The outputs share the land-cover\n"
+        "(-1) for that row and group; the report counts each kind, by value and code. The outputs share the "
+        "land-cover\n"
         "raster's size, geotransform and projection; inputs on different grids are refused, never resampled.");
 
     return {raster, [a, &opciones] {
@@ -211,9 +215,11 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
                 } else {
                     return Refused(Componer(kTextoOpcionCondicion, {a->condicion}));
                 }
-                if (a->dual != "drained" && a->dual != "undrained") return Refused(Componer(kTextoOpcionDual, {a->dual}));
+                if (a->dual != "drained" && a->dual != "undrained")
+                    return Refused(Componer(kTextoOpcionDual, {a->dual}));
                 p.duales = a->dual == "drained" ? GruposDuales::Drenados : GruposDuales::NoDrenados;
-                if (a->lambda != "0.2" && a->lambda != "0.05") return Refused(Componer(kTextoOpcionLambda, {a->lambda}));
+                if (a->lambda != "0.2" && a->lambda != "0.05")
+                    return Refused(Componer(kTextoOpcionLambda, {a->lambda}));
                 p.lambda = a->lambda == "0.2" ? Lambda::Clasica : Lambda::Reducida;
                 if (!a->escorrentia.empty()) {
                     const auto lluvia = LeerMilimetros(a->lluvia);

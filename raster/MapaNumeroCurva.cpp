@@ -12,8 +12,8 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
-#include <cstring>
 #include <condition_variable>
+#include <cstring>
 #include <limits>
 #include <mutex>
 #include <optional>
@@ -98,6 +98,12 @@ GDALDataType TipoLectura(const Entrada& e) {
 
 std::size_t BytesValor(Ancho ancho) { return ancho == Ancho::U8 ? 1 : ancho == Ancho::U16 ? 2 : 8; }
 
+std::int64_t BytesBloque(const Entrada& e) {
+    int bx = 0, by = 0;
+    e.banda->GetBlockSize(&bx, &by);
+    return std::int64_t{bx} * by * GDALGetDataTypeSizeBytes(e.tipo);
+}
+
 std::expected<Entrada, ErrorMapa> Abrir(const fs::path& archivo) {
     Entrada e;
     CPLErrorReset();
@@ -109,10 +115,15 @@ std::expected<Entrada, ErrorMapa> Abrir(const fs::path& archivo) {
     switch (e.tipo) {
         case GDT_Byte: e.ancho = Ancho::U8; break;
         case GDT_UInt16: e.ancho = Ancho::U16; break;
-        case GDT_Int16: e.ancho = Ancho::U16; e.conSigno = true; break;
-        case GDT_UInt32: case GDT_Int32: case GDT_UInt64: case GDT_Int64: e.ancho = Ancho::I64; break;
-        default:
-            return std::unexpected(Falla(FalloMapa::Tipo, archivo, GDALGetDataTypeName(e.tipo)));
+        case GDT_Int16:
+            e.ancho = Ancho::U16;
+            e.conSigno = true;
+            break;
+        case GDT_UInt32:
+        case GDT_Int32:
+        case GDT_UInt64:
+        case GDT_Int64: e.ancho = Ancho::I64; break;
+        default: return std::unexpected(Falla(FalloMapa::Tipo, archivo, GDALGetDataTypeName(e.tipo)));
     }
     int hay = 0;
     if (e.tipo == GDT_Int64) {
@@ -120,11 +131,13 @@ std::expected<Entrada, ErrorMapa> Abrir(const fs::path& archivo) {
         if (hay) e.sinDato = v;
     } else if (e.tipo == GDT_UInt64) {
         const std::uint64_t v = e.banda->GetNoDataValueAsUInt64(&hay);
-        if (hay && v <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) e.sinDato = static_cast<std::int64_t>(v);
+        if (hay && v <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+            e.sinDato = static_cast<std::int64_t>(v);
     } else {
         // A no-data value that is no whole number of the band's type matches no cell.
         const double v = e.banda->GetNoDataValue(&hay);
-        if (hay && std::isfinite(v) && v == std::trunc(v) && std::abs(v) < 0x1p62) e.sinDato = static_cast<std::int64_t>(v);
+        if (hay && std::isfinite(v) && v == std::trunc(v) && std::abs(v) < 0x1p62)
+            e.sinDato = static_cast<std::int64_t>(v);
     }
     return e;
 }
@@ -140,8 +153,9 @@ std::string Numero(double x) {
 
 // A path as a POSIX shell reads it back.
 std::string Citar(const std::string& texto) {
-    if (!texto.empty() && texto.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_./:+-=,") ==
-                              std::string::npos) {
+    if (!texto.empty() &&
+        texto.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_./:+-=,") ==
+            std::string::npos) {
         return texto;
     }
     std::string citado = "'";
@@ -181,7 +195,8 @@ std::string Diferencias(const Entrada& cob, const Entrada& sue) {
     bool mismaCelda = true;
     for (const int i : {1, 2, 4, 5}) mismaCelda = mismaCelda && igual(g1[i], g2[i], celda * 1e-9);
     if (!mismaCelda) {
-        lista.push_back(Componer(kTextoDiferenciaCelda, {Numero(g1[1]), Numero(-g1[5]), Numero(g2[1]), Numero(-g2[5])}));
+        lista.push_back(
+            Componer(kTextoDiferenciaCelda, {Numero(g1[1]), Numero(-g1[5]), Numero(g2[1]), Numero(-g2[5])}));
     }
     const OGRSpatialReference* s1 = cob.datos->GetSpatialRef();
     const OGRSpatialReference* s2 = sue.datos->GetSpatialRef();
@@ -222,40 +237,70 @@ std::string OrdenAlinear(const Entrada& cob, const fs::path& suelo) {
 
 // --- what every cell becomes -------------------------------------------------------
 
-// A cell's land-cover index k is the position of its code in the table, or
-// kSinDato, kDesconocido past the end; its soil class s is the group 0-3 (A-D),
-// or 4 for no-data, 5 for a value that is no group. Every output of a cell is
-// a table read at k * 8 + s.
+// A cell's land-cover index k is, for byte rasters, its code itself, so that
+// every code not in the table is counted apart by k; for wider ones, the
+// position of its code in the table, then one k for no-data and one for every
+// code not in the table. Its soil class s is the group 0-3 (A-D), or 4 for
+// no-data, 5 for a value that is no group. Every output of a cell is a table
+// read at k * 8 + s.
 constexpr unsigned kClases = 8;
 constexpr std::uint8_t kSueloSinDato = 4, kSueloOtro = 5;
+constexpr std::int32_t kKSinDato = -1, kKDesconocido = -2;
 enum Especial : std::uint8_t { kNada = 0, kAnotarSuelo = 1, kAnotarCodigo = 2 };
 
 struct Tablas {
-    std::uint32_t sinDato = 0, desconocido = 0;  // land-cover indices past the table's codes
+    std::vector<std::int32_t> entrada;  // by k: position in the lookup table, kKSinDato or kKDesconocido
+    std::vector<std::int64_t> codigo;   // by k: its code, where k stands for one
+    bool codigoPorK = false;
     std::vector<std::uint8_t> cn;
     std::vector<float> umbral, q;
-    std::vector<std::uint8_t> especial;
-    std::vector<bool> conValor;  // the cell gets a curve number
+    std::vector<std::uint8_t> especial;  // the cells whose values are counted one by one
+    std::vector<bool> conValor;          // the cell gets a curve number
 };
 
-Tablas CalcularTablas(const PeticionMapa& p) {
+std::int32_t Posicion(const std::vector<EntradaCobertura>& entradas, std::int64_t codigo,
+                      std::optional<std::int64_t> sinDato) {
+    if (sinDato && codigo == *sinDato) return kKSinDato;
+    const auto it = std::ranges::lower_bound(entradas, codigo, {}, &EntradaCobertura::codigo);
+    return it != entradas.end() && it->codigo == codigo ? static_cast<std::int32_t>(it - entradas.begin())
+                                                        : kKDesconocido;
+}
+
+Tablas CalcularTablas(const PeticionMapa& p, const Entrada& cob) {
     Tablas t;
-    const auto n = static_cast<std::uint32_t>(p.tabla.entradas.size());
-    t.sinDato = n;
-    t.desconocido = n + 1;
-    const std::size_t total = (n + 2) * kClases;
+    const auto& entradas = p.tabla.entradas;
+    if (cob.ancho == Ancho::U8) {
+        t.codigoPorK = true;
+        for (std::int64_t v = 0; v < 256; ++v) {
+            t.codigo.push_back(v);
+            t.entrada.push_back(Posicion(entradas, v, cob.sinDato));
+        }
+    } else {
+        for (std::size_t i = 0; i < entradas.size(); ++i) {
+            t.codigo.push_back(entradas[i].codigo);
+            t.entrada.push_back(static_cast<std::int32_t>(i));
+        }
+        t.codigo.insert(t.codigo.end(), {0, 0});
+        t.entrada.insert(t.entrada.end(), {kKSinDato, kKDesconocido});
+    }
+    const std::size_t total = t.entrada.size() * kClases;
     t.cn.assign(total, kSinDatoNumeroCurva);
     t.umbral.assign(total, kSinDatoMilimetros);
     t.q.assign(total, kSinDatoMilimetros);
     t.especial.assign(total, kNada);
     t.conValor.assign(total, false);
-    // The values behind reasons 3 and 4 are counted one by one; a land-cover
-    // no-data cell is counted as that, whatever its soil group.
-    for (std::uint32_t k = 0; k < n; ++k) t.especial[k * kClases + kSueloOtro] = kAnotarSuelo;
-    for (unsigned s = 0; s < 4; ++s) t.especial[t.desconocido * kClases + s] = kAnotarCodigo;
-    t.especial[t.desconocido * kClases + kSueloOtro] = kAnotarSuelo;
-    for (std::uint32_t k = 0; k < n; ++k) {
-        const FilaDatos& fila = p.datos.at(static_cast<std::size_t>(p.tabla.entradas[k].fila - 1));
+    for (std::size_t k = 0; k < t.entrada.size(); ++k) {
+        // A land-cover no-data cell is counted as that, whatever its soil group.
+        if (t.entrada[k] == kKSinDato) continue;
+        t.especial[k * kClases + kSueloOtro] = kAnotarSuelo;
+        if (t.entrada[k] == kKDesconocido) {
+            if (!t.codigoPorK) {
+                for (unsigned s = 0; s < 4; ++s) t.especial[k * kClases + s] = kAnotarCodigo;
+            }
+            continue;
+        }
+        const FilaDatos& fila =
+            p.datos.at(static_cast<std::size_t>(entradas[static_cast<std::size_t>(t.entrada[k])].fila - 1));
         for (int g = 1; g <= 4; ++g) {
             const ValorCurva valor = ValorDeFila(fila, g);
             if (valor.falta) continue;
@@ -269,16 +314,14 @@ Tablas CalcularTablas(const PeticionMapa& p) {
             // The threshold is the initial abstraction of the ratio in force:
             // with 0.2 the program's own threshold, with 0.05 that of S0.05.
             const auto q = CalcularEscorrentia(*cn, p.lluvia, p.lambda);
-            const auto umbral = p.lambda == Lambda::Clasica ? UmbralEscorrentia(*cn).value_or(NAN)
-                                : q                         ? q->Ia
-                                                            : NAN;
+            const auto umbral = p.lambda == Lambda::Clasica ? UmbralEscorrentia(*cn).value_or(NAN) : q ? q->Ia : NAN;
             if (!std::isfinite(umbral) || !q) continue;
             const std::size_t c = k * kClases + static_cast<unsigned>(g - 1);
             // The byte holds the curve number rounded to a whole number; the
             // threshold and the runoff come from the unrounded one.
             t.cn[c] = static_cast<std::uint8_t>(std::lround(*cn));
             t.umbral[c] = static_cast<float>(umbral);
-            t.q[c] = q ? static_cast<float>(q->Q) : kSinDatoMilimetros;
+            t.q[c] = static_cast<float>(q->Q);
             t.conValor[c] = true;
         }
     }
@@ -287,55 +330,58 @@ Tablas CalcularTablas(const PeticionMapa& p) {
 
 // Land-cover value to index k.
 struct IndiceCobertura {
-    std::vector<std::uint32_t> lut;  // by value (bytes, words) or by value - minimo (wide, dense codes)
-    std::vector<std::int64_t> codigos;
+    std::vector<std::uint32_t> lut;  // by value (bytes, words) or by value - minimo (wide codes close together)
+    std::vector<EntradaCobertura> entradas;
     std::int64_t minimo = 0;
     bool conSigno = false;
     bool denso = true;
     std::optional<std::int64_t> sinDato;
-    std::uint32_t sinDatoK = 0, desconocidoK = 0;
 
     std::uint32_t operator()(std::uint8_t v) const { return lut[v]; }
     std::uint32_t operator()(std::uint16_t v) const { return lut[v]; }
     std::uint32_t operator()(std::int64_t v) const {
-        if (sinDato && v == *sinDato) return sinDatoK;
         if (denso) {
             const std::uint64_t d = static_cast<std::uint64_t>(v) - static_cast<std::uint64_t>(minimo);
-            return d < lut.size() ? lut[d] : desconocidoK;
+            if (d < lut.size()) return lut[d];
+            if (!sinDato || v != *sinDato) return Indice(kKDesconocido);
         }
-        const auto it = std::lower_bound(codigos.begin(), codigos.end(), v);
-        return it != codigos.end() && *it == v ? static_cast<std::uint32_t>(it - codigos.begin()) : desconocidoK;
+        return Indice(Posicion(entradas, v, sinDato));
+    }
+    std::uint32_t Indice(std::int32_t posicion) const {
+        const auto n = static_cast<std::uint32_t>(entradas.size());
+        return posicion == kKSinDato ? n : posicion == kKDesconocido ? n + 1 : static_cast<std::uint32_t>(posicion);
     }
     std::int64_t Valor(std::uint8_t v) const { return v; }
     std::int64_t Valor(std::uint16_t v) const { return conSigno ? static_cast<std::int16_t>(v) : v; }
     std::int64_t Valor(std::int64_t v) const { return v; }
 };
 
-IndiceCobertura CrearIndiceCobertura(const Entrada& e, const TablaCobertura& tabla, const Tablas& t) {
+IndiceCobertura CrearIndiceCobertura(const Entrada& e, const TablaCobertura& tabla) {
     IndiceCobertura ic;
     ic.conSigno = e.conSigno;
     ic.sinDato = e.sinDato;
-    ic.sinDatoK = t.sinDato;
-    ic.desconocidoK = t.desconocido;
-    for (const EntradaCobertura& entrada : tabla.entradas) ic.codigos.push_back(entrada.codigo);
-    const auto indice = [&](std::int64_t v) {
-        if (ic.sinDato && v == *ic.sinDato) return t.sinDato;
-        const auto it = std::lower_bound(ic.codigos.begin(), ic.codigos.end(), v);
-        return it != ic.codigos.end() && *it == v ? static_cast<std::uint32_t>(it - ic.codigos.begin()) : t.desconocido;
-    };
-    if (e.ancho != Ancho::I64) {
-        ic.lut.resize(e.ancho == Ancho::U8 ? 256 : 65536);
-        for (std::size_t u = 0; u < ic.lut.size(); ++u) ic.lut[u] = indice(ic.Valor(static_cast<std::uint16_t>(u)));
-        return ic;
-    }
-    // Wide codes: a dense table over the span of the listed codes when it is
-    // small, a search among them otherwise.
-    ic.minimo = ic.codigos.front();
-    const std::uint64_t span = static_cast<std::uint64_t>(ic.codigos.back()) - static_cast<std::uint64_t>(ic.minimo);
-    ic.denso = span < (1u << 20);
-    if (ic.denso) {
-        ic.lut.resize(span + 1);
-        for (std::uint64_t d = 0; d <= span; ++d) ic.lut[d] = indice(ic.minimo + static_cast<std::int64_t>(d));
+    ic.entradas = tabla.entradas;
+    if (e.ancho == Ancho::U8) {
+        ic.lut.resize(256);
+        for (std::uint32_t u = 0; u < 256; ++u) ic.lut[u] = u;
+    } else if (e.ancho == Ancho::U16) {
+        ic.lut.resize(65536);
+        for (std::size_t u = 0; u < ic.lut.size(); ++u) {
+            ic.lut[u] = ic.Indice(Posicion(ic.entradas, ic.Valor(static_cast<std::uint16_t>(u)), ic.sinDato));
+        }
+    } else {
+        // Wide codes: a dense table over the span of the listed codes when it
+        // is small, a search among them otherwise.
+        ic.minimo = ic.entradas.front().codigo;
+        const std::uint64_t span =
+            static_cast<std::uint64_t>(ic.entradas.back().codigo) - static_cast<std::uint64_t>(ic.minimo);
+        ic.denso = span < (1u << 20);
+        if (ic.denso) {
+            ic.lut.resize(span + 1);
+            for (std::uint64_t d = 0; d <= span; ++d) {
+                ic.lut[d] = ic.Indice(Posicion(ic.entradas, ic.minimo + static_cast<std::int64_t>(d), ic.sinDato));
+            }
+        }
     }
     return ic;
 }
@@ -411,6 +457,7 @@ struct Ventana {
 struct Disposicion {
     std::vector<Ventana> ventanas;
     int teselaX = 256, teselaY = 256;  // the outputs' tiles
+    bool porBloques = false;           // each window is one block of the land cover and one tile of the outputs
 };
 
 int MultiploDe16(int n) { return std::max(16, (n + 15) / 16 * 16); }
@@ -428,6 +475,7 @@ Disposicion Disponer(const Entrada& cob) {
         if (bx % 16 == 0 && by % 16 == 0 && static_cast<std::int64_t>(bx) * by <= (1 << 20)) {
             d.teselaX = bx;
             d.teselaY = by;
+            d.porBloques = true;
         }
         for (int y = 0; y < h; y += d.teselaY) {
             for (int x = 0; x < w; x += d.teselaX) {
@@ -468,7 +516,8 @@ std::expected<void, ErrorMapa> Crear(Salida& s, const Entrada& cob, const Dispos
     std::error_code ec;
     const fs::path carpeta = fs::absolute(s.final).parent_path();
     if (!fs::is_directory(carpeta, ec)) {
-        return std::unexpected(Falla(FalloMapa::Crear, s.final, std::make_error_code(std::errc::no_such_file_or_directory).message()));
+        return std::unexpected(
+            Falla(FalloMapa::Crear, s.final, std::make_error_code(std::errc::no_such_file_or_directory).message()));
     }
     GDALDriver* gtiff = GetGDALDriverManager()->GetDriverByName("GTiff");
     CPLStringList opciones;
@@ -476,14 +525,17 @@ std::expected<void, ErrorMapa> Crear(Salida& s, const Entrada& cob, const Dispos
     opciones.SetNameValue("BLOCKXSIZE", std::to_string(d.teselaX).c_str());
     opciones.SetNameValue("BLOCKYSIZE", std::to_string(d.teselaY).c_str());
     opciones.SetNameValue("COMPRESS", "DEFLATE");
+    // Level 1 of libdeflate: files 6 % (curve numbers) to 8 % (depths) larger
+    // than at GDAL's default level 6, written with half the processor time.
+    opciones.SetNameValue("ZLEVEL", "1");
     // Horizontal differencing for the curve numbers, the floating-point predictor for depths.
     opciones.SetNameValue("PREDICTOR", s.tipo == GDT_Byte ? "2" : "3");
     opciones.SetNameValue("BIGTIFF", "IF_SAFER");
     opciones.SetNameValue("NUM_THREADS", std::to_string(hilos).c_str());
     s.temporal = NombreTemporal(s.final);
     CPLErrorReset();
-    s.datos.reset(gtiff->Create(s.temporal.c_str(), cob.datos->GetRasterXSize(), cob.datos->GetRasterYSize(), 1,
-                                s.tipo, opciones.List()));
+    s.datos.reset(gtiff->Create(s.temporal.c_str(), cob.datos->GetRasterXSize(), cob.datos->GetRasterYSize(), 1, s.tipo,
+                                opciones.List()));
     if (!s.datos) return std::unexpected(Falla(FalloMapa::Crear, s.final, UltimoErrorGdal()));
     std::array<double, 6> g{};
     if (cob.datos->GetGeoTransform(g.data()) == CE_None) s.datos->SetGeoTransform(g.data());
@@ -522,7 +574,8 @@ std::expected<void, ErrorMapa> Cerrar(Salida& s) {
     const bool fallo = CPLGetLastErrorType() == CE_Failure;
     s.datos.reset();
     if (fallo || CPLGetLastErrorType() == CE_Failure || !Sincronizar(s.temporal, O_RDONLY)) {
-        return std::unexpected(Falla(FalloMapa::Escribir, s.final, CPLGetLastErrorMsg()[0] ? UltimoErrorGdal() : std::strerror(errno)));
+        return std::unexpected(
+            Falla(FalloMapa::Escribir, s.final, CPLGetLastErrorMsg()[0] ? UltimoErrorGdal() : std::strerror(errno)));
     }
     return {};
 }
@@ -534,6 +587,7 @@ struct Resultado {
     std::vector<std::uint8_t> cn;
     std::vector<float> umbral, q;
     std::vector<std::uint64_t> histograma;
+    std::vector<std::uint32_t> clases, cuentas;  // working space of the block
     std::map<std::int64_t, std::uint64_t> valoresSuelo, codigos;
     std::optional<ErrorMapa> error;
 };
@@ -552,13 +606,21 @@ class Proceso {
 public:
     Proceso(const PeticionMapa& p, const Entrada& cob, const Entrada& sue, const Tablas& t, const Disposicion& d,
             unsigned hilos)
-        : p_(p), cob_(cob), sue_(sue), t_(t), d_(d), hilos_(hilos),
-          indice_(CrearIndiceCobertura(cob, p.tabla, t)), clase_(CrearClaseSuelo(sue, p.duales)) {
+        : p_(p),
+          cob_(cob),
+          sue_(sue),
+          t_(t),
+          d_(d),
+          hilos_(hilos),
+          indice_(CrearIndiceCobertura(cob, p.tabla)),
+          clase_(CrearClaseSuelo(sue, p.duales)) {
         const std::size_t celdas = static_cast<std::size_t>(d.teselaX) * d.teselaY;
         const std::size_t bytes = celdas * (BytesValor(cob.ancho) + BytesValor(sue.ancho) + 1 +
                                             (p.umbral.empty() ? 0 : 4) + (p.escorrentia.empty() ? 0 : 4));
         enVuelo_ = std::clamp<std::size_t>((64u << 20) / std::max<std::size_t>(bytes, 1), 2, 4 * hilos + 4);
         ranuras_.resize(enVuelo_);
+        directo_[0] = Directo(cob);
+        directo_[1] = Directo(sue);
     }
 
     // Runs the workers and writes every block in order from this thread.
@@ -578,6 +640,16 @@ public:
 private:
     bool Detener() const { return p_.detener && p_.detener->load(); }
 
+    // A whole block whose values are held as they are read goes straight from
+    // the file into the buffer, past GDAL's block cache; so does a whole tile
+    // into the outputs.
+    bool Directo(const Entrada& e) const {
+        int bx = 0, by = 0;
+        e.banda->GetBlockSize(&bx, &by);
+        return d_.porBloques && bx == d_.teselaX && by == d_.teselaY && TipoLectura(e) == e.tipo;
+    }
+    bool Entera(const Ventana& v) const { return v.w == d_.teselaX && v.h == d_.teselaY; }
+
     std::expected<Recuento, ErrorMapa> Escribir(std::vector<Salida>& salidas) {
         Recuento recuento;
         const std::size_t total = d_.ventanas.size();
@@ -594,10 +666,14 @@ private:
             const Ventana& v = d_.ventanas[i];
             for (Salida& s : salidas) {
                 void* datos = s.contenido == Contenido::NumeroCurva ? static_cast<void*>(r.cn.data())
-                              : s.contenido == Contenido::Umbral      ? static_cast<void*>(r.umbral.data())
-                                                                      : static_cast<void*>(r.q.data());
+                              : s.contenido == Contenido::Umbral    ? static_cast<void*>(r.umbral.data())
+                                                                    : static_cast<void*>(r.q.data());
                 CPLErrorReset();
-                if (s.banda->RasterIO(GF_Write, v.x, v.y, v.w, v.h, datos, v.w, v.h, s.tipo, 0, 0, nullptr) != CE_None) {
+                const CPLErr escrito =
+                    d_.porBloques && Entera(v)
+                        ? s.banda->WriteBlock(v.x / d_.teselaX, v.y / d_.teselaY, datos)
+                        : s.banda->RasterIO(GF_Write, v.x, v.y, v.w, v.h, datos, v.w, v.h, s.tipo, 0, 0, nullptr);
+                if (escrito != CE_None) {
                     return std::unexpected(Falla(FalloMapa::Escribir, s.final, UltimoErrorGdal()));
                 }
             }
@@ -617,21 +693,25 @@ private:
     }
 
     void Sumar(Resultado& r, Recuento& recuento) const {
-        const auto n = static_cast<std::uint32_t>(p_.tabla.entradas.size());
         for (std::size_t c = 0; c < r.histograma.size(); ++c) {
             const std::uint64_t celdas = r.histograma[c];
             if (celdas == 0) continue;
-            const auto k = static_cast<std::uint32_t>(c / kClases);
+            const std::size_t k = c / kClases;
             const auto s = static_cast<unsigned>(c % kClases);
+            const std::int32_t entrada = t_.entrada[k];
             recuento.celdas += celdas;
             if (t_.conValor[c]) {
                 recuento.conNumero += celdas;
-            } else if (k == t_.sinDato) {
+            } else if (entrada == kKSinDato) {
                 recuento.sinDatoCobertura += celdas;
             } else if (s == kSueloSinDato) {
                 recuento.sinDatoSuelo += celdas;
-            } else if (k < n && s < 4) {
-                recuento.sinValor[{p_.tabla.entradas[k].codigo, static_cast<int>(s) + 1}] += celdas;
+            } else if (s == kSueloOtro) {
+                // counted one by one
+            } else if (entrada == kKDesconocido) {
+                if (t_.codigoPorK) recuento.codigosDesconocidos[t_.codigo[k]] += celdas;
+            } else {
+                recuento.sinValor[{t_.codigo[k], static_cast<int>(s) + 1}] += celdas;
             }
         }
         for (const auto& [v, celdas] : r.valoresSuelo) recuento.valoresSuelo[v] += celdas;
@@ -674,11 +754,15 @@ private:
                   std::vector<std::byte>& bufferSue, Anotaciones& anotSuelo, Anotaciones& anotCodigos,
                   Resultado& r) const {
         const auto celdas = static_cast<std::size_t>(v.w) * static_cast<std::size_t>(v.h);
-        for (auto [entrada, buffer, archivo] : {std::tuple{&cob, &bufferCob, &p_.cobertura}, std::tuple{&sue, &bufferSue, &p_.suelo}}) {
+        for (auto [entrada, buffer, archivo, directo] : {std::tuple{&cob, &bufferCob, &p_.cobertura, directo_[0]},
+                                                         std::tuple{&sue, &bufferSue, &p_.suelo, directo_[1]}}) {
             buffer->resize(celdas * BytesValor(entrada->ancho));
             CPLErrorReset();
-            if (entrada->banda->RasterIO(GF_Read, v.x, v.y, v.w, v.h, buffer->data(), v.w, v.h, TipoLectura(*entrada), 0,
-                                         0, nullptr) != CE_None) {
+            const CPLErr leido = directo && Entera(v)
+                                     ? entrada->banda->ReadBlock(v.x / d_.teselaX, v.y / d_.teselaY, buffer->data())
+                                     : entrada->banda->RasterIO(GF_Read, v.x, v.y, v.w, v.h, buffer->data(), v.w, v.h,
+                                                                TipoLectura(*entrada), 0, 0, nullptr);
+            if (leido != CE_None) {
                 r.error = Falla(FalloMapa::Leer, *archivo, UltimoErrorGdal());
                 r.error->columna = v.x;
                 r.error->fila = v.y;
@@ -703,21 +787,48 @@ private:
         anotCodigos.Sumar(r.codigos);
     }
 
+    template <class T>
+    static void Llenar(T* __restrict salida, const T* __restrict tabla, const std::uint32_t* __restrict clases,
+                       std::size_t celdas) {
+        for (std::size_t i = 0; i < celdas; ++i) salida[i] = tabla[clases[i]];
+    }
+
+    // Every cell's class first, then each output and the counts by table.
     template <class TC, class TS>
     void Combinar(const TC* cob, const TS* sue, std::size_t celdas, Anotaciones& anotSuelo, Anotaciones& anotCodigos,
                   Resultado& r) const {
-        std::uint64_t* histograma = r.histograma.data();
-        const bool umbral = !r.umbral.empty(), q = !r.q.empty();
-        for (std::size_t i = 0; i < celdas; ++i) {
-            const std::size_t c = indice_(cob[i]) * kClases + clase_(sue[i]);
-            r.cn[i] = t_.cn[c];
-            if (umbral) r.umbral[i] = t_.umbral[c];
-            if (q) r.q[i] = t_.q[c];
-            ++histograma[c];
-            if (t_.especial[c] == kAnotarSuelo) [[unlikely]] {
-                anotSuelo.Anotar(clase_.Valor(sue[i]));
-            } else if (t_.especial[c] == kAnotarCodigo) [[unlikely]] {
-                anotCodigos.Anotar(indice_.Valor(cob[i]));
+        r.clases.resize(celdas);
+        std::uint32_t* clases = r.clases.data();
+        for (std::size_t i = 0; i < celdas; ++i) clases[i] = indice_(cob[i]) * kClases + clase_(sue[i]);
+        // Plain pointers: a byte written could otherwise stand for any of the vectors' own.
+        Llenar(r.cn.data(), t_.cn.data(), clases, celdas);
+        if (!r.umbral.empty()) Llenar(r.umbral.data(), t_.umbral.data(), clases, celdas);
+        if (!r.q.empty()) Llenar(r.q.data(), t_.q.data(), clases, celdas);
+        // Neighbouring cells mostly share a class: four partial counts keep
+        // each increment from waiting for the one before.
+        const std::size_t n = t_.cn.size();
+        r.cuentas.assign(4 * n, 0);
+        std::uint32_t* cuentas = r.cuentas.data();
+        std::size_t i = 0;
+        for (; i + 4 <= celdas; i += 4) {
+            ++cuentas[clases[i]];
+            ++cuentas[n + clases[i + 1]];
+            ++cuentas[2 * n + clases[i + 2]];
+            ++cuentas[3 * n + clases[i + 3]];
+        }
+        for (; i < celdas; ++i) ++cuentas[clases[i]];
+        bool anotar = false;
+        for (std::size_t c = 0; c < n; ++c) {
+            r.histograma[c] = std::uint64_t{cuentas[c]} + cuentas[n + c] + cuentas[2 * n + c] + cuentas[3 * n + c];
+            anotar = anotar || (r.histograma[c] > 0 && t_.especial[c] != kNada);
+        }
+        if (!anotar) return;
+        for (std::size_t j = 0; j < celdas; ++j) {
+            const std::uint8_t especial = t_.especial[clases[j]];
+            if (especial == kAnotarSuelo) {
+                anotSuelo.Anotar(clase_.Valor(sue[j]));
+            } else if (especial == kAnotarCodigo) {
+                anotCodigos.Anotar(indice_.Valor(cob[j]));
             }
         }
     }
@@ -730,6 +841,7 @@ private:
     const unsigned hilos_;
     const IndiceCobertura indice_;
     const ClaseSuelo clase_;
+    std::array<bool, 2> directo_{};
     std::size_t enVuelo_ = 2;
     std::vector<Resultado> ranuras_;
 
@@ -753,13 +865,14 @@ std::expected<Recuento, ErrorMapa> GenerarMapa(const PeticionMapa& p) {
 
     // No output may overwrite an input or another output.
     const std::array<std::pair<const fs::path*, const char*>, 5> roles{{{&p.cobertura, "--landcover"},
-                                                                          {&p.suelo, "--soil"},
-                                                                          {&p.numeroCurva, "--out"},
-                                                                          {&p.umbral, "--threshold"},
-                                                                          {&p.escorrentia, "--runoff"}}};
+                                                                        {&p.suelo, "--soil"},
+                                                                        {&p.numeroCurva, "--out"},
+                                                                        {&p.umbral, "--threshold"},
+                                                                        {&p.escorrentia, "--runoff"}}};
     for (std::size_t j = 2; j < roles.size(); ++j) {
         for (std::size_t i = 0; i < j; ++i) {
-            if (roles[j].first->empty() || roles[i].first->empty() || !MismoArchivo(*roles[i].first, *roles[j].first)) continue;
+            if (roles[j].first->empty() || roles[i].first->empty() || !MismoArchivo(*roles[i].first, *roles[j].first))
+                continue;
             return std::unexpected(Falla(FalloMapa::Repetido, *roles[j].first, roles[j].second, roles[i].second));
         }
     }
@@ -774,9 +887,16 @@ std::expected<Recuento, ErrorMapa> GenerarMapa(const PeticionMapa& p) {
         return std::unexpected(e);
     }
 
-    const Tablas tablas = CalcularTablas(p);
+    const Tablas tablas = CalcularTablas(p, *cob);
     const Disposicion disposicion = Disponer(*cob);
     const unsigned hilos = p.hilos > 0 ? p.hilos : std::max(1u, std::thread::hardware_concurrency());
+    // A format that keeps the whole raster in one block (PNG, for one) can
+    // only be read a block at a time: the cache holds one of each input per
+    // worker, or every window would decode the whole block again.
+    const std::int64_t bloques = (BytesBloque(*cob) + BytesBloque(*sue)) * hilos + (16 << 20);
+    if (CPLGetConfigOption("GDAL_CACHEMAX", nullptr) == nullptr && GDALGetCacheMax64() < bloques) {
+        GDALSetCacheMax64(bloques);
+    }
 
     std::vector<Salida> salidas;
     salidas.emplace_back(p.numeroCurva, Contenido::NumeroCurva, GDT_Byte);

@@ -53,14 +53,14 @@ struct PeticionMapa {
     std::filesystem::path umbral;       // runoff thresholds; empty for none
     std::filesystem::path escorrentia;  // runoff depths of the storm; empty for none
     TablaCobertura tabla;
-    std::vector<FilaDatos> datos;       // Datos.dat, read once
+    std::vector<FilaDatos> datos;  // Datos.dat, read once
     CondicionHumedad condicion = CondicionHumedad::II;
     GruposDuales duales = GruposDuales::Drenados;
-    double lluvia = 0;                  // storm depth in mm, for the runoff
-    Lambda lambda = Lambda::Clasica;    // for the runoff and the threshold
-    bool estricto = false;              // any cell left empty is a fault
-    unsigned hilos = 0;                 // worker threads; 0: one per core
-    std::function<void(double)> progreso;  // fraction written, called from the calling thread
+    double lluvia = 0;                           // storm depth in mm, for the runoff
+    Lambda lambda = Lambda::Clasica;             // for the runoff and the threshold
+    bool estricto = false;                       // any cell left empty is a fault
+    unsigned hilos = 0;                          // worker threads; 0: one per core
+    std::function<void(double)> progreso;        // fraction written, called from the calling thread
     const std::atomic<bool>* detener = nullptr;  // checked between blocks
 };
 
@@ -69,15 +69,15 @@ struct Recuento {
     std::uint64_t conNumero = 0;
     std::uint64_t sinDatoCobertura = 0;
     std::uint64_t sinDatoSuelo = 0;
-    std::map<std::int64_t, std::uint64_t> valoresSuelo;        // soil values that are no group
-    std::map<std::int64_t, std::uint64_t> codigosDesconocidos;  // land-cover codes not in the table
+    std::map<std::int64_t, std::uint64_t> valoresSuelo;              // soil values that are no group
+    std::map<std::int64_t, std::uint64_t> codigosDesconocidos;       // land-cover codes not in the table
     std::map<std::pair<std::int64_t, int>, std::uint64_t> sinValor;  // (code, group 1-4) whose value is "-1"
 
     std::uint64_t Vacias() const { return celdas - conNumero; }
 };
 
 enum class FalloMapa {
-    Abrir,         // an input cannot be opened as a raster
+    Abrir,  // an input cannot be opened as a raster
     SinBanda,
     Tipo,          // an input whose values are not whole numbers
     Desalineados,  // the inputs do not share size, geotransform and projection
@@ -86,17 +86,17 @@ enum class FalloMapa {
     Leer,          // a block of an input cannot be read
     Escribir,      // an output cannot be written, flushed or renamed
     Interrumpido,
-    Estricto,      // cells left empty under `estricto`
+    Estricto,  // cells left empty under `estricto`
 };
 
 struct ErrorMapa {
     FalloMapa fallo = FalloMapa::Abrir;
     std::filesystem::path archivo;  // the file at fault (the curve-number output for Interrumpido, Estricto)
-    std::string detalle;  // GDAL's message; the data type; the differences; the other role (Repetido)
-    std::string orden;    // Desalineados: the gdalwarp command that aligns the soil groups
-    std::string rol;      // Repetido: the first role; Desalineados: the land-cover file
+    std::string detalle;            // GDAL's message; the data type; the differences; the other role (Repetido)
+    std::string orden;              // Desalineados: the gdalwarp command that aligns the soil groups
+    std::string rol;                // Repetido: the first role; Desalineados: the land-cover file
     int columna = 0, fila = 0, ancho = 0, alto = 0;  // Leer: the block
-    Recuento recuento;    // Estricto, Interrumpido: the cells counted so far
+    Recuento recuento;                               // Estricto, Interrumpido: the cells counted so far
 };
 
 std::expected<Recuento, ErrorMapa> GenerarMapa(const PeticionMapa& peticion);

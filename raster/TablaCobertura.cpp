@@ -38,9 +38,8 @@ ErrorTabla Fallo(FalloTabla fallo, int linea, std::string valor = {}, std::strin
 
 bool MismoNombre(std::string_view a, std::string_view b) {
     a = SinBlancos(a);
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return (x >= 'A' && x <= 'Z' ? static_cast<char>(x - 'A' + 'a') : x) == y;
-    });
+    return std::ranges::equal(
+        a, b, [](char x, char y) { return (x >= 'A' && x <= 'Z' ? static_cast<char>(x - 'A' + 'a') : x) == y; });
 }
 
 // A whole number as written: blanks around it aside, an optional sign, digits.
@@ -98,9 +97,8 @@ private:
     static void FinRegistro(int, void* datos) {
         auto* lector = static_cast<Lector*>(datos);
         if (!lector->error_) {
-            const bool blanco = std::ranges::all_of(lector->campos_, [](const std::string& c) {
-                return SinBlancos(c).empty();
-            });
+            const bool blanco =
+                std::ranges::all_of(lector->campos_, [](const std::string& c) { return SinBlancos(c).empty(); });
             if (!lector->cabecera_) {
                 lector->Cabecera();
             } else if (!blanco) {
@@ -156,8 +154,8 @@ private:
             }
             fila = static_cast<int>(*leida);
         }
-        const std::string respuestas = std::string(Campo(kVegetation)) + "," + std::string(Campo(kTreatment)) +
-                                       "," + std::string(Campo(kCondition));
+        const std::string respuestas = std::string(Campo(kVegetation)) + "," + std::string(Campo(kTreatment)) + "," +
+                                       std::string(Campo(kCondition));
         if (conRespuestas_ && respuestas != ",,") {
             const auto designada = FilaDeLasRespuestas();
             if (!designada) {
@@ -239,8 +237,7 @@ std::string MensajeErrorTabla(const ErrorTabla& e, const std::filesystem::path& 
             return Componer(kTextoTablaCodigoRepetido, {nombre, linea, e.valor, std::to_string(e.numero)});
         case FalloTabla::FilaInexistente: return Componer(kTextoTablaFilaInexistente, {nombre, linea, e.valor});
         case FalloTabla::Respuestas: return Componer(kTextoTablaRespuestas, {nombre, linea, e.valor});
-        case FalloTabla::SinFilaNiRespuestas:
-            return Componer(kTextoTablaSinFilaNiRespuestas, {nombre, linea, e.otro});
+        case FalloTabla::SinFilaNiRespuestas: return Componer(kTextoTablaSinFilaNiRespuestas, {nombre, linea, e.otro});
         case FalloTabla::FilaDistinta:
             return Componer(kTextoTablaFilaDistinta, {nombre, linea, e.otro, e.valor, std::to_string(e.numero)});
         case FalloTabla::Vacia: return Componer(kTextoTablaVacia, {nombre});

@@ -33,27 +33,27 @@ struct TablaCobertura {
 };
 
 enum class FalloTabla {
-    NoLegible,           // the file cannot be opened or read
-    Grande,              // over kMaximoTabla bytes
-    Csv,                 // a quote left open
-    SinCode,             // the header has no "code" column
-    SinFila,             // ... nor "row", nor the three answers
-    ColumnaDoble,        // a column named twice
-    Codigo,              // a code that is no whole number
+    NoLegible,     // the file cannot be opened or read
+    Grande,        // over kMaximoTabla bytes
+    Csv,           // a quote left open
+    SinCode,       // the header has no "code" column
+    SinFila,       // ... nor "row", nor the three answers
+    ColumnaDoble,  // a column named twice
+    Codigo,        // a code that is no whole number
     CodigoRepetido,
-    FilaInexistente,     // a row outside 1-72
-    Respuestas,          // answers that designate no row
+    FilaInexistente,  // a row outside 1-72
+    Respuestas,       // answers that designate no row
     SinFilaNiRespuestas,
-    FilaDistinta,        // a row and answers that disagree
-    Vacia,               // no code at all
+    FilaDistinta,  // a row and answers that disagree
+    Vacia,         // no code at all
 };
 
 struct ErrorTabla {
     FalloTabla fallo = FalloTabla::NoLegible;
     int linea = 0;      // 1-based line of the file; 0 for the file as a whole
     std::string valor;  // the field at fault as written: the code, the row, the answers "v,t,c", the column
-    std::string otro;   // the line's code (SinFilaNiRespuestas), its row (FilaDistinta), the system's reason (NoLegible)
-    int numero = 0;     // the line the code was first listed on (CodigoRepetido), the answers' row (FilaDistinta)
+    std::string otro;  // the line's code (SinFilaNiRespuestas), its row (FilaDistinta), the system's reason (NoLegible)
+    int numero = 0;    // the line the code was first listed on (CodigoRepetido), the answers' row (FilaDistinta)
 };
 
 inline constexpr std::size_t kMaximoTabla = 64u << 20;

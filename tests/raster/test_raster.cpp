@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 constexpr std::string_view kTabla =
     "code,Row,vegetation,treatment,condition,name\n"
     "1,9,,,,row crops contoured good\n"
-    "2,,7,-1,1,\"brush, good\"\n"   // row 43
+    "2,,7,-1,1,\"brush, good\"\n"     // row 43
     "3,58,,,,arid herbaceous poor\n"  // no value for group A
     "40,52,10,-1,3,woods class III\n";
 
@@ -40,8 +40,8 @@ fs::path Escribir(const fs::path& ruta, GDALDataType tipo, const Rejilla& r, std
         opciones.SetNameValue("BLOCKXSIZE", std::to_string(r.bloque).c_str());
         opciones.SetNameValue("BLOCKYSIZE", std::to_string(r.bloque).c_str());
     }
-    GDALDatasetUniquePtr ds(GetGDALDriverManager()->GetDriverByName("GTiff")->Create(ruta.c_str(), r.w, r.h, 1, tipo,
-                                                                                     opciones.List()));
+    GDALDatasetUniquePtr ds(
+        GetGDALDriverManager()->GetDriverByName("GTiff")->Create(ruta.c_str(), r.w, r.h, 1, tipo, opciones.List()));
     std::array<double, 6> gt = r.gt;
     ds->SetGeoTransform(gt.data());
     OGRSpatialReference srs;
@@ -52,9 +52,9 @@ fs::path Escribir(const fs::path& ruta, GDALDataType tipo, const Rejilla& r, std
     for (int y = 0; y < r.h; ++y) {
         for (int x = 0; x < r.w; ++x) valores.push_back(valor(x, y));
     }
-    EXPECT_EQ(ds->GetRasterBand(1)->RasterIO(GF_Write, 0, 0, r.w, r.h, valores.data(), r.w, r.h, GDT_Int64, 0, 0,
-                                             nullptr),
-              CE_None);
+    EXPECT_EQ(
+        ds->GetRasterBand(1)->RasterIO(GF_Write, 0, 0, r.w, r.h, valores.data(), r.w, r.h, GDT_Int64, 0, 0, nullptr),
+        CE_None);
     return ruta;
 }
 
@@ -63,9 +63,8 @@ std::vector<T> Leer(const fs::path& ruta, GDALDataType tipo) {
     GDALDatasetUniquePtr ds(GDALDataset::Open(ruta.c_str(), GDAL_OF_RASTER));
     if (!ds) return {};
     std::vector<T> valores(static_cast<std::size_t>(ds->GetRasterXSize()) * ds->GetRasterYSize());
-    EXPECT_EQ(ds->GetRasterBand(1)->RasterIO(GF_Read, 0, 0, ds->GetRasterXSize(), ds->GetRasterYSize(),
-                                             valores.data(), ds->GetRasterXSize(), ds->GetRasterYSize(), tipo, 0, 0,
-                                             nullptr),
+    EXPECT_EQ(ds->GetRasterBand(1)->RasterIO(GF_Read, 0, 0, ds->GetRasterXSize(), ds->GetRasterYSize(), valores.data(),
+                                             ds->GetRasterXSize(), ds->GetRasterYSize(), tipo, 0, 0, nullptr),
               CE_None);
     return valores;
 }
@@ -116,7 +115,9 @@ TEST_P(Celdas, EveryCellIsTheDataFileValueOfItsCodeAndGroup) {
     const Caso& c = GetParam();
     const std::vector<std::int64_t> codigos{static_cast<std::int64_t>(c.sinDatoCobertura), 1, 2, 3, 40, 7};
     const std::vector<std::int64_t> suelos{1, 2, 3, 4, 11, 12, 13, 14, 0, 9, static_cast<std::int64_t>(c.sinDatoSuelo)};
-    const auto combinacion = [&](int x, int y) { return static_cast<std::size_t>(x * 7 + y * 3) % (codigos.size() * suelos.size()); };
+    const auto combinacion = [&](int x, int y) {
+        return static_cast<std::size_t>(x * 7 + y * 3) % (codigos.size() * suelos.size());
+    };
     const Rejilla r{.bloque = c.bloque};
     p_.cobertura = Escribir(carpeta_ / "lc.tif", c.tipoCobertura, r, c.sinDatoCobertura,
                             [&](int x, int y) { return codigos[combinacion(x, y) / suelos.size()]; });
@@ -142,8 +143,9 @@ TEST_P(Celdas, EveryCellIsTheDataFileValueOfItsCodeAndGroup) {
             const std::size_t i = static_cast<std::size_t>(y * r.w + x);
             const std::int64_t codigo = codigos[combinacion(x, y) / suelos.size()];
             const std::int64_t suelo = suelos[combinacion(x, y) % suelos.size()];
-            const int grupo = suelo <= 4 ? static_cast<int>(suelo)
-                              : c.duales == GruposDuales::Drenados ? static_cast<int>(suelo - 10) : 4;
+            const int grupo = suelo <= 4                           ? static_cast<int>(suelo)
+                              : c.duales == GruposDuales::Drenados ? static_cast<int>(suelo - 10)
+                                                                   : 4;
             std::optional<double> numero;
             ++esperado.celdas;
             if (codigo == codigos[0]) {
@@ -184,13 +186,15 @@ TEST_P(Celdas, EveryCellIsTheDataFileValueOfItsCodeAndGroup) {
     EXPECT_EQ(recuento->sinValor, esperado.sinValor);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TiposYBloques, Celdas,
-    ::testing::Values(
-        Caso{GDT_Byte, GDT_Byte, 0, CondicionHumedad::II, GruposDuales::Drenados, Lambda::Clasica, 0, 255},
-        Caso{GDT_UInt16, GDT_Byte, 16, CondicionHumedad::I, GruposDuales::NoDrenados, Lambda::Reducida, 65535, 200},
-        Caso{GDT_Int32, GDT_Int16, 32, CondicionHumedad::III, GruposDuales::Drenados, Lambda::Clasica, -9999, -1},
-        Caso{GDT_Int16, GDT_UInt32, 0, CondicionHumedad::II, GruposDuales::NoDrenados, Lambda::Reducida, -1, 4000000000.0}));
+INSTANTIATE_TEST_SUITE_P(TiposYBloques, Celdas,
+                         ::testing::Values(Caso{GDT_Byte, GDT_Byte, 0, CondicionHumedad::II, GruposDuales::Drenados,
+                                                Lambda::Clasica, 0, 255},
+                                           Caso{GDT_UInt16, GDT_Byte, 16, CondicionHumedad::I, GruposDuales::NoDrenados,
+                                                Lambda::Reducida, 65535, 200},
+                                           Caso{GDT_Int32, GDT_Int16, 32, CondicionHumedad::III, GruposDuales::Drenados,
+                                                Lambda::Clasica, -9999, -1},
+                                           Caso{GDT_Int16, GDT_UInt32, 0, CondicionHumedad::II,
+                                                GruposDuales::NoDrenados, Lambda::Reducida, -1, 4000000000.0}));
 
 TEST_F(Mapa, OutputsShareTheInputGridAndAreTiledAndCompressed) {
     Entradas({.bloque = 16}, {.bloque = 16});
@@ -224,14 +228,16 @@ TEST_F(Mapa, InputsOffTheGridAreRefusedWithTheDifferenceAndTheCommandToAlign) {
          {Desalineado{{.w = 36}, "size 37 × 29 cells (land cover) against 36 × 29"},
           Desalineado{{.gt = {500015, 30, 0, 4200000, 0, -30}}, "origin (500000, 4200000) against (500015, 4200000)"},
           Desalineado{{.gt = {500000, 25, 0, 4200000, 0, -25}}, "cell size 30 × 30 against 25 × 25"},
-          Desalineado{{.epsg = 4326}, "projection “ETRS89 / UTM zone 30N (EPSG:25830)” against “WGS 84 (EPSG:4326)”"}}) {
+          Desalineado{{.epsg = 4326},
+                      "projection “ETRS89 / UTM zone 30N (EPSG:25830)” against “WGS 84 (EPSG:4326)”"}}) {
         Entradas({}, suelo);
         const auto resultado = GenerarMapa(p_);
         ASSERT_FALSE(resultado);
         const std::string mensaje = MensajeErrorMapa(resultado.error());
         EXPECT_NE(mensaje.find(diferencia), std::string::npos) << mensaje;
         EXPECT_NE(mensaje.find("gdalwarp -t_srs EPSG:25830 -te 500000 4199130 501110 4200000 -ts 37 29 -r near "),
-                  std::string::npos) << mensaje;
+                  std::string::npos)
+            << mensaje;
         SinSalidas();
     }
 }
@@ -290,7 +296,8 @@ TEST_F(Mapa, AnOutputNamedAsAnInputIsRefused) {
     p_.umbral = carpeta_ / "." / "hsg.tif";
     const auto resultado = GenerarMapa(p_);
     ASSERT_FALSE(resultado);
-    EXPECT_EQ(MensajeErrorMapa(resultado.error()), "The file “" + p_.umbral.string() + "” is given twice (--soil and --threshold).");
+    EXPECT_EQ(MensajeErrorMapa(resultado.error()),
+              "The file “" + p_.umbral.string() + "” is given twice (--soil and --threshold).");
 }
 
 // Lookup tables refused before any cell is read, with the line at fault.
@@ -304,7 +311,8 @@ TEST(TablaCobertura, EveryFaultNamesItsLine) {
              {"code,row\n1,9\n\n2,10\n1,11\n", "Lookup table “m.csv”, line 5: code 1 is already listed on line 2."},
              {"code,row\n1,73\n", "line 2: row “73” does not exist; the rows of the data file are 1 to 72."},
              {"code,row\n1,0\n", "line 2: row “0” does not exist"},
-             {"\xEF\xBB\xBF" "Code,vegetation,treatment,condition\r\n1,1,0,1\r\n",
+             {"\xEF\xBB\xBF"
+              "Code,vegetation,treatment,condition\r\n1,1,0,1\r\n",
               "line 2: the answers “1,0,1” designate no row of the tables"},
              {"code,vegetation,treatment,condition\n1,19,-1,0\n", "line 2: the answers “19,-1,0” designate no row"},
              {"code,row,vegetation,treatment,condition\n1,10,1,4,1\n",
