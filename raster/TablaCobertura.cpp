@@ -70,11 +70,16 @@ public:
             std::size_t fin = texto.find_first_of("\r\n");
             fin = fin == std::string_view::npos ? texto.size() : fin + 1;
             if (fin < texto.size() && texto[fin - 1] == '\r' && texto[fin] == '\n') ++fin;
+            ++linea_;
+            // A record starts on the first line after the last one that is not empty.
+            if (entreRegistros_ && texto.substr(0, fin).find_first_not_of("\r\n") != std::string_view::npos) {
+                inicioRegistro_ = linea_;
+                entreRegistros_ = false;
+            }
             if (csv_parse(&analizador_, texto.data(), fin, &Lector::FinCampo, &Lector::FinRegistro, this) < fin) {
                 error_ = Fallo(FalloTabla::Csv, linea_);
             }
             texto.remove_prefix(fin);
-            ++linea_;
         }
         if (!error_ && csv_fini(&analizador_, &Lector::FinCampo, &Lector::FinRegistro, this) != 0) {
             error_ = Fallo(FalloTabla::Csv, inicioRegistro_);
@@ -90,12 +95,12 @@ public:
 private:
     static void FinCampo(void* campo, std::size_t longitud, void* datos) {
         auto* lector = static_cast<Lector*>(datos);
-        if (lector->campos_.empty()) lector->inicioRegistro_ = lector->linea_;
         lector->campos_.emplace_back(campo ? static_cast<const char*>(campo) : "", longitud);
     }
 
     static void FinRegistro(int, void* datos) {
         auto* lector = static_cast<Lector*>(datos);
+        lector->entreRegistros_ = true;
         if (!lector->error_) {
             const bool blanco =
                 std::ranges::all_of(lector->campos_, [](const std::string& c) { return SinBlancos(c).empty(); });
@@ -190,8 +195,9 @@ private:
     }
 
     csv_parser analizador_{};
-    int linea_ = 1;
+    int linea_ = 0;  // the line being read
     int inicioRegistro_ = 1;
+    bool entreRegistros_ = true;
     std::vector<std::string> campos_;
     bool cabecera_ = false;
     bool conRespuestas_ = false;

@@ -310,6 +310,7 @@ TEST(TablaCobertura, EveryFaultNamesItsLine) {
     for (const auto& [csv, mensaje] : std::initializer_list<Mala>{
              {"code,row\n1,9\n\n2,10\n1,11\n", "Lookup table “m.csv”, line 5: code 1 is already listed on line 2."},
              {"code,row\n1,73\n", "line 2: row “73” does not exist; the rows of the data file are 1 to 72."},
+             {"code,row,name\r\n1,9,\"two\r\nlines\"\r\n1,10", "line 4: code 1 is already listed on line 2."},
              {"code,row\n1,0\n", "line 2: row “0” does not exist"},
              {"\xEF\xBB\xBF"
               "Code,vegetation,treatment,condition\r\n1,1,0,1\r\n",
