@@ -91,6 +91,7 @@ for codigo, fila in filas.items():
 print(f"take(array({lut},dtype=uint8),A.astype(uint16)*8+take(array({clase},dtype=uint16),B))")
 EOF
 
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "inputs: ${size} x ${size} cells, Byte, tiled 256, DEFLATE; land cover $(du -m lc.tif | cut -f1) MB, soil groups $(du -m hsg.tif | cut -f1) MB"
 echo "creation options: ${co[*]}"
 cat lc.tif hsg.tif > /dev/null
@@ -134,4 +135,9 @@ awk '{ n[$1]++; w[$1, n[$1]] = $2; u[$1, n[$1]] = $3; s[$1, n[$1]] = $4; if ($5 
            split("gdal_translate tarvel tarvel+P0+Q gdal_calc.py", orden, " ")
            for (i = 1; i <= 4; i++) { k = orden[i]
                printf "%-16s %9.2f %9.2f %9.2f %10.1f %8.2f\n", k, mediana(w, k, n[k]), mediana(u, k, n[k]),
-                   mediana(s, k, n[k]), m[k] / 1024, mediana(w, k, n[k]) / base } }' medidas
+                   mediana(s, k, n[k]), m[k] / 1024, mediana(w, k, n[k]) / base }
+           calc = mediana(u, "gdal_calc.py", n["gdal_calc.py"]) + mediana(s, "gdal_calc.py", n["gdal_calc.py"])
+           propio = mediana(u, "tarvel", n["tarvel"]) + mediana(s, "tarvel", n["tarvel"])
+           printf "gdal_calc.py takes %.1f times as long as tarvel-cli (wall), %.1f times its processor time\n",
+               mediana(w, "gdal_calc.py", n["gdal_calc.py"]) / mediana(w, "tarvel", n["tarvel"]), calc / propio }' medidas
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
