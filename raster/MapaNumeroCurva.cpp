@@ -615,7 +615,8 @@ public:
           indice_(CrearIndiceCobertura(cob, p.tabla)),
           clase_(CrearClaseSuelo(sue, p.duales)) {
         const std::size_t celdas = static_cast<std::size_t>(d.teselaX) * d.teselaY;
-        const std::size_t bytes = celdas * (BytesValor(cob.ancho) + BytesValor(sue.ancho) + 1 +
+        // A block in flight: both inputs, every cell's class, the outputs.
+        const std::size_t bytes = celdas * (BytesValor(cob.ancho) + BytesValor(sue.ancho) + 4 + 1 +
                                             (p.umbral.empty() ? 0 : 4) + (p.escorrentia.empty() ? 0 : 4));
         enVuelo_ = std::clamp<std::size_t>((64u << 20) / std::max<std::size_t>(bytes, 1), 2, 4 * hilos + 4);
         ranuras_.resize(enVuelo_);
