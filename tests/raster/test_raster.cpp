@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <ogr_spatialref.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "app/SessionState.h"
@@ -73,8 +74,9 @@ class Mapa : public ::testing::Test {
 protected:
     void SetUp() override {
         gIdioma = kIdiomaIngles;
-        carpeta_ = fs::temp_directory_path() / ("tarvel-raster-" + std::to_string(::getpid()) + "-" +
-                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::string prueba = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::ranges::replace(prueba, '/', '-');  // parameterised tests are named "Name/N"
+        carpeta_ = fs::temp_directory_path() / ("tarvel-raster-" + std::to_string(::getpid()) + "-" + prueba);
         fs::remove_all(carpeta_);
         fs::create_directories(carpeta_);
         p_.datos = LeerDatos(TARVEL_DATOS_DAT).value();
