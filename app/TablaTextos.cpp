@@ -37,4 +37,6 @@ std::string Rellenar(std::string_view plantilla, std::initializer_list<std::stri
     return salida;
 }
 
+std::string Mensaje(int n, std::initializer_list<std::string_view> valores) { return Rellenar(Texto(n), valores); }
+
 }  // namespace tarvel

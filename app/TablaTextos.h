@@ -24,4 +24,7 @@ std::string_view Texto(int n);
 // stays as it stands.
 std::string Rellenar(std::string_view plantilla, std::initializer_list<std::string_view> valores);
 
+// Text n in the language of the run with its marks %1, %2, ... filled.
+std::string Mensaje(int n, std::initializer_list<std::string_view> valores = {});
+
 }  // namespace tarvel

@@ -81,5 +81,6 @@ Comando RegistrarSuelo(CLI::App& app, const Opciones& opciones);
 Comando RegistrarBosque(CLI::App& app, const Opciones& opciones);
 Comando RegistrarSerie(CLI::App& app, const Opciones& opciones);
 Comando RegistrarCn(CLI::App& app, const Opciones& opciones);
+Comando RegistrarRaster(CLI::App& app, const Opciones& opciones);
 
 }  // namespace tarvel::cli

@@ -14,10 +14,6 @@ constexpr std::size_t kLargoMostrado = 40;
 
 }  // namespace
 
-std::string Mensaje(int texto, std::initializer_list<std::string_view> valores) {
-    return Rellenar(Texto(texto), valores);
-}
-
 std::string ValorRechazado(std::string_view nombre, std::string_view valor, std::string_view porque) {
     std::string mostrado(valor.substr(0, kLargoMostrado));
     if (valor.size() > kLargoMostrado) {

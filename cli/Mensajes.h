@@ -4,10 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "app/TablaTextos.h"
+
 namespace tarvel::cli {
 
-// Text n (app/TextosMensajes.h) with its marks %1, %2, ... filled.
-std::string Mensaje(int texto, std::initializer_list<std::string_view> valores = {});
+// Text n of app/TextosMensajes.h is filled by Mensaje (app/TablaTextos.h).
 
 // A value refused: "Error in input data. NAME = “VALUE”: WHY." The value is
 // shown as it came, cut short when it is long.

@@ -119,6 +119,7 @@ int main(int argc, char** argv) {
         RegistrarBosque(app, opciones),
         RegistrarSerie(app, opciones),
         RegistrarCn(app, opciones),
+        RegistrarRaster(app, opciones),
     };
 
     int estado = kUso;

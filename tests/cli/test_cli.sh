@@ -41,7 +41,7 @@ done <<'EOF'
 1~~^Error en los datos introducidos\. Las tablas no tienen ninguna fila para la vegetación 1, el laboreo 0 y la condición 1\.$~cn|1|0|1|C
 1~~^Lapso de tiempo incorrecto\.$~series|85|70|--years|2.5
 1~~^No se puede abrir «/nonexistent»: no existe\.$~series|--csv|/nonexistent
-2~~^Unknown command “foo”; the commands are: lookup, soil, forest, series, cn\.~--lang|en|foo
+2~~^Unknown command “foo”; the commands are: lookup, soil, forest, series, cn, ~--lang|en|foo
 2~~^Orden desconocida «rat»; las órdenes son: rate, texture\.~soil|rat|1
 2~~^Falta la orden~
 2~~^Unexpected argument “B”\.~--lang|en|lookup|1|A|B
