@@ -22,4 +22,10 @@ inline const QColor kFondoPresente(255, 223, 79);
 inline const QColor kFondoObjetivo(191, 239, 127);
 inline const QColor kSeparadorSerie(96, 96, 96);
 
+// Runoff of a design storm: one curve number (a result of its own), and what
+// the restoration saves; the rows of the second ratio a shade darker.
+inline const QColor& kFondoCurvaEscorrentia = kFondoResultado;
+inline const QColor kFondoAhorro(214, 200, 255);  // light lilac
+inline constexpr int kOscurecerSegundaLambda = 110;  // per cent, QColor::darker
+
 }  // namespace tarvel
