@@ -28,4 +28,10 @@ inline const QColor kColorDegradada(139, 26, 26);
 inline const QColor kColorRestaurada(46, 125, 50);
 inline const QColor kFondoCampoSerie(255, 255, 224);
 
+// Runoff of a design storm: one curve number (a result of its own), and what
+// the restoration saves; the rows of the second ratio a shade darker.
+inline const QColor& kFondoCurvaEscorrentia = kFondoResultado;
+inline const QColor kFondoAhorro(214, 200, 255);  // light lilac
+inline constexpr int kOscurecerSegundaLambda = 110;  // per cent, QColor::darker
+
 }  // namespace tarvel

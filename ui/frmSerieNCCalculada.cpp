@@ -18,10 +18,12 @@
 
 #include "app/Patrones.h"
 #include "app/SessionState.h"
+#include "series/TextosEscorrentia.h"
 #include "ui/Ayuda.h"
 #include "ui/Colores.h"
 #include "ui/Textos.h"
 #include "ui/Ventana.h"
+#include "ui/frmEscorrentia.h"
 
 namespace tarvel {
 namespace {
@@ -135,6 +137,16 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
     // Not the window's default button: Enter in the grid opens no help.
     cmdAyuda->setAutoDefault(false);
     connect(cmdAyuda, &QPushButton::clicked, this, [] { EnviarF1(); });
+    // The runoff of a design storm for this series; after "?" in focus order.
+    cmdEscorrentia = new QPushButton(T(kTextoBotonEscorrentia), this);
+    cmdEscorrentia->setObjectName("cmdEscorrentia");
+    cmdEscorrentia->setAccessibleName(T(kTextoBotonEscorrentia).remove('&'));
+    cmdEscorrentia->setAutoDefault(false);
+    FijarTopicoAyuda(cmdEscorrentia, kAyudaEscorrentia);
+    connect(cmdEscorrentia, &QPushButton::clicked, this, [this] {
+        frmEscorrentia escorrentia(this, OrigenEscorrentia::Serie);
+        escorrentia.exec();
+    });
 
     auto* panel = new QHBoxLayout(Frame1);
     panel->setContentsMargins(12, 8, 12, 8);
@@ -149,6 +161,7 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
 
     auto* pie = new QHBoxLayout;
     pie->addStretch();
+    pie->addWidget(cmdEscorrentia);
     pie->addWidget(cmdAyuda);
     auto* columna = new QVBoxLayout(this);
     columna->setContentsMargins(20, 16, 20, 14);

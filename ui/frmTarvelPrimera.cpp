@@ -10,11 +10,13 @@
 #include "app/Idioma.h"
 #include "app/SessionState.h"
 #include "settings/Ajustes.h"
+#include "series/TextosEscorrentia.h"
 #include "ui/Ayuda.h"
 #include "ui/Mensajes.h"
 #include "ui/Textos.h"
 #include "ui/Ventana.h"
 #include "ui/frmEleccion.h"
+#include "ui/frmEscorrentia.h"
 #include "ui/frmSerieNC.h"
 
 namespace tarvel {
@@ -54,6 +56,10 @@ void frmTarvelPrimera::CrearMenus() {
     mnuArchivo->setObjectName("mnuArchivo");
     mnuArchivoSalir = mnuArchivo->addAction(QString(), this, &QWidget::close);
     mnuArchivoSalir->setObjectName("mnuArchivoSalir");
+    mnuCalculos = menuBar()->addMenu(QString());
+    mnuCalculos->setObjectName("mnuCalculos");
+    mnuEscorrentia = mnuCalculos->addAction(QString(), this, &frmTarvelPrimera::mnuEscorrentia_Click);
+    mnuEscorrentia->setObjectName("mnuEscorrentia");
     mnuOpciones = menuBar()->addMenu(QString());
     mnuOpciones->setObjectName("mnuOpciones");
     mnuIdioma = mnuOpciones->addMenu(QString());
@@ -79,6 +85,9 @@ void frmTarvelPrimera::PonerTextos() {
     mnuIdioma->setTitle(T(206));
     mnuIdiomaEspanol->setText(T(207));
     mnuIdiomaEnglish->setText(T(208));
+    mnuCalculos->setTitle(T(kTextoMenuCalculos));
+    mnuCalculos->setAccessibleName(T(kTextoMenuCalculos).remove('&'));
+    mnuEscorrentia->setText(T(kTextoMenuEscorrentia));
 }
 
 void frmTarvelPrimera::cmdAceptar_Click() {
@@ -100,6 +109,11 @@ void frmTarvelPrimera::ElegirIdioma(bool ingles) {
     mnuIdiomaEspanol->setChecked(!ingles);
     mnuIdiomaEnglish->setChecked(ingles);
     GuardarIdioma(DeUtf8(ingles ? kNombreIngles : kNombreEspanol));
+}
+
+void frmTarvelPrimera::mnuEscorrentia_Click() {
+    frmEscorrentia escorrentia(this, OrigenEscorrentia::NumeroCurva);
+    escorrentia.exec();
 }
 
 void frmTarvelPrimera::closeEvent(QCloseEvent* evento) {

@@ -1,6 +1,6 @@
 #pragma once
 // The main menu: determine one curve number or estimate a progressive series,
-// the exit item and the language of the next start. The program ends when it closes.
+// the exit item, the runoff of a design storm and the language of the next start. The program ends when it closes.
 #include <QMainWindow>
 
 class QAction;
@@ -25,6 +25,7 @@ private:
     void PonerTextos();
     void cmdAceptar_Click();
     void ElegirIdioma(bool ingles);
+    void mnuEscorrentia_Click();
 
     QLabel* Label1 = nullptr;
     QRadioButton* optTarvel = nullptr;
@@ -32,6 +33,8 @@ private:
     QPushButton* cmdAceptar = nullptr;
     QMenu* mnuArchivo = nullptr;
     QAction* mnuArchivoSalir = nullptr;
+    QMenu* mnuCalculos = nullptr;
+    QAction* mnuEscorrentia = nullptr;
     QMenu* mnuOpciones = nullptr;
     QMenu* mnuIdioma = nullptr;
     QAction* mnuIdiomaEspanol = nullptr;

@@ -194,6 +194,9 @@ private slots:
         textos << 100 << 102 << 104 << 107 << 108 << 152 << 156 << 182 << 202;  // table screen
         for (int n = 183; n <= 200; ++n) textos << n;                        // series
         textos << 209;
+        for (int n = 300; n <= 330; ++n) {                                    // runoff window; 318 names "?"
+            if (n != 318) textos << n;
+        }
         QStringList faltan;
         for (int n : textos) {
             const QString texto = DeUtf8(TextoIdioma(idioma, n)).remove('&').simplified();

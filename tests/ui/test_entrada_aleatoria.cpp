@@ -9,6 +9,7 @@
 // The seed is fixed; TARVEL_SEMILLA and TARVEL_EVENTOS (events per road) run
 // other walks by hand.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -300,7 +301,8 @@ private:
                 if (auto* rejilla = qobject_cast<QTableWidget*>(w)) {
                     texto = rejilla->toolTip();
                     // Value grids are checked in full; the reference tables are read from the file and shown once.
-                    if (rejilla->objectName() == QLatin1String("tblNCP")) {
+                    if (rejilla->objectName() == QLatin1String("tblNCP") ||
+                        rejilla->objectName() == QLatin1String("tblEscorrentia")) {
                         for (int f = 0; f < rejilla->rowCount(); ++f) {
                             for (int c = 0; c < rejilla->columnCount(); ++c) {
                                 if (auto* celda = rejilla->item(f, c)) texto += ' ' + celda->text();
@@ -378,6 +380,15 @@ class PruebaEntradaAleatoria : public QObject {
             return lista->currentIndex() == entrada;
         };
     }
+    static Usuario::PasoCamino Menu(const char* item) {
+        return [item] {
+            auto* menu = Visible<frmTarvelPrimera>();
+            auto* accion = menu ? menu->findChild<QAction*>(item) : nullptr;
+            if (!accion) return false;
+            accion->trigger();
+            return true;
+        };
+    }
     static Usuario::PasoCamino Splash() {
         return [] {
             auto* splash = Visible<frmPresentacion>();
@@ -420,6 +431,9 @@ private slots:
             {"series input", "frmSerieNC", serie},
             {"series results", "frmSerieNCCalculada",
              mas(serie, {Teclear("txtNAC", "85"), Teclear("txtNOB", "70"), Pulsar("cmdCalcular")})},
+            {"runoff, from the series results", "frmEscorrentia",
+             mas(serie, {Teclear("txtNAC", "85"), Teclear("txtNOB", "70"), Pulsar("cmdCalcular"), Pulsar("cmdEscorrentia")})},
+            {"runoff, from the main menu", "frmEscorrentia", mas(menu, {Menu("mnuEscorrentia")})},
             {"series, Determinar, step by step", "frmPrincipal",
              mas(serie, {Pulsar("cmdDeterminarNAC"), Pulsar("cmdAceptar")})},
             {"series, Determinar, tables", "frmTabla",
@@ -435,7 +449,7 @@ private slots:
         Entorno().Reiniciar();
 
         const std::set<QString> todas{"frmPresentacion", "frmTarvelPrimera", "frmEleccion", "frmPrincipal", "frmSuelo",
-                                      "frmNomograma", "frmTabla", "frmSerieNC", "frmSerieNCCalculada"};
+                                      "frmNomograma", "frmTabla", "frmSerieNC", "frmSerieNCCalculada", "frmEscorrentia"};
         QStringList faltan;
         for (const QString& ventana : todas) {
             if (!usuario.VentanasVistas().contains(ventana)) faltan << ventana;
