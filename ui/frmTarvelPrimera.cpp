@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -44,6 +45,9 @@ void frmTarvelPrimera::CrearControles() {
     optSerieProgresivaNC->setObjectName("optSerieProgresivaNC");
     cmdAceptar = new QPushButton(centro);
     cmdAceptar->setObjectName("cmdAceptar");
+    // The menu's default button: Enter presses it from the options (keyPressEvent)
+    // and on the button itself.
+    cmdAceptar->setDefault(true);
     connect(cmdAceptar, &QPushButton::clicked, this, &frmTarvelPrimera::cmdAceptar_Click);
     DisponerEleccion(centro, Label1, {optTarvel, optSerieProgresivaNC}, cmdAceptar);
     setCentralWidget(centro);
@@ -100,6 +104,16 @@ void frmTarvelPrimera::ElegirIdioma(bool ingles) {
     mnuIdiomaEspanol->setChecked(!ingles);
     mnuIdiomaEnglish->setChecked(ingles);
     GuardarIdioma(DeUtf8(ingles ? kNombreIngles : kNombreEspanol));
+}
+
+void frmTarvelPrimera::keyPressEvent(QKeyEvent* evento) {
+    // Enter that no control took: an option has the focus.
+    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) && cmdAceptar->isEnabled()) {
+        evento->accept();
+        cmdAceptar->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(evento);
 }
 
 void frmTarvelPrimera::closeEvent(QCloseEvent* evento) {
