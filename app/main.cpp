@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "ui/Accesibilidad.h"
 #include "ui/Ayuda.h"
 #include "ui/frmPresentacion.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     // The main menu ends the program when it closes, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
     tarvel::InstalarAyuda(aplicacion);
+    tarvel::InstalarAccesibilidad();
     new tarvel::frmPresentacion;
     return QApplication::exec();
 }

@@ -144,6 +144,11 @@ private:
         mAtras->setToolTip(libro.rotulos.value(QStringLiteral("atras")));
         mAdelante->setToolTip(libro.rotulos.value(QStringLiteral("adelante")));
         mArbolTemas->setHeaderLabel(libro.rotulos.value(QStringLiteral("contenido")));
+        // The arrows have no caption: screen readers call them by their hints.
+        mAtras->setAccessibleName(mAtras->toolTip());
+        mAdelante->setAccessibleName(mAdelante->toolTip());
+        mArbolTemas->setAccessibleName(libro.rotulos.value(QStringLiteral("contenido")));
+        mNavegador->setAccessibleName(libro.titulo);
     }
 
     void LlenarContenido() {

@@ -1,5 +1,6 @@
 #include "ui/frmPrincipal.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,10 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 #include "app/FormatoNumerico.h"
 #include "app/SessionState.h"
+#include "ui/Accesibilidad.h"
 #include "ui/Arranque.h"
 #include "ui/Ayuda.h"
 #include "ui/Colores.h"
@@ -56,6 +59,25 @@ QRadioButton* Opcion(QWidget* padre, const QString& nombre) {
     return opcion;
 }
 
+// A vegetation list: an entry wider than the list ends in "…" there, and the
+// drop-down shows it whole.
+class ListaVegetacion : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter pintor(this);
+        pintor.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox opcion;
+        initStyleOption(&opcion);
+        pintor.drawComplexControl(QStyle::CC_ComboBox, opcion);
+        const QRect campo = style()->subControlRect(QStyle::CC_ComboBox, &opcion, QStyle::SC_ComboBoxEditField, this);
+        opcion.currentText = fontMetrics().elidedText(opcion.currentText, Qt::ElideRight, campo.width() - 2);
+        pintor.drawControl(QStyle::CE_ComboBoxLabel, opcion);
+    }
+};
+
 }  // namespace
 
 frmPrincipal::frmPrincipal(QWidget* padre, std::filesystem::path datos)
@@ -96,7 +118,7 @@ void frmPrincipal::CrearVegetacion() {
     Label1 = new QLabel(Frame1);
     Label1->setObjectName("Label1");
     for (int g = 0; g < 2; ++g) {
-        lstVegetacion[g] = new QComboBox(Frame1);
+        lstVegetacion[g] = new ListaVegetacion(Frame1);
         lstVegetacion[g]->setObjectName(QStringLiteral("lstVegetacion_%1").arg(g));
         lstVegetacion[g]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         const int primera = g == kGrupoGeneral ? kTextoPrimeraGeneral : kTextoPrimeraArida;
@@ -104,10 +126,15 @@ void frmPrincipal::CrearVegetacion() {
         for (int i = 0; i < cuantas; ++i) lstVegetacion[g]->addItem(T(primera + i));
         connect(lstVegetacion[g], &QComboBox::activated, this, [this, g](int i) { lstVegetacion_Click(g, i); });
     }
-    // Both lists as wide as the longer one, so that the window keeps its size
-    // when the group changes.
-    const int anchoLista = std::max(lstVegetacion[0]->sizeHint().width(), lstVegetacion[1]->sizeHint().width());
-    for (QComboBox* lista : lstVegetacion) lista->setMinimumWidth(anchoLista);
+    // Both lists as wide as the longest general entry, so that the window keeps
+    // its size when the group changes; a longer arid entry (the English ones
+    // are long) shows whole in the drop-down, which is as wide as its entries.
+    const int anchoLista = lstVegetacion[kGrupoGeneral]->sizeHint().width();
+    for (QComboBox* lista : lstVegetacion) {
+        lista->view()->setMinimumWidth(lista->sizeHint().width());
+        lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        lista->setMinimumWidth(anchoLista);
+    }
     auto* grupos = new QHBoxLayout;
     grupos->addWidget(opcTipo[0]);
     grupos->addSpacing(24);
@@ -191,8 +218,7 @@ void frmPrincipal::CrearResultado() {
     Shape1->setFrameShape(QFrame::StyledPanel);
     Label3 = new QLabel(Shape1);
     Label3->setObjectName("Label3");
-    lblTarvelva = new QLabel(Shape1);
-    lblTarvelva->setObjectName("lblTarvelva");
+    lblTarvelva = new EtiquetaResultado(Shape1, "lblTarvelva", 62);
     lblTarvelva->setAlignment(Qt::AlignCenter);
     lblTarvelva->setAutoFillBackground(true);
     lblTarvelva->setFrameShape(QFrame::Panel);
@@ -263,6 +289,11 @@ void frmPrincipal::PonerTextos() {
     Label2->setText(T(61));
     Label3->setText(T(62));
     cmdAceptar->setText(T(63));
+
+    // What screen readers call the boxes whose caption is not their buddy.
+    txtClaseBosque->setAccessibleName(NombreDeRotulo(T(79)));
+    txtSuelo->setAccessibleName(T(kNombreGrupoSuelo));
+    cmdAyuda->setAccessibleName(T(kNombreAyuda));
 }
 
 void frmPrincipal::opcTipo_Click(int grupo) {
@@ -345,6 +376,8 @@ void frmPrincipal::Mostrar() {
         opcTipo[g]->setChecked(estado.grupo == g);
         lstVegetacion[g]->setVisible(estado.grupo == g);
     }
+    // The caption names the list on show (screen readers take a list's name from its label).
+    Label1->setBuddy(lstVegetacion[estado.grupo]);
     lstVegetacion[estado.grupo]->setCurrentIndex(estado.posicion);
     FijarTopicoAyuda(lstVegetacion[estado.grupo], TopicoAyudaVegetacion(estado.respuestas.vegetacion));
 

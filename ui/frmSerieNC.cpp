@@ -14,6 +14,7 @@
 
 #include "app/SessionState.h"
 #include "series/ValidacionSerie.h"
+#include "ui/Accesibilidad.h"
 #include "ui/Ayuda.h"
 #include "ui/Colores.h"
 #include "ui/Mensajes.h"
@@ -264,6 +265,11 @@ void frmSerieNC::Form_Load() {
     chkDefinirTiempo->setText(T(190));
     Label5->setText(T(191));
     cmdCalcular->setText(T(192));
+    // Screen readers: each field is named by its legend, each button tells its hillside.
+    txtNAC->setAccessibleName(NombreDeRotulo(Label3->text()));
+    txtNOB->setAccessibleName(NombreDeRotulo(Label4->text()));
+    cmdDeterminarNAC->setAccessibleDescription(NombreDeRotulo(Label1->text()));
+    cmdDeterminarNOB->setAccessibleDescription(NombreDeRotulo(Label2->text()));
 
     // Both titles as wide as the wider one, so that the two hillsides mirror
     // each other; each frame holds its title exactly.

@@ -19,6 +19,7 @@
 #include "app/Patrones.h"
 #include "app/SessionState.h"
 #include "series/TextosEscorrentia.h"
+#include "ui/Accesibilidad.h"
 #include "ui/Ayuda.h"
 #include "ui/Colores.h"
 #include "ui/Textos.h"
@@ -70,10 +71,9 @@ private:
     static QString Denominador() { return QStringLiteral("\u0394t"); }
 };
 
-// A bold value in a white box.
-QLabel* CajaValor(QWidget* padre, const char* nombre) {
-    auto* caja = new QLabel(padre);
-    caja->setObjectName(nombre);
+// A bold value in a white box; `texto` says what the value is.
+QLabel* CajaValor(QWidget* padre, const char* nombre, int texto) {
+    auto* caja = new EtiquetaResultado(padre, nombre, texto);
     caja->setAlignment(Qt::AlignCenter);
     caja->setMinimumWidth(56);
     caja->setStyleSheet(QStringLiteral("QLabel { background: white; color: black; font-weight: bold;"
@@ -123,12 +123,12 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
     Frame1->setFrameShape(QFrame::StyledPanel);
     Label2 = new QLabel(Frame1);
     Label2->setObjectName("Label2");
-    Label3 = CajaValor(Frame1, "Label3");
+    Label3 = CajaValor(Frame1, "Label3", 199);
     Label4 = new QLabel(Frame1);
     Label4->setObjectName("Label4");
     Picture1 = new FraccionVariacion(Frame1);
     Picture1->setObjectName("Picture1");
-    Label5 = CajaValor(Frame1, "Label5");
+    Label5 = CajaValor(Frame1, "Label5", kNombreVariacionAnual);
 
     cmdAyuda = new QPushButton(QStringLiteral("?"), this);
     cmdAyuda->setObjectName("cmdAyuda");
@@ -182,6 +182,8 @@ void frmSerieNCCalculada::Form_Load() {
     Label1->setText(T(198));
     Label2->setText(T(199));
     Label4->setText(T(200));
+    tblNCP->setAccessibleName(T(198));
+    cmdAyuda->setAccessibleName(T(kNombreAyuda));
 
     // The headers are row 0 of the grid; the other cells are filled by CalcularSerie.
     const TablaSerie vacia = TablaDeSerie({});
@@ -248,7 +250,16 @@ void frmSerieNCCalculada::CalcularSerie() {
     mPOB = serie->POB;
     const TablaSerie tabla = TablaDeSerie(*serie);
     for (int fila = 1; fila < kFilasTablaSerie; ++fila) {
-        for (int c = 1; c < kColumnasTablaSerie; ++c) tblNCP->item(fila, c)->setText(DeUtf8(tabla[fila][c]));
+        for (int c = 1; c < kColumnasTablaSerie; ++c) {
+            QTableWidgetItem* celda = tblNCP->item(fila, c);
+            celda->setText(DeUtf8(tabla[fila][c]));
+            // A screen reader hears each value with its heading for its row, "PAC(2): 21.3":
+            // the heading row is one of the grid's rows, not a header it could announce.
+            if (c == kColumnaSeparador) continue;
+            const QString deLaFila = QStringLiteral("(%1)").arg(fila);
+            const QString rotulo = tblNCP->item(0, c)->text().replace(QStringLiteral("(J)"), deLaFila);
+            celda->setData(Qt::AccessibleTextRole, rotulo + QStringLiteral(": ") + celda->text());
+        }
     }
 }
 

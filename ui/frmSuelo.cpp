@@ -13,6 +13,7 @@
 
 #include "app/SessionState.h"
 #include "determination/GrupoSuelo.h"
+#include "ui/Accesibilidad.h"
 #include "ui/Colores.h"
 #include "ui/Mensajes.h"
 #include "ui/ReglaTeclado.h"
@@ -26,8 +27,8 @@ namespace {
 constexpr const char* kDiametros[3] = {"D < 0,002 mm", "D = [0,002-0,05] mm", "D = [0,05-2,00] mm"};
 
 QLabel* EtiquetaGrupo(QWidget* padre, int indice) {
-    auto* etiqueta = new QLabel(padre);
-    etiqueta->setObjectName(QStringLiteral("lblGrupo_%1").arg(indice));
+    const QByteArray nombre = QStringLiteral("lblGrupo_%1").arg(indice).toLatin1();
+    auto* etiqueta = new EtiquetaResultado(padre, nombre.constData(), kNombreGrupoSuelo);
     QFont negrita = etiqueta->font();
     negrita.setBold(true);
     negrita.setPointSizeF(negrita.pointSizeF() * 1.25);
@@ -189,6 +190,7 @@ void frmSuelo::PonerTextos() {
     Label1[0]->setText(T(97));
     cmdAceptar->setText(T(98));
     cmdCancelar->setText(T(99));
+    txtExtra->setAccessibleName(T(kNombreComprobacionTextura));
     cmdAceptar->setEnabled(false);
 }
 

@@ -12,6 +12,7 @@
 #include "data/Datos.h"
 #include "data/TablasReferencia.h"
 #include "determination/SeleccionTabla.h"
+#include "ui/Accesibilidad.h"
 #include "ui/Ayuda.h"
 #include "ui/Colores.h"
 #include "ui/Mensajes.h"
@@ -49,8 +50,7 @@ frmTabla::frmTabla(QWidget* padre, std::filesystem::path archivoDatos)
 
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-    lblCoefEsc = new QLabel(this);
-    lblCoefEsc->setObjectName("lblCoefEsc");
+    lblCoefEsc = new EtiquetaResultado(this, "lblCoefEsc", 104);
     QFont grande(QStringLiteral("Arial"));
     grande.setPointSizeF(15.75);
     grande.setBold(true);
@@ -106,6 +106,10 @@ void frmTabla::Form_Load() {
     Ficha->setTabToolTip(1, T(103));
     Label1->setText(T(104));
     cmdAceptar->setText(T(105));
+    // Screen readers call each grid by its tab.
+    Tabla[0]->setAccessibleName(T(100));
+    Tabla[1]->setAccessibleName(T(102));
+    cmdAyuda->setAccessibleName(T(kNombreAyuda));
 
     FijarTopicoAyuda(this, kAyudaGeneral);
     FijarTopicoAyuda(Ficha, kAyudaGeneral);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -46,6 +47,9 @@ void frmTarvelPrimera::CrearControles() {
     optSerieProgresivaNC->setObjectName("optSerieProgresivaNC");
     cmdAceptar = new QPushButton(centro);
     cmdAceptar->setObjectName("cmdAceptar");
+    // The menu's default button: Enter presses it from the options (keyPressEvent)
+    // and on the button itself.
+    cmdAceptar->setDefault(true);
     connect(cmdAceptar, &QPushButton::clicked, this, &frmTarvelPrimera::cmdAceptar_Click);
     DisponerEleccion(centro, Label1, {optTarvel, optSerieProgresivaNC}, cmdAceptar);
     setCentralWidget(centro);
@@ -114,6 +118,16 @@ void frmTarvelPrimera::ElegirIdioma(bool ingles) {
 void frmTarvelPrimera::mnuEscorrentia_Click() {
     frmEscorrentia escorrentia(this, OrigenEscorrentia::NumeroCurva);
     escorrentia.exec();
+}
+
+void frmTarvelPrimera::keyPressEvent(QKeyEvent* evento) {
+    // Enter that no control took: an option has the focus.
+    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) && cmdAceptar->isEnabled()) {
+        evento->accept();
+        cmdAceptar->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(evento);
 }
 
 void frmTarvelPrimera::closeEvent(QCloseEvent* evento) {

@@ -18,6 +18,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void CrearControles();

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "ui/Accesibilidad.h"
 #include "ui/Mensajes.h"
 
 namespace tarvel::prueba {
@@ -98,6 +99,7 @@ std::function<void()> Cerrar();
         QApplication aplicacion(argc, argv);                      \
         QApplication::setQuitOnLastWindowClosed(false);           \
         tarvel::InstalarAyuda(aplicacion);                        \
+        tarvel::InstalarAccesibilidad();                          \
         tarvel::prueba::Entorno();                                \
         Clase prueba;                                             \
         return QTest::qExec(&prueba, argc, argv);                 \

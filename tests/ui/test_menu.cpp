@@ -1,5 +1,8 @@
 // The main menu and the method choice: texts, check marks, the language of
-// the next start, the road to a curve number and the closing question.
+// the next start, the road to a curve number, Enter, and the closing question.
+// Then every window as screen readers meet it through Qt's accessibility
+// interface, in both languages.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -11,12 +14,24 @@
 #include "app/SessionState.h"
 #include "ui/Arranque.h"
 #include "ui/Ayuda.h"
+#include "ui/VisorAyuda.h"
 #include "ui/frmEleccion.h"
+#include "ui/frmNomograma.h"
 #include "ui/frmPrincipal.h"
+#include "ui/frmSerieNC.h"
+#include "ui/frmSerieNCCalculada.h"
+#include "ui/frmSuelo.h"
+#include "ui/frmTabla.h"
 #include "ui/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;
+
+// The role of each kind of control, the first kind it is of.
+const std::pair<const char*, QAccessible::Role> kRoles[] = {
+    {"QRadioButton", QAccessible::RadioButton}, {"QCheckBox", QAccessible::CheckBox}, {"QAbstractButton", QAccessible::Button},
+    {"QComboBox", QAccessible::ComboBox}, {"QLineEdit", QAccessible::EditableText}, {"QTableView", QAccessible::Table},
+    {"tarvel::EtiquetaResultado", QAccessible::StaticText}};
 
 class PruebaMenu : public PruebaUi {
     Q_OBJECT
@@ -206,6 +221,50 @@ private slots:
             eleccion->close();
         });
         QCOMPARE(Entorno().TopicosPedidos(), (std::vector<int>{1, 1}));
+    }
+
+    // Enter presses the menu's OK, from the option chosen and on OK itself.
+    void enterOpensTheChosenRoad() {
+        AbrirMenu();
+        QStringList vistas;
+        auto anotar = [&] { vistas << AlFrente()->objectName(); };
+        auto enter = [](const char* control, Qt::Key tecla) {
+            return [=] { QTest::keyClick(Hijo(AlFrente(), control), tecla); };
+        };
+        QVERIFY(Jugar({enter("optTarvel", Qt::Key_Return), anotar, Cerrar(), Pulsar("optSerieProgresivaNC"),
+                       enter("optSerieProgresivaNC", Qt::Key_Enter), anotar, Cerrar(), enter("cmdAceptar", Qt::Key_Return),
+                       anotar, Cerrar()}));
+        QCOMPARE(vistas, QStringList({"frmEleccion", "frmSerieNC", "frmSerieNC"}));
+    }
+
+    // Each control on show that takes the focus, each text box and each result
+    // has a name and the role of its kind; a result is heard as what it is,
+    // then what it shows.
+    void everyControlOfEveryWindowHasANameAndTheRoleOfItsKind() {
+        for (bool ingles : {false, true}) {
+            Entorno().Reiniciar();
+            if (ingles) Entorno().GuardarIdiomaAlmacenado("English");
+            AbrirMenu();
+            std::tie(gNAC, gNOB, gLapsoAnios) = std::tuple(85, 70, 10);
+            const QWidgetList ventanas{new frmEleccion(nullptr), new frmPrincipal(nullptr), new frmSuelo(nullptr),
+                                       new frmNomograma(nullptr), new frmTabla(nullptr), new frmSerieNC(nullptr),
+                                       new frmSerieNCCalculada(nullptr)};
+            for (QWidget* ventana : ventanas) ventana->show();
+            MostrarVisorAyuda(ArchivoAyuda(), 0);
+            for (QWidget* control : QApplication::allWidgets()) {
+                const bool foco = (control->focusPolicy() & Qt::TabFocus) && !control->focusProxy();
+                auto* resultado = control->inherits("tarvel::EtiquetaResultado") ? static_cast<QLabel*>(control) : nullptr;
+                if (!control->isVisible() || !(foco || resultado || control->inherits("QLineEdit"))) continue;
+                QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(control);
+                const QString nombre = interfaz->text(QAccessible::Name);
+                const QString quien = control->window()->objectName() + "/" + control->objectName() + ": " + nombre;
+                const auto rol = std::ranges::find_if(kRoles, [&](const auto& r) { return control->inherits(r.first); });
+                QVERIFY2(!nombre.isEmpty() && (rol == std::end(kRoles) || interfaz->role() == rol->second), qPrintable(quien));
+                if (auto* boton = qobject_cast<QAbstractButton*>(control)) QCOMPARE(interfaz->state().checked, boton->isChecked());
+                if (resultado) QVERIFY2(nombre.endsWith(resultado->text()) && nombre != resultado->text(), qPrintable(quien));
+                if (control->objectName() == "txtNAC") QCOMPARE(nombre, QString(ingles ? "NCS" : "NAC"));
+            }
+        }
     }
 
     void stockButtonsSpeakTheLanguageOfTheRun() {

@@ -1,5 +1,6 @@
 // The step-by-step window, driven as a user drives it, from the method choice
 // to the number handed back.
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,15 @@ class PruebaPrincipal : public PruebaUi {
     }
 
 private slots:
+    // The window keeps its options' exclusivity itself: one chosen from a
+    // screen reader must be clicked, so that the window hears of it.
+    void anOptionChosenFromAScreenReaderIsClicked() {
+        auto* ventana = Abrir();
+        auto* opcion = QAccessible::queryAccessibleInterface(Hijo(ventana, "opcTipo_1"));
+        opcion->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(Hijo(ventana, "lstVegetacion_1")->isVisible());
+    }
+
     void opensOnFallowWithItsOptions() {
         auto* ventana = Abrir();
         QCOMPARE(ventana->windowTitle(), QString("Determinación del número de curva"));
