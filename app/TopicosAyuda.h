@@ -17,13 +17,14 @@ enum TopicoAyuda : int {
     kAyudaArida = 50,          // arid and semiarid vegetation and table
     kAyudaSerie = 60,          // progressive series
     kAyudaFuentes = 70,        // where the curve numbers come from
+    kAyudaTrayectoria = 100,   // the year-by-year chart of a series
 };
 
 // Every topic above but kAyudaNinguno, for checks over the help files.
 inline constexpr TopicoAyuda kTopicosAyuda[] = {
     kAyudaMenu,           kAyudaGeneral, kAyudaPastizal, kAyudaPradera, kAyudaMatorral,
     kAyudaBosqueHerbaceo, kAyudaBosquePastoreo, kAyudaBosque, kAyudaGrupoSuelo, kAyudaArida,
-    kAyudaSerie,          kAyudaFuentes,
+    kAyudaSerie,          kAyudaFuentes, kAyudaTrayectoria,
 };
 
 }  // namespace tarvel

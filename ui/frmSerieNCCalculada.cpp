@@ -21,7 +21,9 @@
 #include "ui/Ayuda.h"
 #include "ui/Colores.h"
 #include "ui/Textos.h"
+#include "ui/TextosTrayectoria.h"
 #include "ui/Ventana.h"
+#include "ui/frmTrayectoria.h"
 
 namespace tarvel {
 namespace {
@@ -135,6 +137,16 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
     // Not the window's default button: Enter in the grid opens no help.
     cmdAyuda->setAutoDefault(false);
     connect(cmdAyuda, &QPushButton::clicked, this, [] { EnviarF1(); });
+    // The path year by year, for a series with a span only.
+    if (gLapsoAnios > 0) {
+        cmdTrayectoria = new QPushButton(T(kTextoBotonTrayectoria), this);
+        cmdTrayectoria->setObjectName("cmdTrayectoria");
+        cmdTrayectoria->setAccessibleName(cmdTrayectoria->text());
+        cmdTrayectoria->setAutoDefault(false);
+        FijarTopicoAyuda(cmdTrayectoria, kAyudaTrayectoria);
+        connect(cmdTrayectoria, &QPushButton::clicked, this,
+                [this] { frmTrayectoria::Abrir(this, gNAC, gNOB, static_cast<int>(gLapsoAnios)); });
+    }
 
     auto* panel = new QHBoxLayout(Frame1);
     panel->setContentsMargins(12, 8, 12, 8);
@@ -149,6 +161,7 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
 
     auto* pie = new QHBoxLayout;
     pie->addStretch();
+    if (cmdTrayectoria) pie->addWidget(cmdTrayectoria);
     pie->addWidget(cmdAyuda);
     auto* columna = new QVBoxLayout(this);
     columna->setContentsMargins(20, 16, 20, 14);
