@@ -18,13 +18,14 @@ enum TopicoAyuda : int {
     kAyudaSerie = 60,          // progressive series
     kAyudaFuentes = 70,        // where the curve numbers come from
     kAyudaEscorrentia = 80,    // runoff of a design storm
+    kAyudaTrayectoria = 100,   // the year-by-year chart of a series
 };
 
 // Every topic above but kAyudaNinguno, for checks over the help files.
 inline constexpr TopicoAyuda kTopicosAyuda[] = {
     kAyudaMenu,           kAyudaGeneral, kAyudaPastizal, kAyudaPradera, kAyudaMatorral,
     kAyudaBosqueHerbaceo, kAyudaBosquePastoreo, kAyudaBosque, kAyudaGrupoSuelo, kAyudaArida,
-    kAyudaSerie,          kAyudaFuentes,  kAyudaEscorrentia,
+    kAyudaSerie,          kAyudaFuentes,  kAyudaEscorrentia, kAyudaTrayectoria,
 };
 
 }  // namespace tarvel

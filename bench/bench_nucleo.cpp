@@ -1,6 +1,7 @@
 // The rules without windows: number reading, soil group, forest class, row
-// computation, the data file, the series, and the batch reader on text in
-// memory (rows per second without the process or the disk).
+// computation, the data file, the series and its year-by-year path, and the
+// batch reader on text in memory (rows per second without the process or the
+// disk).
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -14,6 +15,7 @@
 #include "determination/CondicionBosque.h"
 #include "determination/GrupoSuelo.h"
 #include "series/Serie.h"
+#include "series/Trayectoria.h"
 
 using namespace tarvel;
 
@@ -62,6 +64,15 @@ void BM_SerieYTabla(benchmark::State& estado) {
     for (auto _ : estado) benchmark::DoNotOptimize(TablaDeSerie(*CalcularSerie(85, 70)));
 }
 BENCHMARK(BM_SerieYTabla);
+
+// The year-by-year path of the longest span, as the chart window computes
+// it: without a storm, and with a storm under both ratios.
+void BM_TrayectoriaMaxima(benchmark::State& estado) {
+    std::optional<Tormenta> tormenta;
+    if (estado.range(0) != 0) tormenta = Tormenta{50, EleccionLambda::Ambas};
+    for (auto _ : estado) benchmark::DoNotOptimize(CalcularTrayectoria(85, 70, kLapsoMaximo, tormenta));
+}
+BENCHMARK(BM_TrayectoriaMaxima)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The batch soil classification on a text in memory, as scripts/bench
 // generates its files: an ID, then clay, silt and sand that add up to 100.

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -29,6 +30,7 @@
 #include "ui/frmSuelo.h"
 #include "ui/frmTabla.h"
 #include "ui/frmTarvelPrimera.h"
+#include "ui/frmTrayectoria.h"
 
 using namespace tarvel;
 
@@ -93,6 +95,36 @@ void BM_AbrirSerieCalculada(benchmark::State& estado) {
     gNAC = gNOB = gLapsoAnios = 0;
 }
 BENCHMARK(BM_AbrirSerieCalculada)->Unit(benchmark::kMillisecond);
+
+// The year-by-year chart as the results window's button opens it: the path
+// computed, the window built, shown and painted.
+void AbrirTrayectoria(int lapso) {
+    auto ventana = std::make_unique<frmTrayectoria>(nullptr, *CalcularTrayectoria(85, 70, lapso));
+    Mostrar(ventana.get());
+}
+
+void BM_AbrirTrayectoria(benchmark::State& estado) {
+    for (auto _ : estado) AbrirTrayectoria(static_cast<int>(estado.range(0)));
+}
+BENCHMARK(BM_AbrirTrayectoria)->Arg(100)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// A design storm applied on the chart of the longest span, the ratio switched
+// between 0.2 and both: the path computed again and the chart redrawn.
+void BM_TormentaTrayectoria(benchmark::State& estado) {
+    frmTrayectoria ventana(nullptr, *CalcularTrayectoria(85, 70, 32767));
+    Mostrar(&ventana);
+    ventana.findChild<QLineEdit*>("txtLluvia")->setText(QStringLiteral("50"));
+    std::array<QRadioButton*, 2> opciones{ventana.findChild<QRadioButton*>("opcLambda_0"),
+                                          ventana.findChild<QRadioButton*>("opcLambda_2")};
+    int i = 0;
+    for (auto _ : estado) {
+        opciones[i]->click();
+        QCoreApplication::processEvents();
+        i = 1 - i;
+    }
+    if (!ventana.Datos().tormenta) estado.SkipWithError("no storm applied");
+}
+BENCHMARK(BM_TormentaTrayectoria)->Unit(benchmark::kMillisecond);
 
 // The splash builds and shows itself; its timer never fires here.
 void BM_AbrirPresentacion(benchmark::State& estado) {
@@ -167,6 +199,14 @@ int main(int argc, char** argv) {
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu1);
         const double cpu = (cpu1.tv_sec - cpu0.tv_sec) * 1e3 + (cpu1.tv_nsec - cpu0.tv_nsec) / 1e6;
         std::printf("first opening of the table screen in this run: %.2f ms (%.2f ms of CPU)\n", pared, cpu);
+        // Then the year-by-year chart of 100 years, Qt Charts' first use in the run.
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu0);
+        reloj.restart();
+        AbrirTrayectoria(100);
+        const double paredGrafico = reloj.nsecsElapsed() / 1e6;
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu1);
+        std::printf("first opening of the 100-year chart in this run: %.2f ms (%.2f ms of CPU)\n", paredGrafico,
+                    (cpu1.tv_sec - cpu0.tv_sec) * 1e3 + (cpu1.tv_nsec - cpu0.tv_nsec) / 1e6);
     }
 
     benchmark::Initialize(&argc, argv);

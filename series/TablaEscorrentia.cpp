@@ -17,7 +17,7 @@ std::string Cifra(double valor) { return Formatear(valor, Patron::UnDecimal); }
 // One line of the summary: %1 the ratio, %2 P, %3 and %4 the runoff depths.
 std::string Resumen(int plantilla, Lambda lambda, const std::string& lluvia, const std::string& q1 = {},
                     const std::string& q2 = {}) {
-    return RellenarTexto(Texto(plantilla), {TextoNumero(ValorLambda(lambda)), lluvia, q1, q2});
+    return Mensaje(plantilla, {TextoNumero(ValorLambda(lambda)), lluvia, q1, q2});
 }
 
 }  // namespace

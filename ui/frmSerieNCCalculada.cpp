@@ -23,8 +23,10 @@
 #include "ui/Ayuda.h"
 #include "ui/Colores.h"
 #include "ui/Textos.h"
+#include "ui/TextosTrayectoria.h"
 #include "ui/Ventana.h"
 #include "ui/frmEscorrentia.h"
+#include "ui/frmTrayectoria.h"
 
 namespace tarvel {
 namespace {
@@ -147,6 +149,16 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
         frmEscorrentia escorrentia(this, OrigenEscorrentia::Serie);
         escorrentia.exec();
     });
+    // The path year by year, for a series with a span only.
+    if (gLapsoAnios > 0) {
+        cmdTrayectoria = new QPushButton(T(kTextoBotonTrayectoria), this);
+        cmdTrayectoria->setObjectName("cmdTrayectoria");
+        cmdTrayectoria->setAccessibleName(cmdTrayectoria->text());
+        cmdTrayectoria->setAutoDefault(false);
+        FijarTopicoAyuda(cmdTrayectoria, kAyudaTrayectoria);
+        connect(cmdTrayectoria, &QPushButton::clicked, this,
+                [this] { frmTrayectoria::Abrir(this, gNAC, gNOB, static_cast<int>(gLapsoAnios)); });
+    }
 
     auto* panel = new QHBoxLayout(Frame1);
     panel->setContentsMargins(12, 8, 12, 8);
@@ -162,6 +174,7 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
     auto* pie = new QHBoxLayout;
     pie->addStretch();
     pie->addWidget(cmdEscorrentia);
+    if (cmdTrayectoria) pie->addWidget(cmdTrayectoria);
     pie->addWidget(cmdAyuda);
     auto* columna = new QVBoxLayout(this);
     columna->setContentsMargins(20, 16, 20, 14);

@@ -42,6 +42,7 @@ private:
     QLabel* Label5 = nullptr;
     QPushButton* cmdAyuda = nullptr;
     QPushButton* cmdEscorrentia = nullptr;
+    QPushButton* cmdTrayectoria = nullptr;  // only with a span
 
     // Element J − 1 belongs to condition J, at full precision: the present
     // curve number, its threshold, the target curve number, its threshold.

@@ -1,0 +1,214 @@
+// The year-by-year chart: its charts, lines and axes in both languages, the
+// storm typed into it, its desktop colours, what its exports write, and the
+// results window's button that opens it.
+#include <QApplication>
+#include <QChart>
+#include <QClipboard>
+#include <QImage>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QValueAxis>
+#include <charconv>
+
+#include "EntornoUi.h"
+#include "app/SessionState.h"
+#include "ui/Arranque.h"
+#include "ui/Ayuda.h"
+#include "ui/DialogoGuardar.h"
+#include "ui/GraficoTrayectoria.h"
+#include "ui/frmSerieNCCalculada.h"
+#include "ui/frmTrayectoria.h"
+
+using namespace tarvel;
+using namespace tarvel::prueba;
+
+namespace {
+
+std::unique_ptr<frmTrayectoria> AbrirGrafico(int lapso) {
+    auto ventana = std::make_unique<frmTrayectoria>(nullptr, *CalcularTrayectoria(85, 70, lapso));
+    ventana->show();
+    if (!QTest::qWaitForWindowActive(ventana.get())) qFatal("the chart window never became active");
+    return ventana;
+}
+
+QChart* Grafico(const std::unique_ptr<frmTrayectoria>& ventana, PanelTrayectoria panel) { return ventana->Grafico()->Grafico(panel); }
+
+QStringList Nombres(QChart* grafico) {
+    QStringList nombres;
+    for (QAbstractSeries* serie : grafico->series()) nombres << serie->name();
+    return nombres;
+}
+
+QString TituloEje(QChart* grafico, Qt::Orientation orientacion) {
+    return grafico->axes(orientacion).constFirst()->titleText();
+}
+
+// Types a storm and leaves its field, as a user does.
+void EscribirTormenta(const std::unique_ptr<frmTrayectoria>& ventana, const QString& lluvia, int lambda) {
+    auto* campo = Hijo<QLineEdit>(ventana.get(), "txtLluvia");
+    campo->setFocus();
+    campo->selectAll();
+    QTest::keyClicks(campo, lluvia);
+    QTest::keyClick(campo, Qt::Key_Return);
+    QTest::mouseClick(Hijo<QRadioButton>(ventana.get(), qPrintable(QStringLiteral("opcLambda_%1").arg(lambda))),
+                      Qt::LeftButton, {}, QPoint(6, 6));
+    QApplication::processEvents();
+}
+
+}  // namespace
+
+class PruebaTrayectoria : public PruebaUi {
+    Q_OBJECT
+
+private slots:
+    void chartsOfBothLanguagesWithAStormAndTheValuesOfAPoint_data() {
+        QTest::addColumn<bool>("ingles");
+        QTest::addColumn<QStringList>("textos");  // x axis, CN axis, depth axis, CN I, Q III of 0.05, year 5
+        QTest::newRow("Spanish") << false
+                                 << QStringList{"Tiempo t (años)", "NC (adimensional)",
+                                                "Lámina de agua (mm)", "NC I (seca)", "Q III, λ = 0.05", "Año 5"};
+        QTest::newRow("English") << true
+                                 << QStringList{"Time t (years)", "CN (dimensionless)", "Water depth (mm)",
+                                                "CN I (dry)", "Q III, λ = 0.05", "Year 5"};
+    }
+    void chartsOfBothLanguagesWithAStormAndTheValuesOfAPoint() {
+        QFETCH(bool, ingles);
+        QFETCH(QStringList, textos);
+        if (ingles) {
+            Entorno().GuardarIdiomaAlmacenado("English");
+            ResolverIdiomaDeArranque();
+        }
+        const auto ventana = AbrirGrafico(10);
+        QChart* numeros = Grafico(ventana, PanelTrayectoria::NumerosCurva);
+        QCOMPARE(TituloEje(numeros, Qt::Horizontal), textos[0]);
+        QCOMPARE(TituloEje(numeros, Qt::Vertical), textos[1]);
+        QCOMPARE(Nombres(numeros).size(), 3);
+        QCOMPARE(Nombres(numeros).front(), textos[3]);
+        // Condition II runs straight from NAC to NOB, through every year.
+        const auto puntos = static_cast<QLineSeries*>(numeros->series()[1])->points();
+        QCOMPARE(puntos.size(), 11);
+        QCOMPARE(puntos.front(), QPointF(0, 85));
+        QCOMPARE(puntos.back(), QPointF(10, 70));
+        QCOMPARE(TituloEje(Grafico(ventana, PanelTrayectoria::Laminas), Qt::Vertical), textos[2]);
+        QCOMPARE(Nombres(Grafico(ventana, PanelTrayectoria::Laminas)).size(), 3);
+
+        EscribirTormenta(ventana, "50", 2);
+        QChart* laminas = Grafico(ventana, PanelTrayectoria::Laminas);
+        QCOMPARE(Nombres(laminas).size(), 9);
+        QCOMPARE(Nombres(laminas).back(), textos[4]);
+        QVERIFY(laminas->title().contains("50 mm"));
+        QVERIFY(ventana->Datos().ConEscorrentia(Lambda::Reducida));
+
+        numeros = Grafico(ventana, PanelTrayectoria::NumerosCurva);
+        emit static_cast<QLineSeries*>(numeros->series()[1])->hovered(QPointF(5.2, 77.4), true);
+        QVERIFY(numeros->toolTip().contains(textos[5]) && numeros->toolTip().contains("77.50"));
+    }
+
+    void aStormThatIsNoDepthIsRefusedAndThePathStays() {
+        const auto ventana = AbrirGrafico(10);
+        EscribirTormenta(ventana, "30", 0);
+        Entorno().Responder(RespuestaMensaje::Aceptar);
+        EscribirTormenta(ventana, "-4", 0);
+        QCOMPARE(Entorno().Vistos().back().texto,
+                 QString("La precipitación de diseño P debe ser un número mayor o igual que 0 (mm)."));
+        QCOMPARE(ventana->Datos().tormenta->P, 30.0);
+        QCOMPARE(QApplication::focusWidget(), Hijo<QWidget>(ventana.get(), "txtLluvia"));
+    }
+
+    void theChartFollowsADarkPalette() {
+        const QPalette clara = QApplication::palette();
+        QPalette oscura = clara;
+        oscura.setColor(QPalette::Base, QColor(30, 30, 32));
+        oscura.setColor(QPalette::Text, QColor(230, 230, 230));
+        const auto ventana = AbrirGrafico(10);
+        QVERIFY(Grafico(ventana, PanelTrayectoria::Laminas)->backgroundBrush().color().lightness() > 200);
+        QApplication::setPalette(oscura);
+        QApplication::processEvents();
+        QChart* grafico = Grafico(ventana, PanelTrayectoria::Laminas);
+        QApplication::setPalette(clara);
+        QVERIFY(grafico->backgroundBrush().color().lightness() < 60);
+        QVERIFY(grafico->axes(Qt::Vertical).constFirst()->labelsBrush().color().lightness() > 200);
+    }
+
+    void exportsWriteWhatTheySayAndAFailureIsReported() {
+        QTemporaryDir carpeta;
+        QString ruta;
+        SustituirDialogoGuardar([&](const PeticionGuardar&) { return RespuestaGuardar{ruta, 0}; });
+        const auto ventana = AbrirGrafico(32767);
+        EscribirTormenta(ventana, "120", 2);
+        // The drawing is thinned, never the table.
+        QVERIFY(static_cast<QLineSeries*>(Grafico(ventana, PanelTrayectoria::Laminas)->series()[0])->count() <=
+                kAniosDibujados);
+
+        ruta = carpeta.filePath("t.csv");
+        QTest::mouseClick(Hijo<QPushButton>(ventana.get(), "cmdGuardarTabla"), Qt::LeftButton);
+        QFile csv(ruta);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QByteArray tabla = csv.readAll();
+        const QList<QByteArray> lineas = tabla.split('\n');
+        QCOMPARE(lineas.size(), 32767 + 3);  // header, every year, and the empty rest after the last LF
+        for (const int anio : {0, 1, 16384, 32767}) {
+            const auto& fila = ventana->Datos().anios[static_cast<std::size_t>(anio)];
+            const std::vector<double> esperados{fila.CN[2], fila.umbral[0], fila.QClasica[1], fila.QReducida[2]};
+            const QList<QByteArray> campos = lineas[anio + 1].split(',');
+            QCOMPARE(campos.size(), 13);
+            std::vector<double> leidos;
+            for (const int c : {3, 4, 8, 12}) {
+                double x = 0;
+                std::from_chars(campos[c].constData(), campos[c].constData() + campos[c].size(), x);
+                leidos.push_back(x);
+            }
+            QCOMPARE(leidos, esperados);
+        }
+
+        QTest::mouseClick(Hijo<QPushButton>(ventana.get(), "cmdCopiarTabla"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8(tabla).replace(',', '\t'));
+
+        ruta = carpeta.filePath("t.png");
+        QTest::mouseClick(Hijo<QPushButton>(ventana.get(), "cmdGuardarGrafico"), Qt::LeftButton);
+        const QImage imagen(ruta);
+        QCOMPARE(imagen.size(), QSize(1890, 1417));
+        QCOMPARE(qRound(imagen.dotsPerMeterX() * 0.0254), 300);
+
+        ruta = carpeta.filePath("t.svg");
+        QTest::mouseClick(Hijo<QPushButton>(ventana.get(), "cmdGuardarGrafico"), Qt::LeftButton);
+        QFile svg(ruta);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray dibujo = svg.readAll();
+        QVERIFY(dibujo.contains("<svg") && dibujo.contains("width=\"160mm\"") && dibujo.trimmed().endsWith("</svg>"));
+
+        ruta = carpeta.filePath("no/such/folder/t.csv");
+        Entorno().Responder(RespuestaMensaje::Aceptar);
+        QTest::mouseClick(Hijo<QPushButton>(ventana.get(), "cmdGuardarTabla"), Qt::LeftButton);
+        QVERIFY(Entorno().Vistos().back().texto.startsWith("No se pudo guardar el archivo"));
+        SustituirDialogoGuardar({});
+    }
+
+    void theResultsWindowOffersTheChartOnlyWithASpan() {
+        gNAC = 85;
+        gNOB = 70;
+        frmSerieNCCalculada sinLapso(nullptr);
+        QVERIFY(!sinLapso.findChild<QPushButton*>("cmdTrayectoria"));
+        gLapsoAnios = 10;
+        frmSerieNCCalculada resultados(nullptr);
+        resultados.show();
+        int lapso = 0;
+        double nac = 0;
+        AlAbrir([&] {
+            if (auto* grafico = Visible<frmTrayectoria>()) {
+                lapso = grafico->Datos().lapso;
+                nac = grafico->Datos().anios.front().CN[1];
+                grafico->close();
+            }
+        });
+        QTest::mouseClick(Hijo<QPushButton>(&resultados, "cmdTrayectoria"), Qt::LeftButton);
+        QCOMPARE(lapso, 10);
+        QCOMPARE(nac, 85.0);
+    }
+};
+
+TARVEL_PRUEBA_UI(PruebaTrayectoria)
+#include "test_trayectoria.moc"
