@@ -26,7 +26,6 @@ inline constexpr int kTextoLambdaAmbas = 314;
 inline constexpr int kTextoTituloTablaEscorrentia = 315;
 inline constexpr int kTextoCopiar = 316;
 inline constexpr int kTextoDeterminar = 317;
-inline constexpr int kTextoAyuda = 318;               // what a screen reader says for "?"
 
 // The runoff table: headings of its column groups (row 0) and columns (row 1).
 inline constexpr int kTextoColumnaLambda = 319;

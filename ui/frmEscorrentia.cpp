@@ -20,6 +20,7 @@
 #include "app/Patrones.h"
 #include "app/SessionState.h"
 #include "series/TextosEscorrentia.h"
+#include "ui/Accesibilidad.h"
 #include "ui/Ayuda.h"
 #include "ui/Colores.h"
 #include "ui/Mensajes.h"
@@ -239,7 +240,7 @@ void frmEscorrentia::PonerTextos() {
              opcLambda[0], opcLambda[1], opcLambda[2], cmdDeterminar, cmdCopiar}) {
         if (boton) boton->setAccessibleName(NombreAccesible(boton->text()));
     }
-    cmdAyuda->setAccessibleName(T(kTextoAyuda));
+    cmdAyuda->setAccessibleName(T(kNombreAyuda));
 }
 
 EleccionLambda frmEscorrentia::Eleccion() const {
