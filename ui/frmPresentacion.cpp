@@ -131,7 +131,7 @@ frmPresentacion::frmPresentacion(QWidget* padre) : QWidget(padre, Qt::SplashScre
     Label3->setFont(pequena);
     Label3->setStyleSheet("color: #555;");
 
-    // Credit texts of the design, the same in both languages.
+    // The credit texts, the same in both languages.
     const char* const kAutoria[3] = {"Tarvel", "v1.0", "2026"};
     for (int i = 0; i < 3; ++i) {
         lblAutor[i] = NuevaEtiqueta(QStringLiteral("lblAutor_%1").arg(i).toLatin1().constData(), true);
