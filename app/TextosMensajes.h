@@ -53,6 +53,9 @@ inline constexpr int kTextoSiNo = 245;
 inline constexpr int kTextoSinFila = 246;         // %1 vegetation, %2 treatment, %3 condition
 inline constexpr int kTextoNumero = 256;          // %1 lowest, %2 highest
 inline constexpr int kTextoNumeroDesde = 257;     // %1 lowest
+inline constexpr int kTextoLambda = 258;          // the ratio of the initial abstraction
+inline constexpr int kTextoCurvaRango = 259;      // a curve number outside (0, 100]
+inline constexpr int kTextoEnFila = 260;          // %1 the row, %2 what is wrong with it
 
 // How the command was called.
 inline constexpr int kTextoOrdenDesconocida = 247;  // %1 the word, %2 the commands
@@ -64,5 +67,18 @@ inline constexpr int kTextoValorDeOpcion = 252;     // %1 the option, %2 what it
 inline constexpr int kTextoUsoIncorrecto = 253;     // %1 the parser's own words
 inline constexpr int kTextoVeaAyuda = 254;          // %1 the command
 inline constexpr int kTextoFaltaValor = 255;        // %1 the option
+
+// The composite of a catchment as the companion prints it; the other headings
+// are those of the runoff table (series/TextosEscorrentia.h).
+inline constexpr int kTextoColumnaNombre = 261;
+inline constexpr int kTextoColumnaArea = 262;
+inline constexpr int kTextoColumnaCuota = 263;
+inline constexpr int kTextoColumnaQLambda = 264;     // %1 the ratio
+inline constexpr int kTextoAreaTotal = 265;
+inline constexpr int kTextoColumnaUmbral = 266;
+inline constexpr int kTextoQPonderada = 267;
+inline constexpr int kTextoNCDeQ = 268;
+inline constexpr int kTextoQDelNCPonderado = 269;
+inline constexpr int kTextoCuencaGrande = 270;       // %1 MiB
 
 }  // namespace tarvel

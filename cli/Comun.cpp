@@ -58,23 +58,46 @@ bool FormaLote(const CLI::Option* csv, std::initializer_list<const CLI::Option*>
     return true;
 }
 
-int EjecutarLoteCsv(const Opciones& opciones, const DefinicionLote& definicion, const std::string& archivo) {
-    if (opciones.json) Uso(kTextoIncompatibles, {"--json", "--csv"});
-    FinLote fin;
-    if (archivo == "-") {
-        fin = EjecutarLote(definicion, std::cin, std::cout, std::cerr);
-    } else {
-        std::error_code ec;
-        if (std::filesystem::is_directory(archivo, ec)) {
-            return Rechazar(Mensaje(kTextoNoSeAbre, {archivo, MotivoDeSistema(EISDIR)}));
-        }
-        errno = 0;
-        std::ifstream entrada(archivo, std::ios::binary);
-        if (!entrada) return Rechazar(Mensaje(kTextoNoSeAbre, {archivo, MotivoDeSistema(errno)}));
-        fin = EjecutarLote(definicion, entrada, std::cout, std::cerr);
+int ConEntrada(const std::string& archivo, const std::function<int(std::istream&)>& leer) {
+    if (archivo == "-") return leer(std::cin);
+    std::error_code ec;
+    if (std::filesystem::is_directory(archivo, ec)) {
+        return Rechazar(Mensaje(kTextoNoSeAbre, {archivo, MotivoDeSistema(EISDIR)}));
     }
-    // A failed write is reported once, by TerminarSalida.
-    return fin == FinLote::Hecho ? kHecho : kRechazado;
+    errno = 0;
+    std::ifstream entrada(archivo, std::ios::binary);
+    if (!entrada) return Rechazar(Mensaje(kTextoNoSeAbre, {archivo, MotivoDeSistema(errno)}));
+    return leer(entrada);
+}
+
+int EjecutarLoteCsv(const Opciones& opciones, const Leido<DefinicionLote>& definicion, const std::string& archivo) {
+    if (opciones.json) Uso(kTextoIncompatibles, {"--json", "--csv"});
+    if (!definicion) return Rechazar(definicion.error());
+    return ConEntrada(archivo, [&](std::istream& entrada) {
+        // A failed write is reported once, by TerminarSalida.
+        return EjecutarLote(*definicion, entrada, std::cout, std::cerr) == FinLote::Hecho ? kHecho : kRechazado;
+    });
+}
+
+std::string TextoEscorrentia(const TablaEscorrentia& tabla) {
+    std::string texto = TablaEscorrentiaTsv(tabla);
+    for (const std::string& linea : tabla.resumen) texto += linea + '\n';
+    texto.pop_back();
+    return texto;
+}
+
+nlohmann::ordered_json JsonEscorrentia(Lambda lambda, const EscorrentiaCurva& curva) {
+    const auto valores = [&](double Escorrentia::*campo) {
+        nlohmann::ordered_json lista = nlohmann::ordered_json::array();
+        for (const Escorrentia& e : curva.condicion) lista.push_back(e.*campo);
+        return lista;
+    };
+    nlohmann::ordered_json objeto{{"cn", curva.CN}};
+    if (lambda == Lambda::Reducida) objeto["cn005"] = valores(&Escorrentia::CN);
+    objeto["s_mm"] = valores(&Escorrentia::S);
+    objeto["ia_mm"] = valores(&Escorrentia::Ia);
+    objeto["q_mm"] = valores(&Escorrentia::Q);
+    return objeto;
 }
 
 int TerminarSalida(int estado) {

@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "cli/Lote.h"
+#include "series/Escorrentia.h"
+#include "series/TablaEscorrentia.h"
 
 namespace tarvel::cli {
 
@@ -68,9 +70,21 @@ CLI::Option* AnadirCsv(CLI::App& comando, std::string& archivo, std::string_view
 // well is a usage error; without it, every one of them must be given.
 bool FormaLote(const CLI::Option* csv, std::initializer_list<const CLI::Option*> valores);
 
+// Hands the file named ("-": standard input) to `leer`, open for reading;
+// a file that cannot be opened is refused. The exit status.
+int ConEntrada(const std::string& archivo, const std::function<int(std::istream&)>& leer);
+
 // Runs a batch from the file named by --csv ("-": standard input) to
-// standard output; the exit status.
-int EjecutarLoteCsv(const Opciones& opciones, const DefinicionLote& definicion, const std::string& archivo);
+// standard output; the exit status. A definition that could not be made
+// (an option's value refused) is refused once --json is known to be absent.
+int EjecutarLoteCsv(const Opciones& opciones, const Leido<DefinicionLote>& definicion, const std::string& archivo);
+
+// The runoff table as the runoff window copies it, then its summary lines.
+std::string TextoEscorrentia(const TablaEscorrentia& tabla);
+
+// One curve number's runoff under conditions I, II and III for one ratio,
+// with --json: {"cn": [3], "cn005": [3] (for 0.05), "s_mm", "ia_mm", "q_mm"}.
+nlohmann::ordered_json JsonEscorrentia(Lambda lambda, const EscorrentiaCurva& curva);
 
 // Flushes and closes standard output: a write that failed at any point turns
 // `estado` kHecho into kRechazado, with the reason on stderr.
@@ -82,5 +96,7 @@ Comando RegistrarBosque(CLI::App& app, const Opciones& opciones);
 Comando RegistrarSerie(CLI::App& app, const Opciones& opciones);
 Comando RegistrarCn(CLI::App& app, const Opciones& opciones);
 Comando RegistrarRaster(CLI::App& app, const Opciones& opciones);
+Comando RegistrarEscorrentia(CLI::App& app, const Opciones& opciones);
+Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones);
 
 }  // namespace tarvel::cli

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <set>
 
+#include "app/Csv.h"
 #include "app/Patrones.h"
 #include "app/SessionState.h"
 #include "app/TablaTextos.h"
@@ -46,7 +49,125 @@ Leido<CurvaHallada> Buscar(int fila, int grupo, FilasDeDatos& datos) {
                        PresentarNumeroCurva(valor, fila, grupo)};
 }
 
+// Result columns hold views of their names: built once, they live as long as the program.
+std::string_view Nombre(std::string nombre) {
+    static std::set<std::string, std::less<>> nombres;
+    return *nombres.insert(std::move(nombre)).first;
+}
+
+// PREFIJO_i, PREFIJO_ii, PREFIJO_iii, each followed by `sufijo`: a value per antecedent condition.
+void PorCondicion(std::vector<ResultadoLote>& columnas, std::string_view prefijo, std::string_view sufijo,
+                  int siColumna = -1) {
+    for (const std::string_view condicion : {"i", "ii", "iii"}) {
+        columnas.push_back({Nombre(std::string(prefijo) + '_' + std::string(condicion) + std::string(sufijo)), true,
+                            siColumna});
+    }
+}
+
+// How the columns name a ratio: q02, q005.
+std::string Ratio(std::string_view prefijo, Lambda lambda) {
+    return std::string(prefijo) + (lambda == Lambda::Clasica ? "02" : "005");
+}
+
+constexpr Lambda kLambdas[] = {Lambda::Clasica, Lambda::Reducida};
+
+// Three values, one per condition, into the result columns from `desde`.
+void Poner(std::span<std::string> resultados, std::size_t desde, const std::array<double, 3>& valores) {
+    for (std::size_t j = 0; j < valores.size(); ++j) resultados[desde + j] = NumeroCsv(valores[j]);
+}
+
+std::array<double, 3> DeCondiciones(const EscorrentiaCurva& curva, double Escorrentia::*campo) {
+    return {curva.condicion[0].*campo, curva.condicion[1].*campo, curva.condicion[2].*campo};
+}
+
+std::string MensajeDe(RechazoEscorrentia rechazo) { return std::string(Texto(MensajeEscorrentia(rechazo))); }
+
+std::optional<std::string_view> SiDado(std::string_view valor) {
+    return Dado(valor) ? std::optional(valor) : std::nullopt;
+}
+
 }  // namespace
+
+Leido<EleccionLambda> LeerLambda(std::string_view valor, MarcaDecimal marca) {
+    const auto texto = TextoDeNumero(valor, "lambda", marca);
+    if (!texto) return std::unexpected(texto.error());
+    if (const auto eleccion = LeerEleccionLambda(*texto)) return *eleccion;
+    return std::unexpected(ValorRechazado("lambda", SinBlancos(valor), Mensaje(kTextoLambda)));
+}
+
+Leido<double> LeerTormenta(std::string_view valor, std::string_view nombre, MarcaDecimal marca) {
+    const auto p = LeerNumero(valor, nombre, 0, INFINITY, marca);
+    if (!p) return std::unexpected(p.error());
+    return *p + 0.0;  // -0 is 0
+}
+
+Leido<double> LeerCurva(std::string_view valor, std::string_view nombre, MarcaDecimal marca) {
+    const auto texto = TextoDeNumero(valor, nombre, marca);
+    if (!texto) return std::unexpected(texto.error());
+    const auto cn = LeerNumeroCurvaEscorrentia(*texto);
+    if (!cn) return std::unexpected(ValorRechazado(nombre, SinBlancos(valor), Mensaje(kTextoCurvaRango)));
+    return *cn;
+}
+
+Leido<ResultadoEscorrentia> ResolverEscorrentia(std::string_view cn, std::string_view p,
+                                                std::optional<std::string_view> lambda, EleccionLambda porDefecto,
+                                                MarcaDecimal marca) {
+    const auto curva = LeerCurva(cn, "cn", marca);
+    if (!curva) return std::unexpected(curva.error());
+    const auto lluvia = LeerTormenta(p, "p", marca);
+    if (!lluvia) return std::unexpected(lluvia.error());
+    EleccionLambda eleccion = porDefecto;
+    if (lambda) {
+        const auto leida = LeerLambda(*lambda, marca);
+        if (!leida) return std::unexpected(leida.error());
+        eleccion = *leida;
+    }
+    ResultadoEscorrentia resultado{*curva, {*lluvia, eleccion}, {}};
+    for (const Lambda l : LambdasDe(eleccion)) {
+        const auto r = CalcularEscorrentiaCurva(*curva, *lluvia, l);
+        if (!r) return std::unexpected(MensajeDe(r.error()));
+        resultado.porLambda.push_back({l, *r});
+    }
+    return resultado;
+}
+
+Leido<std::optional<Tormenta>> LeerTormentaSerie(std::optional<std::string_view> lluvia,
+                                                 std::optional<std::string_view> lambda,
+                                                 std::optional<double> lluviaPorDefecto, EleccionLambda lambdaPorDefecto,
+                                                 MarcaDecimal marca) {
+    std::optional<double> p = lluviaPorDefecto;
+    if (lluvia) {
+        const auto leida = LeerTormenta(*lluvia, "storm", marca);
+        if (!leida) return std::unexpected(leida.error());
+        p = *leida;
+    }
+    if (!p) return std::optional<Tormenta>();
+    Tormenta tormenta{*p, lambdaPorDefecto};
+    if (lambda) {
+        const auto leida = LeerLambda(*lambda, marca);
+        if (!leida) return std::unexpected(leida.error());
+        tormenta.lambda = *leida;
+    }
+    return tormenta;
+}
+
+Leido<std::vector<EscorrentiaSeriePorLambda>> EscorrentiaDeSerie(const ResultadoSerie& serie, const Tormenta& tormenta) {
+    std::vector<EscorrentiaSeriePorLambda> resultado;
+    for (const Lambda lambda : LambdasDe(tormenta.lambda)) {
+        const auto r = CalcularEscorrentiaSerie(serie.entrada.nac, serie.entrada.nob, tormenta.P, lambda);
+        if (!r) return std::unexpected(MensajeDe(r.error()));
+        resultado.push_back({lambda, *r});
+    }
+    return resultado;
+}
+
+Leido<Trayectoria> TrayectoriaDeSerie(const ResultadoSerie& serie, std::optional<Tormenta> tormenta) {
+    const EntradaSerie& e = serie.entrada;
+    if (e.lapso == 0) return std::unexpected(std::string(Texto(MensajeDeRechazo(RechazoSerie::LapsoIncorrecto))));
+    auto trayectoria = CalcularTrayectoria(e.nac, e.nob, static_cast<int>(e.lapso), tormenta);
+    if (!trayectoria) return std::unexpected(std::string(Texto(MensajeTrayectoria(trayectoria.error()))));
+    return std::move(*trayectoria);
+}
 
 Leido<std::string_view> GrupoDeTasa(std::string_view clase) {
     const auto leida = LeerEntero(clase, "class", 0, 3);
@@ -195,20 +316,38 @@ DefinicionLote LoteBosque(bool despuesPorDefecto) {
             }};
 }
 
-DefinicionLote LoteSerie(std::optional<std::string> aniosPorDefecto) {
+DefinicionLote LoteSerie(std::optional<std::string> aniosPorDefecto, std::optional<double> lluviaPorDefecto,
+                         EleccionLambda lambdaPorDefecto) {
     std::vector<ResultadoLote> columnas;
     for (const std::string_view nombre : {"nac_1", "pac_1", "nob_1", "pob_1", "nac_2", "pac_2", "nob_2", "pob_2",
                                           "nac_3", "pac_3", "nob_3", "pob_3", "annual"}) {
         columnas.push_back({nombre, true});
     }
-    return {{{"nac"}, {"nob"}, {"years", false}},
+    // The runoff of both hillsides and the saving, ratio after ratio.
+    const int siTormenta = lluviaPorDefecto ? -1 : 3;
+    for (const Lambda lambda : kLambdas) {
+        PorCondicion(columnas, Ratio("q", lambda) + "_nac", "_mm", siTormenta);
+        PorCondicion(columnas, Ratio("q", lambda) + "_nob", "_mm", siTormenta);
+        PorCondicion(columnas, Ratio("saving", lambda), "_mm", siTormenta);
+        PorCondicion(columnas, Ratio("saving", lambda), "_pct", siTormenta);
+    }
+    return {{{"nac"}, {"nob"}, {"years", false}, {"storm", false}, {"lambda", false}},
             std::move(columnas),
-            [aniosPorDefecto](std::span<const std::string_view> valores, MarcaDecimal marca,
-                              std::span<std::string> resultados) {
+            [aniosPorDefecto, lluviaPorDefecto, lambdaPorDefecto](std::span<const std::string_view> valores,
+                                                                  MarcaDecimal marca, std::span<std::string> resultados) {
                 std::optional<std::string_view> anios = aniosPorDefecto;
                 if (Dado(valores[2])) anios = valores[2];
                 const auto serie = ResolverSerie(valores[0], valores[1], anios, marca);
                 if (!serie) return serie.error();
+                const auto tormenta = LeerTormentaSerie(SiDado(valores[3]), SiDado(valores[4]), lluviaPorDefecto,
+                                                        lambdaPorDefecto, marca);
+                if (!tormenta) return tormenta.error();
+                std::vector<EscorrentiaSeriePorLambda> escorrentia;
+                if (*tormenta) {
+                    auto calculada = EscorrentiaDeSerie(*serie, **tormenta);
+                    if (!calculada) return calculada.error();
+                    escorrentia = std::move(*calculada);
+                }
                 std::size_t r = 0;
                 for (int fila = 1; fila < kFilasTablaSerie; ++fila) {
                     for (int columna = 1; columna < kColumnasTablaSerie; ++columna) {
@@ -216,7 +355,16 @@ DefinicionLote LoteSerie(std::optional<std::string> aniosPorDefecto) {
                         resultados[r++] = serie->tabla[fila][columna];
                     }
                 }
-                resultados[r] = serie->variacionTexto;
+                resultados[r++] = serie->variacionTexto;
+                for (const auto& [lambda, e] : escorrentia) {
+                    const std::size_t desde = r + (lambda == Lambda::Clasica ? 0 : 12);
+                    Poner(resultados, desde, DeCondiciones(e.NAC, &Escorrentia::Q));
+                    Poner(resultados, desde + 3, DeCondiciones(e.NOB, &Escorrentia::Q));
+                    for (std::size_t j = 0; j < 3; ++j) {
+                        resultados[desde + 6 + j] = NumeroCsv(e.ahorro[j].mm);
+                        if (e.ahorro[j].porcentaje) resultados[desde + 9 + j] = NumeroCsv(*e.ahorro[j].porcentaje);
+                    }
+                }
                 return std::string();
             }};
 }
@@ -232,6 +380,72 @@ DefinicionLote LoteCn(std::filesystem::path archivo) {
                 resultados[0] = std::to_string(numero->fila);
                 resultados[1] = numero->presentacion.texto;
                 resultados[2] = numero->valor.falta ? "true" : "false";
+                return std::string();
+            }};
+}
+
+DefinicionLote LoteEscorrentia(EleccionLambda lambdaPorDefecto) {
+    std::vector<ResultadoLote> columnas;
+    PorCondicion(columnas, "cn", "");
+    for (const Lambda lambda : kLambdas) {
+        if (lambda == Lambda::Reducida) PorCondicion(columnas, "cn005", "");
+        for (const std::string_view valor : {"s", "ia", "q"}) PorCondicion(columnas, Ratio(valor, lambda), "_mm");
+    }
+    return {{{"cn"}, {"p"}, {"lambda", false}},
+            std::move(columnas),
+            [lambdaPorDefecto](std::span<const std::string_view> valores, MarcaDecimal marca,
+                               std::span<std::string> resultados) {
+                const auto r = ResolverEscorrentia(valores[0], valores[1], SiDado(valores[2]), lambdaPorDefecto, marca);
+                if (!r) return r.error();
+                Poner(resultados, 0, r->porLambda.front().curva.CN);
+                for (const auto& [lambda, curva] : r->porLambda) {
+                    std::size_t desde = lambda == Lambda::Clasica ? 3 : 12;
+                    if (lambda == Lambda::Reducida) {
+                        Poner(resultados, desde, DeCondiciones(curva, &Escorrentia::CN));
+                        desde += 3;
+                    }
+                    Poner(resultados, desde, DeCondiciones(curva, &Escorrentia::S));
+                    Poner(resultados, desde + 3, DeCondiciones(curva, &Escorrentia::Ia));
+                    Poner(resultados, desde + 6, DeCondiciones(curva, &Escorrentia::Q));
+                }
+                return std::string();
+            }};
+}
+
+DefinicionLote LoteTrayectoria(std::optional<std::string> aniosPorDefecto, std::optional<double> lluviaPorDefecto,
+                               EleccionLambda lambdaPorDefecto) {
+    // The columns of TextoTrayectoria, both ratios' runoff where a storm can be given.
+    std::vector<ResultadoLote> columnas{{"year"}};
+    PorCondicion(columnas, "cn", "");
+    PorCondicion(columnas, "threshold", "_mm");
+    const int siTormenta = lluviaPorDefecto ? -1 : 3;
+    for (const Lambda lambda : kLambdas) PorCondicion(columnas, Ratio("q", lambda), "_mm", siTormenta);
+    const std::size_t ancho = columnas.size();
+    return {{{"nac"}, {"nob"}, {"years", false}, {"storm", false}, {"lambda", false}},
+            std::move(columnas),
+            [aniosPorDefecto, lluviaPorDefecto, lambdaPorDefecto, ancho](
+                std::span<const std::string_view> valores, MarcaDecimal marca, std::vector<std::string>& resultados) {
+                std::optional<std::string_view> anios = aniosPorDefecto;
+                if (Dado(valores[2])) anios = valores[2];
+                const auto serie = ResolverSerie(valores[0], valores[1], anios, marca);
+                if (!serie) return serie.error();
+                const auto tormenta = LeerTormentaSerie(SiDado(valores[3]), SiDado(valores[4]), lluviaPorDefecto,
+                                                        lambdaPorDefecto, marca);
+                if (!tormenta) return tormenta.error();
+                const auto trayectoria = TrayectoriaDeSerie(*serie, *tormenta);
+                if (!trayectoria) return trayectoria.error();
+                const bool clasica = trayectoria->ConEscorrentia(Lambda::Clasica);
+                const bool reducida = trayectoria->ConEscorrentia(Lambda::Reducida);
+                resultados.resize(trayectoria->anios.size() * ancho);
+                std::span<std::string> fila(resultados);
+                for (const AnioTrayectoria& anio : trayectoria->anios) {
+                    fila[0] = std::to_string(anio.anio);
+                    Poner(fila, 1, anio.CN);
+                    Poner(fila, 4, anio.umbral);
+                    if (clasica) Poner(fila, 7, anio.QClasica);
+                    if (reducida) Poner(fila, 10, anio.QReducida);
+                    fila = fila.subspan(ancho);
+                }
                 return std::string();
             }};
 }

@@ -14,7 +14,9 @@
 #include "cli/Valores.h"
 #include "data/Datos.h"
 #include "determination/CondicionBosque.h"
+#include "series/Escorrentia.h"
 #include "series/Serie.h"
+#include "series/Trayectoria.h"
 #include "series/ValidacionSerie.h"
 
 namespace tarvel::cli {
@@ -41,6 +43,51 @@ struct ResultadoSerie {
 };
 Leido<ResultadoSerie> ResolverSerie(std::string_view nac, std::string_view nob, std::optional<std::string_view> anios,
                                     MarcaDecimal marca = MarcaDecimal::Punto);
+
+// The ratio of the initial abstraction as typed: 0.2, 0.05 or both (any
+// case); in a file whose decimal mark is the comma, 0,2 and 0,05.
+Leido<EleccionLambda> LeerLambda(std::string_view valor, MarcaDecimal marca = MarcaDecimal::Punto);
+
+// A design storm depth P in mm, a number of 0 or more.
+Leido<double> LeerTormenta(std::string_view valor, std::string_view nombre, MarcaDecimal marca = MarcaDecimal::Punto);
+
+// One curve number, read as the runoff window reads it: in (0, 100] and far
+// enough from 0 for every rule (NumeroCurvaCalculable).
+Leido<double> LeerCurva(std::string_view valor, std::string_view nombre, MarcaDecimal marca = MarcaDecimal::Punto);
+
+// runoff: one curve number under conditions I, II and III, for a storm and
+// each ratio of its choice, 0.2 first.
+struct EscorrentiaPorLambda {
+    Lambda lambda;
+    EscorrentiaCurva curva;
+};
+struct ResultadoEscorrentia {
+    double cn = 0;
+    Tormenta tormenta;
+    std::vector<EscorrentiaPorLambda> porLambda;
+};
+// The ratio is `lambda` when given (LeerLambda), else `porDefecto`; read
+// after CN and P.
+Leido<ResultadoEscorrentia> ResolverEscorrentia(std::string_view cn, std::string_view p,
+                                                std::optional<std::string_view> lambda, EleccionLambda porDefecto,
+                                                MarcaDecimal marca = MarcaDecimal::Punto);
+
+// The storm of a series: P as given (LeerTormenta, named "storm"), else
+// `lluviaPorDefecto`, and then its ratio likewise; none without a P.
+Leido<std::optional<Tormenta>> LeerTormentaSerie(std::optional<std::string_view> lluvia,
+                                                 std::optional<std::string_view> lambda,
+                                                 std::optional<double> lluviaPorDefecto, EleccionLambda lambdaPorDefecto,
+                                                 MarcaDecimal marca = MarcaDecimal::Punto);
+
+// series with a storm: both hillsides and the saving, for each ratio of the choice.
+struct EscorrentiaSeriePorLambda {
+    Lambda lambda;
+    EscorrentiaSerie serie;
+};
+Leido<std::vector<EscorrentiaSeriePorLambda>> EscorrentiaDeSerie(const ResultadoSerie& serie, const Tormenta& tormenta);
+
+// series by year: the path over the span; a series without one has none.
+Leido<Trayectoria> TrayectoriaDeSerie(const ResultadoSerie& serie, std::optional<Tormenta> tormenta);
 
 // The rows of Datos.dat, each read the first time it is needed and judged as
 // a lookup of that row alone judges it: a broken row fails only the answers
@@ -71,10 +118,18 @@ Leido<CurvaHallada> NumeroCurvaDeRespuestas(std::string_view vegetacion, std::st
                                            MarcaDecimal marca = MarcaDecimal::Punto);
 
 // The batch forms. A command-line option that the batch keeps (--after-compaction,
-// --years) gives the value of the rows whose column is absent or empty.
+// --years, --storm, --lambda) gives the value of the rows whose column is
+// absent or empty. Runoff columns are written when a storm is given, on the
+// command line or by a "storm" column; a row with no storm leaves them empty,
+// and its ratio is read only when it has one.
 DefinicionLote LoteTextura();
 DefinicionLote LoteBosque(bool despuesPorDefecto);
-DefinicionLote LoteSerie(std::optional<std::string> aniosPorDefecto);
+DefinicionLote LoteSerie(std::optional<std::string> aniosPorDefecto, std::optional<double> lluviaPorDefecto = {},
+                         EleccionLambda lambdaPorDefecto = EleccionLambda::Clasica);
 DefinicionLote LoteCn(std::filesystem::path datos);
+DefinicionLote LoteEscorrentia(EleccionLambda lambdaPorDefecto);
+// One output record per year of each row's path, year 0 first.
+DefinicionLote LoteTrayectoria(std::optional<std::string> aniosPorDefecto, std::optional<double> lluviaPorDefecto,
+                               EleccionLambda lambdaPorDefecto);
 
 }  // namespace tarvel::cli

@@ -141,8 +141,9 @@ struct Registro {
 
 class Lote {
 public:
-    Lote(const DefinicionLote& definicion, std::ostream& salida, std::ostream& errores)
-        : mDefinicion(definicion), mEscritor(salida), mErrores(errores) {
+    // With `tabla`, the records are kept there and nothing is written.
+    Lote(const DefinicionLote& definicion, std::ostream& salida, std::ostream& errores, TablaLote* tabla = nullptr)
+        : mDefinicion(definicion), mEscritor(salida), mErrores(errores), mTabla(tabla) {
         mColumnas.assign(definicion.columnas.size(), -1);
         mValores.resize(definicion.columnas.size());
         mResultados.resize(definicion.resultados.size());
@@ -310,12 +311,21 @@ private:
         }
         mCabecera = true;
         mAnchura = mRegistro.campos.size();
+        if (mTabla != nullptr) {
+            for (std::size_t i = 0; i < mAnchura; ++i) mTabla->cabecera.emplace_back(mRegistro.Campo(i));
+            mTabla->columnas = mColumnas;
+            mTabla->marca = mMarca;
+            return;
+        }
         if (mBom) mEscritor.Texto(kBom);
         for (std::size_t i = 0; i < mAnchura; ++i) {
             mEscritor.Campo(mRegistro.Campo(i));
             mEscritor.Caracter(mSeparador);
         }
         for (const ResultadoLote& resultado : mDefinicion.resultados) {
+            const bool escrita = resultado.siColumna < 0 || mColumnas.at(static_cast<std::size_t>(resultado.siColumna)) >= 0;
+            mEscritas.push_back(escrita);
+            if (!escrita) continue;
             mEscritor.Texto(resultado.nombre);
             mEscritor.Caracter(mSeparador);
         }
@@ -325,6 +335,11 @@ private:
 
     void Responder() {
         const std::size_t campos = mRegistro.campos.size();
+        if (mTabla != nullptr) {
+            auto& registro = mTabla->registros.emplace_back();
+            for (std::size_t i = 0; i < campos; ++i) registro.emplace_back(mRegistro.Campo(i));
+            return;
+        }
         std::string mensaje;
         if (campos > mAnchura) {
             mensaje = std::string(Texto(kTextoErrorEntrada)) + ' ' +
@@ -342,23 +357,30 @@ private:
             }
             mensaje = mDefinicion.evaluar(mValores, mMarca, mResultados);
         }
-        for (std::size_t i = 0; i < mAnchura; ++i) {
-            if (i < campos) mEscritor.Campo(mRegistro.Campo(i));
-            mEscritor.Caracter(mSeparador);
-        }
-        for (std::size_t r = 0; r < mResultados.size(); ++r) {
-            std::string& resultado = mResultados[r];
-            if (mensaje.empty()) {
-                if (mMarca == MarcaDecimal::Coma && mDefinicion.resultados[r].numero) {
-                    std::ranges::replace(resultado, '.', ',');
-                }
-                mEscritor.Campo(resultado);
+        const std::size_t columnas = mDefinicion.resultados.size();
+        const std::size_t registros =
+            mensaje.empty() && columnas > 0 ? std::max<std::size_t>(1, mResultados.size() / columnas) : 1;
+        for (std::size_t k = 0; k < registros && !mEscritor.Fallo(); ++k) {
+            for (std::size_t i = 0; i < mAnchura; ++i) {
+                if (i < campos) mEscritor.Campo(mRegistro.Campo(i));
+                mEscritor.Caracter(mSeparador);
             }
-            mEscritor.Caracter(mSeparador);
-            resultado.clear();
+            for (std::size_t r = 0; r < columnas; ++r) {
+                if (!mEscritas[r]) continue;
+                std::string& resultado = mResultados[k * columnas + r];
+                if (mensaje.empty()) {
+                    if (mMarca == MarcaDecimal::Coma && mDefinicion.resultados[r].numero) {
+                        std::ranges::replace(resultado, '.', ',');
+                    }
+                    mEscritor.Campo(resultado);
+                }
+                mEscritor.Caracter(mSeparador);
+            }
+            mEscritor.Campo(mensaje);
+            mEscritor.FinDeLinea();
         }
-        mEscritor.Campo(mensaje);
-        mEscritor.FinDeLinea();
+        mResultados.resize(columnas);
+        for (std::string& resultado : mResultados) resultado.clear();
     }
 
     // The batch whose parser is running on this thread, for Espacio.
@@ -367,6 +389,7 @@ private:
     const DefinicionLote& mDefinicion;
     Escritor mEscritor;
     std::ostream& mErrores;
+    TablaLote* mTabla;
     csv_parser mAnalizador{};
 
     char mSeparador = ',';
@@ -376,6 +399,7 @@ private:
     Falta mFalta = Falta::Ninguna;
     std::size_t mAnchura = 0;    // fields of the header
     std::vector<int> mColumnas;  // field of each column of the command, -1 absent
+    std::vector<bool> mEscritas; // whether each result column is in the output
     std::size_t mRegistros = 0;  // records finished, header included
     int mLineaRegistro = 1;      // line of the input where the record being read began
     int mSaltos = 0;             // line breaks inside the fields of that record so far
@@ -413,6 +437,19 @@ FinLote EjecutarLote(const DefinicionLote& definicion, std::istream& entrada, st
                      std::ostream& errores) {
     Lote lote(definicion, salida, errores);
     return lote.Ejecutar(entrada);
+}
+
+std::expected<TablaLote, std::string> LeerTablaLote(std::span<const ColumnaLote> columnas, std::string_view entrada) {
+    const DefinicionLote definicion{{columnas.begin(), columnas.end()}, {}, {}};
+    TablaLote tabla;
+    std::istringstream lectura{std::string(entrada)};
+    std::ostringstream nada;
+    std::ostringstream errores;
+    Lote lote(definicion, nada, errores, &tabla);
+    if (lote.Ejecutar(lectura) == FinLote::Hecho) return tabla;
+    std::string mensaje = std::move(errores).str();
+    if (mensaje.ends_with('\n')) mensaje.pop_back();
+    return std::unexpected(std::move(mensaje));
 }
 
 FinLote EjecutarLote(const DefinicionLote& definicion, std::string_view entrada, std::string& salida,

@@ -13,7 +13,8 @@
 // its fields and no "," is of the second form. The output is written in the
 // form of the input, numbers in the result columns included.
 //
-// Every record after the header gives exactly one output record, in order:
+// Every record after the header gives one output record, in order (a command
+// that answers a record with several, one per year of a path, says so):
 // - a record with fewer fields than the header is read with the missing
 //   fields empty; an empty line (or one of blanks only) is such a record, so
 //   it comes out as a row of empty fields with the message the command gives
@@ -34,6 +35,7 @@
 // line after it into one field), at a read fault, and when the output cannot
 // be written.
 #include <cstddef>
+#include <expected>
 #include <functional>
 #include <iosfwd>
 #include <span>
@@ -56,20 +58,27 @@ struct ColumnaLote {
 struct ResultadoLote {
     std::string_view nombre;
     bool numero = false;  // written with the decimal mark of the input's form
+    // The column is written only when the header holds the command's column
+    // of this index in `columnas` (a runoff column only where a storm can
+    // be given); -1: always.
+    int siColumna = -1;
 };
 
 // How a command works on one record. `valores` holds the fields of its
 // columns in the order of `columnas` (an optional column missing from the
 // header reads as `Ausente()`, distinct from an empty field), written with
 // the decimal mark `marca`; `resultados` has one string per result column,
-// all empty on entry, to be written with ".". Returns the message of a
-// rejection, or an empty string when the results were written. It is called
-// for one record at a time, in order.
+// all empty on entry, to be written with "." (a column left out of the output
+// by `siColumna` is filled all the same and not written). To answer the
+// record with k output records, each repeating the record's fields, the
+// function makes `resultados` k times as long, record after record. Returns
+// the message of a rejection, or an empty string when the results were
+// written. It is called for one record at a time, in order.
 struct DefinicionLote {
     std::vector<ColumnaLote> columnas;
     std::vector<ResultadoLote> resultados;
     std::function<std::string(std::span<const std::string_view> valores, MarcaDecimal marca,
-                              std::span<std::string> resultados)>
+                              std::vector<std::string>& resultados)>
         evaluar;
 };
 
@@ -95,5 +104,19 @@ FinLote EjecutarLote(const DefinicionLote& definicion, std::istream& entrada, st
 // The same on a text in memory, for tests and fuzzing.
 FinLote EjecutarLote(const DefinicionLote& definicion, std::string_view entrada, std::string& salida,
                      std::string& errores);
+
+// A whole CSV input, for a command that must read every row before it
+// answers (a composite needs the total area before any row's share): read as
+// a batch reads it, its header checked for `columnas` as a batch checks it.
+// Records keep their fields as they came, a short one its fields only. The
+// whole input is held in memory: the caller bounds its size.
+struct TablaLote {
+    std::vector<std::string> cabecera;
+    std::vector<int> columnas;  // the field of each of `columnas`, -1 for an optional one absent
+    std::vector<std::vector<std::string>> registros;
+    MarcaDecimal marca = MarcaDecimal::Punto;
+};
+// Or why the input cannot be read, as a batch would say it.
+std::expected<TablaLote, std::string> LeerTablaLote(std::span<const ColumnaLote> columnas, std::string_view entrada);
 
 }  // namespace tarvel::cli

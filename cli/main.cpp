@@ -119,6 +119,8 @@ int main(int argc, char** argv) {
         RegistrarBosque(app, opciones),
         RegistrarSerie(app, opciones),
         RegistrarCn(app, opciones),
+        RegistrarEscorrentia(app, opciones),
+        RegistrarCompuesto(app, opciones),
         RegistrarRaster(app, opciones),
     };
 

@@ -1,5 +1,6 @@
 // The batch reader of tarvel-cli: the first byte picks the command (soil
-// texture, forest, series, cn), the rest is its CSV input. Whatever the input,
+// texture, forest, series, cn, runoff, series with a storm), the rest is its
+// CSV input. Whatever the input,
 // the batch ends as it says it ended, its output is CSV with one width, the
 // stream and in-memory forms agree, and every input record has its output
 // record.
@@ -45,11 +46,15 @@ const DefinicionLote& Definicion(int orden) {
     static const DefinicionLote bosque = LoteBosque(false);
     static const DefinicionLote serie = LoteSerie(std::nullopt);
     static const DefinicionLote cn = LoteCn(TARVEL_DATOS_DAT);
-    switch (orden % 4) {
+    static const DefinicionLote escorrentia = LoteEscorrentia(EleccionLambda::Ambas);
+    static const DefinicionLote tormenta = LoteSerie(std::nullopt, 50.0, EleccionLambda::Ambas);
+    switch (orden % 6) {
         case 0: return textura;
         case 1: return bosque;
         case 2: return serie;
-        default: return cn;
+        case 3: return cn;
+        case 4: return escorrentia;
+        default: return tormenta;
     }
 }
 

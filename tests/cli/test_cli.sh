@@ -124,5 +124,70 @@ t 0 "9 82" "^$" "$broken" cn 1 4 1 C
 t 1 "" "^Data file “$work/bin/Datos\.dat”, line 5, group A: “xx” is not a curve number" "$broken" lookup 5 A
 agree "$broken" vegetation,treatment,condition,group campos --lang en cn -- "1|2|1|A" "1|4|1|C" "1|2|1|D" "10|-1|5|D"
 
+# Runoff, the path and the composite: each case's output holds these lines
+# (\t between cells), worked by hand from Q = (P - Ia)^2 / (P - Ia + S). The
+# catchment is 90 ha of CN 55 and 10 ha of CN 98: the area-weighted CN 59.3
+# gives 1.2 mm where the sub-areas give 4.7 mm between them, which CN 68.1
+# (67.9 with the converted retention) yields over the whole area.
+printf 'name,area,cn,note\nforest,90,55,"a, b"\n,,,\nroad,10,98,\n' > "$work/c.csv"
+printf '{"format":"tarvel-worksheet","version":1,"storm_mm":50,"lambda":"both","rows":[
+  {"name":"forest","area_ha":90,"cn":55,"source":"typed"},{"name":"road","area_ha":10,"cn":98,"source":"typed"}]}' > "$work/h.tarvel"
+while IFS='~' read -r args lines; do
+    IFS='|' read -r -a argv <<<"$args"
+    out=$("$cli" --lang en "${argv[@]}" 2>"$work/err") || fail "${argv[*]}: status $?, $(<"$work/err")"
+    IFS='|' read -r -a wanted <<<"$lines"
+    for line in "${wanted[@]}"; do
+        grep -qxF -- "$(printf '%b' "$line")" <<<"$out" || fail "${argv[*]}: no line [$line] in [$out]"
+    done
+done <<CASES
+runoff|85|50~0.2\tII\t85.0\t44.8\t9.0\t19.6
+runoff|70|50|--lambda|both~0.2\tII\t70.0\t\t108.9\t21.8\t5.8
+runoff|85|50|--lambda|0.05~0.05\tII\t85.0\t79.6\t64.9\t3.2\t19.6
+runoff|100|50~0.2\tIII\t100.0\t.0\t.0\t50.0
+runoff|85|8.96~0.2\tII\t85.0\t44.8\t9.0\t.0
+series|85|70|--storm|50~0.2\tII\t85.0\t44.8\t9.0\t19.6\t70.0\t108.9\t21.8\t5.8\t13.8\t70.4
+series|85|70|--years|10|--by-year|--storm|50|--lambda|0.2~0\t70.41420118343196\t85\t92.87410926365796\t21.344537815126053\t8.964705882352941\t3.897698209718676\t6.065495099343278\t19.61237405896862\t32.40427716102361|10\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777\t0\t5.812802953611627\t18.69969870551382
+series|85|70|--years|32767|--by-year~32767\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777
+composite|$work/c.csv|--storm|50~forest\t90\t55\ta, b\t90.0\t.3|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2
+composite|$work/h.tarvel~road\t10\t98\t10.0\t44.3\t44.8|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2|0.05\t6.6\t67.9\t3.5
+CASES
+[ "$("$cli" series 85 70 --years 32767 --by-year | wc -l)" = 32769 ] || fail "a path of 32767 years has 32768 years"
+
+# Refused values and files (1) and usage (2) of these commands.
+printf 'area,cn\n10,85\n0,70\n' > "$work/area.csv"
+printf '{"format":"tarvel-worksheet","version":1,"rows":[{"area_ha":' > "$work/cut.tarvel"
+while IFS='~' read -r status err args; do
+    IFS='|' read -r -a argv <<<"$args"
+    t "$status" "" "$err" "$cli" --lang en "${argv[@]}" </dev/null
+done <<CASES
+1~^Error in input data\. p = “-1”: it must be a number of 0 or more\.$~runoff|85|-1
+1~cn = “0”: it must be a number greater than 0 and not above 100\.$~runoff|0|50
+1~lambda = “0.3”: it must be 0.2, 0.05 or both\.$~runoff|85|50|--lambda|0.3
+1~storm = “inf”~series|85|70|--storm|inf
+1~^Incorrect time interval\.$~series|85|70|--years|1|--by-year
+2~^The argument --storm is missing\.~series|85|70|--lambda|0.05
+2~^The argument --years is missing\.~series|85|70|--by-year
+1~row 2~composite|$work/area.csv
+1~truncated: it ends at line 1~composite|$work/cut.tarvel
+1~none\.tarvel cannot be read\.$~composite|$work/none.tarvel
+1~^The input has no header row~composite|-
+2~^The argument --storm is missing\.~composite|$work/c.csv|--lambda|both
+CASES
+
+# The batches: a row per year of each path, the input's columns repeated;
+# the runoff columns only where a storm can be given.
+t 0 "id,nac,nob,years,year,cn_i,cn_ii,cn_iii,threshold_i_mm,threshold_ii_mm,threshold_iii_mm,error
+a,85,70,2,0,70.41420118343196,85,92.87410926365796,21.344537815126053,8.964705882352941,3.897698209718676,
+a,85,70,2,1,59.12806539509537,77.5,88.7920298879203,35.115207373271886,14.748387096774193,6.412342215988786,
+a,85,70,2,2,49.4949494949495,70,84.29319371727748,51.83673469387754,21.771428571428572,9.465838509316777,
+b,85,70,,,,,,,,,Incorrect time interval." "^$" \
+    bash -c 'printf "id,nac,nob,years\na,85,70,2\nb,85,70,\n" | "$0" --lang en series --by-year --csv -' "$cli"
+[[ $(printf 'cn,p,lambda\n85,50,\n85,50,0.05\n' | "$cli" runoff --csv -) == *'
+85,50,,70.41420118343196,85,92.87410926365796,106.72268907563023,44.823529411764696,19.488491048593346,21.344537815126046,8.96470588235294,3.897698209718669,6.065495099343278,19.61237405896862,32.40427716102361,,,,,,,,,,,,,
+85,50,0.05,70.41420118343196,85,92.87410926365796,,,,,,,,,,59.06368868770397,79.64454330696881,'* ]] ||
+    fail "runoff --csv"
+[[ $(printf 'nac;nob;storm\n85;70;50\n' | "$cli" series --csv -) == *';70,4;21,3;'*';;6,065495099343278;19,61237405896862;'*';13,799571105356993;'*';70,36155370005567;'* ]] ||
+    fail "series --csv with a storm column"
+
 [ "$failed" -eq 0 ] && echo "tarvel-cli: every check passed"
 [ "$failed" -eq 0 ]

@@ -1,0 +1,296 @@
+// composite FILE [--storm P] [--lambda 0.2|0.05|both]: the composite curve
+// number of a catchment's sub-areas, read from a worksheet (.tarvel) or from
+// a CSV file with the columns area and cn; with a storm, each sub-area's
+// runoff, the area-weighted runoff and the curve number that gives it.
+#include <algorithm>
+#include <cmath>
+#include <istream>
+#include <memory>
+#include <optional>
+
+#include "app/FormatoNumerico.h"
+#include "app/Patrones.h"
+#include "app/TablaTextos.h"
+#include "app/TextosMensajes.h"
+#include "catchment/ArchivoHoja.h"
+#include "catchment/Compuesto.h"
+#include "cli/Comun.h"
+#include "cli/Evaluacion.h"
+#include "cli/Mensajes.h"
+#include "series/TextosEscorrentia.h"
+
+namespace tarvel::cli {
+namespace {
+
+// A CSV input is read whole (every share needs the total first): no larger
+// than the largest worksheet.
+constexpr std::size_t kMaximoCsv = kTamanoMaximoHoja;
+
+// The sub-areas as read, with the fields the rows table shows of each.
+struct Cuenca {
+    bool hoja = false;                             // a worksheet: the fields are name, area and CN
+    std::vector<std::string> cabecera;             // headings of the fields
+    std::vector<std::vector<std::string>> campos;  // one list per sub-area
+    std::vector<int> filas;                        // each sub-area's row in the input, from 1
+    std::vector<Subarea> subareas;
+    std::optional<double> lluvia;  // the worksheet's storm
+    EleccionLambda lambda = EleccionLambda::Clasica;
+};
+
+bool EsHoja(const std::string& archivo) {
+    std::string sufijo = std::filesystem::path(archivo).extension().string();
+    std::ranges::transform(sufijo, sufijo.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
+    return sufijo == kSufijoHoja;
+}
+
+Leido<Cuenca> LeerDeHoja(const std::string& archivo) {
+    const auto hoja = LeerHojaDeArchivo(archivo);
+    if (!hoja) return std::unexpected(MensajeErrorHoja(hoja.error()));
+    Cuenca cuenca{true,
+                  {std::string(Texto(kTextoColumnaNombre)), std::string(Texto(kTextoColumnaArea)),
+                   std::string(Texto(kTextoColumnaNC))},
+                  {},
+                  {},
+                  SubareasDe(*hoja),
+                  hoja->lluvia,
+                  hoja->lambda};
+    for (const FilaHoja& fila : hoja->filas) {
+        cuenca.campos.push_back({fila.nombre, TextoNumero(fila.area), TextoNumero(fila.cn)});
+        cuenca.filas.push_back(static_cast<int>(cuenca.filas.size()) + 1);
+    }
+    return cuenca;
+}
+
+// A cell's number. Only the other decimal mark is refused here: what is no
+// number at all is left to the catchment's checks, which name the row.
+Leido<double> NumeroDeCelda(std::string_view valor, std::string_view nombre, MarcaDecimal marca) {
+    const auto texto = TextoDeNumero(valor, nombre, marca);
+    if (!texto) return std::unexpected(texto.error());
+    return ConvertirNumero(*texto, FormatoNumerico{'.', ','}).value_or(NAN);
+}
+
+// The rows of a CSV file, numbered from the first after the header; rows
+// whose area and cn are both empty (a spreadsheet's trailing ",,,") are
+// skipped.
+Leido<Cuenca> LeerDeCsv(std::istream& entrada) {
+    std::string texto;
+    std::vector<char> bloque(1 << 16);
+    do {
+        entrada.read(bloque.data(), static_cast<std::streamsize>(bloque.size()));
+        texto.append(bloque.data(), static_cast<std::size_t>(entrada.gcount()));
+        if (texto.size() > kMaximoCsv) return std::unexpected(Mensaje(kTextoCuencaGrande, {std::to_string(kMaximoCsv >> 20)}));
+    } while (entrada);
+    if (entrada.bad()) return std::unexpected(Mensaje(kTextoLecturaIncompleta));
+
+    static constexpr ColumnaLote kColumnas[] = {{"area"}, {"cn"}};
+    auto tabla = LeerTablaLote(kColumnas, texto);
+    if (!tabla) return std::unexpected(tabla.error());
+    Cuenca cuenca;
+    cuenca.cabecera = std::move(tabla->cabecera);
+    const std::size_t ancho = cuenca.cabecera.size();
+    for (std::size_t i = 0; i < tabla->registros.size(); ++i) {
+        auto& campos = tabla->registros[i];
+        const std::string fila = std::to_string(i + 1);
+        const auto enFila = [&fila](const std::string& porque) {
+            return std::unexpected(Mensaje(kTextoEnFila, {fila, porque}));
+        };
+        if (campos.size() > ancho) {
+            return enFila(std::string(Texto(kTextoErrorEntrada)) + ' ' +
+                          Mensaje(kTextoCamposDeMas, {std::to_string(campos.size()), std::to_string(ancho)}));
+        }
+        campos.resize(ancho);
+        const std::string& area = campos[static_cast<std::size_t>(tabla->columnas[0])];
+        const std::string& cn = campos[static_cast<std::size_t>(tabla->columnas[1])];
+        if (SinBlancos(area).empty() && SinBlancos(cn).empty()) continue;
+        const auto a = NumeroDeCelda(area, "area", tabla->marca);
+        if (!a) return enFila(a.error());
+        const auto c = NumeroDeCelda(cn, "cn", tabla->marca);
+        if (!c) return enFila(c.error());
+        cuenca.subareas.push_back({*a, *c});
+        cuenca.filas.push_back(static_cast<int>(i) + 1);
+        cuenca.campos.push_back(std::move(campos));
+    }
+    return cuenca;
+}
+
+std::string Cifra(double valor) { return Formatear(valor, Patron::UnDecimal); }
+
+std::string NombreLambda(Lambda lambda) { return TextoNumero(ValorLambda(lambda)); }
+
+// Tab-separated cells on one line; a tab or line break inside a cell would
+// split it, and reads as a blank.
+void Linea(std::string& texto, std::vector<std::string> celdas) {
+    for (std::size_t i = 0; i < celdas.size(); ++i) {
+        std::ranges::replace_if(celdas[i], [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+        texto += (i > 0 ? "\t" : "") + celdas[i];
+    }
+    texto += '\n';
+}
+
+// The rows with their shares and runoff, the composite under the three
+// conditions and, with a storm, the catchment's runoff, blocks apart.
+std::string TextoCompuesto(const Cuenca& cuenca, const Compuesto& compuesto,
+                           const std::vector<EscorrentiaCompuesta>& escorrentias) {
+    std::string texto;
+    auto cabecera = cuenca.cabecera;
+    cabecera.emplace_back(Texto(kTextoColumnaCuota));
+    for (const auto& e : escorrentias) cabecera.push_back(Mensaje(kTextoColumnaQLambda, {NombreLambda(e.lambda)}));
+    Linea(texto, std::move(cabecera));
+    for (std::size_t i = 0; i < cuenca.subareas.size(); ++i) {
+        auto celdas = cuenca.campos[i];
+        celdas.push_back(Cifra(100 * compuesto.cuota[i]));
+        for (const auto& e : escorrentias) celdas.push_back(Cifra(e.subareas[i].Q));
+        Linea(texto, std::move(celdas));
+    }
+
+    texto += '\n';
+    Linea(texto, {std::string(Texto(kTextoAreaTotal)), TextoNumero(compuesto.areaTotal)});
+    Linea(texto, {std::string(Texto(kTextoColumnaCondicion)), std::string(Texto(kTextoColumnaNC)),
+                  std::string(Texto(kTextoColumnaUmbral))});
+    const char* const condiciones[] = {"I", "II", "III"};
+    for (std::size_t j = 0; j < 3; ++j) {
+        Linea(texto, {condiciones[j], Cifra(compuesto.CN[j]), Cifra(compuesto.umbral[j])});
+    }
+
+    if (!escorrentias.empty()) {
+        texto += '\n';
+        Linea(texto, {std::string(Texto(kTextoLineaLluvia)), TextoNumero(escorrentias.front().P)});
+        Linea(texto, {std::string(Texto(kTextoColumnaLambda)), std::string(Texto(kTextoQPonderada)),
+                      std::string(Texto(kTextoNCDeQ)), std::string(Texto(kTextoQDelNCPonderado))});
+        for (const auto& e : escorrentias) {
+            // With no runoff, every curve number up to this one gives none: marked as the tables mark a bound.
+            Linea(texto, {NombreLambda(e.lambda), Cifra(e.Q),
+                          Cifra(e.equivalente.CN) + (e.equivalente.sinEscorrentia ? "\u2264" : ""),
+                          Cifra(e.delCompuesto.Q)});
+        }
+    }
+    texto.pop_back();
+    return texto;
+}
+
+nlohmann::ordered_json JsonCompuesto(const Cuenca& cuenca, const Compuesto& compuesto,
+                                     const std::vector<EscorrentiaCompuesta>& escorrentias) {
+    nlohmann::ordered_json filas = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < cuenca.subareas.size(); ++i) {
+        nlohmann::ordered_json fila{{"row", cuenca.filas[i]}};
+        if (cuenca.hoja) {
+            fila["name"] = cuenca.campos[i][0];
+        } else {
+            nlohmann::ordered_json campos = nlohmann::ordered_json::object();
+            for (std::size_t k = 0; k < cuenca.cabecera.size(); ++k) campos[cuenca.cabecera[k]] = cuenca.campos[i][k];
+            fila["fields"] = std::move(campos);
+        }
+        fila["area_ha"] = cuenca.subareas[i].area;
+        fila["cn"] = cuenca.subareas[i].cn;
+        fila["share_pct"] = 100 * compuesto.cuota[i];
+        for (const auto& e : escorrentias) {
+            fila[e.lambda == Lambda::Clasica ? "q02_mm" : "q005_mm"] = e.subareas[i].Q;
+        }
+        filas.push_back(std::move(fila));
+    }
+    nlohmann::ordered_json objeto{{"total_area_ha", compuesto.areaTotal},
+                                  {"cn", compuesto.CN},
+                                  {"threshold_mm", compuesto.umbral},
+                                  {"rows", std::move(filas)}};
+    if (escorrentias.empty()) return objeto;
+    objeto["storm_mm"] = escorrentias.front().P;
+    nlohmann::ordered_json lista = nlohmann::ordered_json::array();
+    for (const auto& e : escorrentias) {
+        lista.push_back({{"lambda", ValorLambda(e.lambda)},
+                         {"q_mm", e.Q},
+                         {"cn", e.equivalente.CN},
+                         {"cn_lambda", e.equivalente.CNLambda},
+                         {"no_runoff", e.equivalente.sinEscorrentia},
+                         {"q_of_weighted_cn_mm", e.delCompuesto.Q}});
+    }
+    objeto["runoff"] = std::move(lista);
+    return objeto;
+}
+
+}  // namespace
+
+Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones) {
+    struct Argumentos {
+        std::string archivo;
+        std::optional<std::string> lluvia;
+        std::optional<std::string> lambda;
+    };
+    auto a = std::make_shared<Argumentos>();
+    auto* compuesto = app.add_subcommand(
+        "composite", "the area-weighted curve number of a catchment's sub-areas, from a worksheet or a CSV file");
+    compuesto->fallthrough();
+    auto* archivo = compuesto->add_option(
+        "FILE", a->archivo,
+        "a worksheet saved by Tarvel (.tarvel), or a CSV file with the columns area (ha) and cn (condition II) and "
+        "any others, shown as they are; - reads the CSV from standard input");
+    auto* lluvia = compuesto
+                       ->add_option("--storm", a->lluvia,
+                                    "design storm depth P in mm: adds each sub-area's runoff, the area-weighted "
+                                    "runoff and the curve number that gives it (default: the worksheet's storm)")
+                       ->type_name("P");
+    auto* lambda = compuesto
+                       ->add_option("--lambda", a->lambda,
+                                    "initial abstraction ratio of the storm's runoff: 0.2, 0.05 or both (default: "
+                                    "the worksheet's, else 0.2)")
+                       ->type_name("0.2|0.05|both");
+    compuesto->footer(
+        "A CSV file is read as --csv files are (a header with \";\" between its columns takes \",\" as the decimal\n"
+        "mark); its rows are numbered from the first after the header, and a row whose area and cn are both empty is\n"
+        "skipped. Printed, tab-separated: the rows with their share of the area (and runoff), then the total area and\n"
+        "the composite curve number under conditions I, II, III with its runoff threshold P0; with a storm, the\n"
+        "area-weighted runoff, the curve number giving that runoff over the whole area (followed by \u2264 when there\n"
+        "is none: every lower number gives none either) and the runoff of the area-weighted curve number.");
+
+    return {compuesto, [a, archivo, lluvia, lambda, &opciones] {
+                ExigirArgumentos({archivo});
+                const bool hoja = a->archivo != "-" && EsHoja(a->archivo);
+                // Only a worksheet can bring a storm of its own.
+                if (!hoja && lambda->count() > 0 && lluvia->count() == 0) Uso(kTextoFaltaArgumento, {"--storm"});
+                std::optional<double> p;
+                if (a->lluvia) {
+                    const auto leida = LeerTormenta(*a->lluvia, "storm");
+                    if (!leida) return Rechazar(leida.error());
+                    p = *leida;
+                }
+                std::optional<EleccionLambda> eleccion;
+                if (a->lambda) {
+                    const auto leida = LeerLambda(*a->lambda);
+                    if (!leida) return Rechazar(leida.error());
+                    eleccion = *leida;
+                }
+
+                Leido<Cuenca> cuenca = std::unexpected(std::string());
+                if (hoja) {
+                    cuenca = LeerDeHoja(a->archivo);
+                } else if (const int estado = ConEntrada(a->archivo, [&cuenca](std::istream& entrada) {
+                               cuenca = LeerDeCsv(entrada);
+                               return kHecho;
+                           });
+                           estado != kHecho) {
+                    return estado;
+                }
+                if (!cuenca) return Rechazar(cuenca.error());
+                if (!p) p = cuenca->lluvia;
+                if (eleccion && !p) Uso(kTextoFaltaArgumento, {"--storm"});
+
+                // The core counts the sub-areas; the message names the row of the input.
+                const auto rechazar = [&cuenca](RechazoCuenca rechazo) {
+                    if (rechazo.fila >= 0) rechazo.fila = cuenca->filas[static_cast<std::size_t>(rechazo.fila)] - 1;
+                    return Rechazar(MensajeCuenca(rechazo));
+                };
+                const auto resultado = CalcularCompuesto(cuenca->subareas);
+                if (!resultado) return rechazar(resultado.error());
+                std::vector<EscorrentiaCompuesta> escorrentias;
+                if (p) {
+                    for (const Lambda l : LambdasDe(eleccion.value_or(cuenca->lambda))) {
+                        auto r = CalcularEscorrentiaCompuesta(cuenca->subareas, *p, l);
+                        if (!r) return rechazar(r.error());
+                        escorrentias.push_back(std::move(*r));
+                    }
+                }
+                return Escribir(opciones, JsonCompuesto(*cuenca, *resultado, escorrentias),
+                                TextoCompuesto(*cuenca, *resultado, escorrentias));
+            }};
+}
+
+}  // namespace tarvel::cli
