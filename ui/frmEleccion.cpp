@@ -56,6 +56,7 @@ void frmEleccion::cmdAceptar_Click() {
 
 std::optional<std::int16_t> DeterminarNumeroCurva(QWidget* padre) {
     gNCElegido = 0;
+    gOrigenCurva = CurvaEscrita{};
     {
         frmEleccion eleccion(padre);
         eleccion.exec();

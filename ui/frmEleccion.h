@@ -26,7 +26,8 @@ private:
 
 // The road to one curve number: the method choice and the window it opens.
 // gNCElegido is 0 while the road is open; the result is the number the user
-// accepted with OK, or nothing when the road was left without one.
+// accepted with OK, or nothing when the road was left without one. How it was
+// obtained is left in gOrigenCurva.
 std::optional<std::int16_t> DeterminarNumeroCurva(QWidget* padre);
 
 }  // namespace tarvel
