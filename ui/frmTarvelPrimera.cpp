@@ -15,6 +15,7 @@
 #include "ui/Textos.h"
 #include "ui/Ventana.h"
 #include "ui/frmEleccion.h"
+#include "ui/frmHojaCuenca.h"
 #include "ui/frmSerieNC.h"
 
 namespace tarvel {
@@ -54,6 +55,7 @@ void frmTarvelPrimera::CrearMenus() {
     mnuArchivo->setObjectName("mnuArchivo");
     mnuArchivoSalir = mnuArchivo->addAction(QString(), this, &QWidget::close);
     mnuArchivoSalir->setObjectName("mnuArchivoSalir");
+    AnadirMenusHoja(mnuArchivo, mnuArchivoSalir, this);
     mnuOpciones = menuBar()->addMenu(QString());
     mnuOpciones->setObjectName("mnuOpciones");
     mnuIdioma = mnuOpciones->addMenu(QString());
