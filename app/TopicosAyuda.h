@@ -17,13 +17,14 @@ enum TopicoAyuda : int {
     kAyudaArida = 50,          // arid and semiarid vegetation and table
     kAyudaSerie = 60,          // progressive series
     kAyudaFuentes = 70,        // where the curve numbers come from
+    kAyudaHojaCuenca = 90,     // catchment worksheet and composite curve number
 };
 
 // Every topic above but kAyudaNinguno, for checks over the help files.
 inline constexpr TopicoAyuda kTopicosAyuda[] = {
     kAyudaMenu,           kAyudaGeneral, kAyudaPastizal, kAyudaPradera, kAyudaMatorral,
     kAyudaBosqueHerbaceo, kAyudaBosquePastoreo, kAyudaBosque, kAyudaGrupoSuelo, kAyudaArida,
-    kAyudaSerie,          kAyudaFuentes,
+    kAyudaSerie,          kAyudaFuentes, kAyudaHojaCuenca,
 };
 
 }  // namespace tarvel
