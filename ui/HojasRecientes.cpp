@@ -5,17 +5,19 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "ui/Configuracion.h"
+#include "app/Idioma.h"
 #include "ui/TextosHoja.h"
 #include "ui/Textos.h"
 
 namespace tarvel {
 namespace {
 
-// The one place that reads and writes the list in the settings store.
+QString DeVista(std::string_view texto) { return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())); }
+
+// The one place that reads and writes the list in the settings store, beside the language.
 QStringList AjusteRecientes(const QStringList* nuevo = nullptr) {
-    QSettings ajustes(QSettings::IniFormat, QSettings::UserScope, NombreAplicacionAjustes(), NombreAplicacionAjustes());
-    const QString clave = QString::fromUtf8(kSeccionAjustes.data(), kSeccionAjustes.size()) + "/RecentWorksheets";
+    QSettings ajustes(QSettings::IniFormat, QSettings::UserScope, DeVista(kAplicacionAjustes), DeVista(kAplicacionAjustes));
+    const QString clave = DeVista(kSeccionAjustes) + QStringLiteral("/RecentWorksheets");
     if (nuevo) {
         ajustes.setValue(clave, *nuevo);
         ajustes.sync();

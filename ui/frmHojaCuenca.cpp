@@ -409,15 +409,16 @@ void frmHojaCuenca::PonerTextos() {
     }
     cmdCerrar->setText(T(kTextoCerrar));
 
-    // Screen readers name each control by its caption.
+    // Screen readers name each control by its caption; the total area and the
+    // message are read by their own text.
     const std::pair<QWidget*, QString> nombres[] = {
         {txtTitulo, SinMnemonico(kTextoTituloHoja)},   {tblSubareas, T(kTextoSubareas)},
         {cmdAnadir, SinMnemonico(kTextoAnadirFila)},   {cmdQuitar, SinMnemonico(kTextoQuitarFila)},
         {cmdSubir, SinMnemonico(kTextoSubir)},         {cmdBajar, SinMnemonico(kTextoBajar)},
-        {cmdDeterminar, SinMnemonico(kTextoDeterminar)}, {lblAreaTotal, T(kTextoSubareas)},
+        {cmdDeterminar, SinMnemonico(kTextoDeterminar)},
         {txtLluvia, SinMnemonico(kTextoLluvia)},       {lstLambda, SinMnemonico(kTextoLambda)},
         {tblCompuesto, T(kTextoCompuesto)},            {tblEscorrentia, T(kTextoEscorrentiaTormenta)},
-        {lblMensaje, T(kTextoCompuesto)},              {cmdCerrar, SinMnemonico(kTextoCerrar)},
+        {cmdCerrar, SinMnemonico(kTextoCerrar)},
         {cmdAyuda, QStringLiteral("?")},
     };
     for (const auto& [control, nombre] : nombres) control->setAccessibleName(nombre);
