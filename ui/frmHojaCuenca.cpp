@@ -266,8 +266,9 @@ void frmHojaCuenca::CrearControles() {
     connect(cmdBajar, &QPushButton::clicked, this, [this] { Mover(+1); });
     connect(cmdDeterminar, &QPushButton::clicked, this, &frmHojaCuenca::cmdDeterminar_Click);
     // The same from the keyboard while the rows have the focus (not while a cell is edited).
+    // Ctrl+Delete, not Delete alone: a key pressed to clear a cell must not take its row and trail.
     const std::pair<QKeySequence, QPushButton*> teclas[] = {
-        {QKeySequence(Qt::Key_Insert), cmdAnadir},           {QKeySequence(Qt::Key_Delete), cmdQuitar},
+        {QKeySequence(Qt::Key_Insert), cmdAnadir},           {QKeySequence(Qt::CTRL | Qt::Key_Delete), cmdQuitar},
         {QKeySequence(Qt::ALT | Qt::Key_Up), cmdSubir},      {QKeySequence(Qt::ALT | Qt::Key_Down), cmdBajar},
         {QKeySequence(Qt::CTRL | Qt::Key_D), cmdDeterminar},
     };
