@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "catchment/HojaCuenca.h"
+
 namespace tarvel {
 
 inline std::int16_t gIdioma = 1;           // 1 Spanish, 2 English
@@ -16,8 +18,10 @@ inline std::int16_t gGrupoSuelo = -1;      // 1-4 for A-D, -1 none
 inline std::int16_t gFilaDatos = 1;        // row of Datos.dat, 1-72
 inline std::string gLetraGrupoSuelo;       // "A"-"D", empty until one is accepted
 inline std::string gClaseBosque = "-1";    // "I"-"V", "-1" after a reset
+inline ComoGrupoSuelo gComoGrupoSuelo;     // how gLetraGrupoSuelo was found, written with it
 
 inline std::int16_t gNCElegido = 0;        // curve number of the last determination, 0 = none
+inline OrigenCurva gOrigenCurva;           // how gNCElegido was obtained, written with it
 
 inline double gNAC = 0;                    // present curve number of the series
 inline double gNOB = 0;                    // target curve number of the series

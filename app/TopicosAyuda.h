@@ -18,6 +18,7 @@ enum TopicoAyuda : int {
     kAyudaSerie = 60,          // progressive series
     kAyudaFuentes = 70,        // where the curve numbers come from
     kAyudaEscorrentia = 80,    // runoff of a design storm
+    kAyudaHojaCuenca = 90,     // catchment worksheet and composite curve number
     kAyudaTrayectoria = 100,   // the year-by-year chart of a series
 };
 
@@ -25,7 +26,7 @@ enum TopicoAyuda : int {
 inline constexpr TopicoAyuda kTopicosAyuda[] = {
     kAyudaMenu,           kAyudaGeneral, kAyudaPastizal, kAyudaPradera, kAyudaMatorral,
     kAyudaBosqueHerbaceo, kAyudaBosquePastoreo, kAyudaBosque, kAyudaGrupoSuelo, kAyudaArida,
-    kAyudaSerie,          kAyudaFuentes,  kAyudaEscorrentia, kAyudaTrayectoria,
+    kAyudaSerie,          kAyudaFuentes,  kAyudaEscorrentia, kAyudaHojaCuenca, kAyudaTrayectoria,
 };
 
 }  // namespace tarvel

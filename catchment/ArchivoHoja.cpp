@@ -340,7 +340,7 @@ std::string MensajeErrorHoja(const ErrorHoja& e) {
         case FalloHoja::Ajeno: return con(kTextoAjeno, {});
         case FalloHoja::VersionNueva: return con(kTextoVersionNueva, {e.detalle, std::to_string(kVersionHoja)});
         case FalloHoja::VersionIncorrecta: return con(kTextoVersionIncorrecta, {e.ruta});
-        case FalloHoja::Falta: return con(kTextoFalta, {e.ruta});
+        case FalloHoja::Falta: return con(kTextoValorFalta, {e.ruta});
         case FalloHoja::NoTexto: return con(kTextoNoTexto, {e.ruta});
         case FalloHoja::NoNumero: return con(kTextoNoNumero, {e.ruta});
         case FalloHoja::NoEntero: return con(kTextoNoEntero, {e.ruta, minimo, maximo});

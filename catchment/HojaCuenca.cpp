@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/Csv.h"
+#include "app/TablaTextos.h"
+#include "catchment/TextosCuenca.h"
 
 namespace tarvel {
 namespace {
@@ -34,6 +36,58 @@ std::vector<Subarea> SubareasDe(const HojaCuenca& hoja) {
     subareas.reserve(hoja.filas.size());
     for (const auto& fila : hoja.filas) subareas.push_back({fila.area, fila.cn});
     return subareas;
+}
+
+TrazaPasoAPaso TrazaDeRespuestas(const RespuestasClasificacion& respuestas, const ComoGrupoSuelo& comoGrupo,
+                                 int idioma) {
+    TrazaPasoAPaso traza;
+    traza.vegetacion = respuestas.vegetacion;
+    traza.laboreo = respuestas.laboreo;
+    traza.condicion = respuestas.condicion;
+    if (respuestas.grupoSuelo >= 1 && respuestas.grupoSuelo <= 4) {
+        traza.grupoSuelo = std::string(1, static_cast<char>('A' + respuestas.grupoSuelo - 1));
+    }
+    traza.comoGrupo = comoGrupo;
+    if (respuestas.vegetacion == kBosques) traza.claseBosque = respuestas.claseBosque;
+    traza.filaDatos = respuestas.filaDatos;
+    traza.descripcion = DescripcionFilaDatos(respuestas.filaDatos, idioma);
+    traza.idioma = idioma;
+    return traza;
+}
+
+std::optional<TrazaTabla> TrazaDeCelda(TablaReferencia tabla, int fila, int columna) {
+    const auto& e = Estructura(tabla);
+    const int cuerpo = fila - kFilasCabecera;
+    const int grupo = columna - e.primeraColumnaSuelo;
+    if (cuerpo < 0 || cuerpo >= static_cast<int>(e.cuerpo.size()) || grupo < 0 || grupo > 3) return std::nullopt;
+    return TrazaTabla{tabla, e.cuerpo[static_cast<std::size_t>(cuerpo)].filaDatos,
+                      std::string(1, static_cast<char>('A' + grupo))};
+}
+
+std::string TextoOrigen(const OrigenCurva& origen, int idioma) {
+    const auto texto = [idioma](int n) { return TextoIdioma(idioma, n); };
+    const auto fila = [&](int camino, int filaDatos, std::string_view guardada) {
+        std::string descripcion = DescripcionFilaDatos(filaDatos, idioma);
+        if (descripcion.empty()) descripcion = guardada;
+        return Rellenar(texto(kTextoOrigenFila), {texto(camino), std::to_string(filaDatos), descripcion});
+    };
+    if (const auto* paso = std::get_if<TrazaPasoAPaso>(&origen)) {
+        std::string linea = fila(kTextoPasoAPaso, paso->filaDatos, paso->descripcion);
+        if (!paso->claseBosque.empty()) linea += " · " + Rellenar(texto(kTextoClaseForestal), {paso->claseBosque});
+        linea += " · " + Rellenar(texto(kTextoGrupo), {paso->grupoSuelo}) + ", ";
+        if (const auto* tasa = std::get_if<SueloPorTasa>(&paso->comoGrupo)) {
+            linea += Rellenar(texto(kTextoPorTasa), {texto(kTextoPrimeraTasa + tasa->clase)});
+        } else {
+            const auto& p = std::get<SueloPorTextura>(paso->comoGrupo).porcentajes;
+            linea += Rellenar(texto(kTextoPorTextura), {p[kArcilla], p[kLimo], p[kArena]});
+        }
+        return linea;
+    }
+    if (const auto* tabla = std::get_if<TrazaTabla>(&origen)) {
+        const int camino = tabla->tabla == TablaReferencia::General ? kTextoTablaGeneral : kTextoTablaArida;
+        return fila(camino, tabla->filaDatos, {}) + " · " + Rellenar(texto(kTextoGrupo), {tabla->grupoSuelo});
+    }
+    return std::string(texto(kTextoEscrito));
 }
 
 std::string DescripcionFilaDatos(int filaDatos, int idioma) {

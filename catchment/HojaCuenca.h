@@ -20,6 +20,7 @@
 #include "app/TablaTextos.h"
 #include "catchment/Compuesto.h"
 #include "data/TablasReferencia.h"
+#include "determination/Clasificacion.h"
 #include "determination/GrupoSuelo.h"
 #include "series/Escorrentia.h"
 
@@ -39,12 +40,15 @@ struct SueloPorTextura {
     friend bool operator==(const SueloPorTextura&, const SueloPorTextura&) = default;
 };
 
+// How the soil group of a step-by-step determination was found.
+using ComoGrupoSuelo = std::variant<SueloPorTasa, SueloPorTextura>;
+
 struct TrazaPasoAPaso {
     int vegetacion = 0;        // entry 0-13 general, 14-18 arid
     int laboreo = -1;          // treatment 0-7, -1 none
     int condicion = -1;        // 0 poor, 1 good, 2 fair; forest class 1-5 for woods; -1 none
     std::string grupoSuelo;    // "A" to "D"
-    std::variant<SueloPorTasa, SueloPorTextura> comoGrupo;
+    ComoGrupoSuelo comoGrupo;
     std::string claseBosque;   // "I" to "V" for woods (entry 10, its condition 1-5), empty otherwise
     int filaDatos = 1;         // the row of Datos.dat the answers designate, 1-72
     std::string descripcion;   // that row's description as it was shown
@@ -93,6 +97,23 @@ inline constexpr std::string_view kComoGrupoTextura = "texture";
 std::string_view NombreIdiomaCorto(int idioma);  // "es" for 1, "en" for 2
 
 std::vector<Subarea> SubareasDe(const HojaCuenca& hoja);
+
+// The trail of a number accepted on the step-by-step window: the answers it
+// handed on, how the soil group was found, and the description of the data
+// row in language `idioma`. The forest class is kept for woods only.
+TrazaPasoAPaso TrazaDeRespuestas(const RespuestasClasificacion& respuestas, const ComoGrupoSuelo& comoGrupo,
+                                 int idioma);
+
+// The trail of a number picked from grid cell (fila, columna) of a reference
+// table; nothing for a cell outside the body rows and soil-group columns.
+std::optional<TrazaTabla> TrazaDeCelda(TablaReferencia tabla, int fila, int columna);
+
+// How a curve number was obtained, in one line of language 1 or 2: "Typed";
+// or the road, the data row and its description, the forest class, the soil
+// group and how it was found ("Step by step, row 9: Row crops; C; Good ·
+// group C, from the texture (clay 20 %, silt 40 %, sand 40 %)"); or the
+// table, its row and description and the group column.
+std::string TextoOrigen(const OrigenCurva& origen, int idioma);
 
 // The description of a row of Datos.dat in language 1 or 2: the texts of its
 // descriptive columns in the reference table, blanks trimmed, joined by "; "

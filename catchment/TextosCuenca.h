@@ -21,7 +21,7 @@ inline constexpr int kTextoSintaxis = 356;            // %1 line, %2 column
 inline constexpr int kTextoIncompleto = 357;          // %1 line, %2 column
 inline constexpr int kTextoAjeno = 358;
 inline constexpr int kTextoVersionNueva = 359;        // %1 the file's version, %2 the newest one read
-inline constexpr int kTextoFalta = 360;
+inline constexpr int kTextoValorFalta = 360;
 inline constexpr int kTextoNoTexto = 361;
 inline constexpr int kTextoNoNumero = 362;
 inline constexpr int kTextoNoEntero = 363;            // %2, %3 the limits
@@ -34,5 +34,17 @@ inline constexpr int kTextoGrupoTasa = 369;
 inline constexpr int kTextoFilaTabla = 370;           // %2 the first and %3 the last row of the table
 inline constexpr int kTextoEnRuta = 371;              // %1 where, %2 the message of the fault found there
 inline constexpr int kTextoVersionIncorrecta = 372;
+
+// How a curve number was obtained (TextoOrigen).
+inline constexpr int kTextoEscrito = 414;
+inline constexpr int kTextoOrigenFila = 415;         // %1 the road, %2 the data row, %3 its description
+inline constexpr int kTextoGrupo = 416;              // %1 the letter
+inline constexpr int kTextoClaseForestal = 417;      // %1 the class
+inline constexpr int kTextoPorTasa = 418;            // %1 the rate class
+inline constexpr int kTextoPorTextura = 419;         // %1 clay, %2 silt, %3 sand
+inline constexpr int kTextoPasoAPaso = 17;
+inline constexpr int kTextoTablaGeneral = 100;
+inline constexpr int kTextoTablaArida = 102;
+inline constexpr int kTextoPrimeraTasa = 93;         // 93-96, rate classes 0-3
 
 }  // namespace tarvel

@@ -16,6 +16,7 @@ QSettings Ajustes() {
 }
 
 QString ClaveIdioma() { return DeVista(kSeccionAjustes) + '/' + DeVista(kClaveIdioma); }
+QString ClaveRecientes() { return DeVista(kSeccionAjustes) + QStringLiteral("/RecentWorksheets"); }
 
 }  // namespace
 
@@ -24,6 +25,14 @@ QString LeerIdiomaGuardado() { return Ajustes().value(ClaveIdioma()).toString();
 void GuardarIdioma(const QString& nombre) {
     QSettings ajustes = Ajustes();
     ajustes.setValue(ClaveIdioma(), nombre);
+    ajustes.sync();
+}
+
+QStringList LeerHojasRecientes() { return Ajustes().value(ClaveRecientes()).toStringList(); }
+
+void GuardarHojasRecientes(const QStringList& rutas) {
+    QSettings ajustes = Ajustes();
+    ajustes.setValue(ClaveRecientes(), rutas);
     ajustes.sync();
 }
 

@@ -11,6 +11,8 @@ inline const QColor kTextoResultado(0, 0, 255);      // blue figures
 inline const QColor kTextoFalta(255, 0, 0);          // red "?": the tables give no value
 inline const QColor kFondoClaseBosque(192, 255, 192);
 inline const QColor kTextoOscuro(20, 20, 20);
+// What keeps a result from being computed, said where the result would be.
+inline const QColor kTextoAviso(160, 30, 20);
 
 // Reference tables: every other body row is shaded.
 inline const QColor kFondoFilaAlterna(242, 226, 194);

@@ -17,6 +17,7 @@ QMessageBox::Icon IconoQt(IconoMensaje icono) {
     switch (icono) {
         case IconoMensaje::Informacion: return QMessageBox::Information;
         case IconoMensaje::Aviso: return QMessageBox::Warning;
+        case IconoMensaje::Pregunta: return QMessageBox::Question;
         case IconoMensaje::Ninguno: break;
     }
     return QMessageBox::NoIcon;
@@ -29,13 +30,24 @@ RespuestaMensaje MostrarMensaje(QWidget* padre, const QString& texto, BotonesMen
     const PeticionMensaje peticion{padre, texto, titulo.isEmpty() ? QStringLiteral("Tarvel") : titulo, botones, icono};
     if (Sustituto()) return Sustituto()(peticion);
 
-    const auto estandar = botones == BotonesMensaje::SiNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    QMessageBox::StandardButtons estandar = QMessageBox::Ok;
+    QMessageBox::StandardButton omision = QMessageBox::Ok;
+    if (botones == BotonesMensaje::SiNo) {
+        estandar = QMessageBox::Yes | QMessageBox::No;
+        omision = QMessageBox::Yes;
+    } else if (botones == BotonesMensaje::GuardarDescartarCancelar) {
+        estandar = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+        omision = QMessageBox::Save;
+    }
     QMessageBox caja(IconoQt(icono), peticion.titulo, texto, estandar, padre);
     caja.setTextFormat(Qt::PlainText);
-    caja.setDefaultButton(botones == BotonesMensaje::SiNo ? QMessageBox::Yes : QMessageBox::Ok);
+    caja.setDefaultButton(omision);
     switch (caja.exec()) {
         case QMessageBox::Yes: return RespuestaMensaje::Si;
         case QMessageBox::No: return RespuestaMensaje::No;
+        case QMessageBox::Save: return RespuestaMensaje::Guardar;
+        case QMessageBox::Discard: return RespuestaMensaje::Descartar;
+        case QMessageBox::Cancel: return RespuestaMensaje::Cancelar;
         default: return RespuestaMensaje::Aceptar;
     }
 }

@@ -8,9 +8,12 @@ class QWidget;
 
 namespace tarvel {
 
-enum class BotonesMensaje { Aceptar, SiNo };
-enum class IconoMensaje { Ninguno, Informacion, Aviso };
-enum class RespuestaMensaje { Aceptar, Si, No };
+// GuardarDescartarCancelar: the question before unsaved work is left; its
+// stock buttons read Save, Discard and Cancel in the language of the run, and
+// Escape or the close box answer Cancel.
+enum class BotonesMensaje { Aceptar, SiNo, GuardarDescartarCancelar };
+enum class IconoMensaje { Ninguno, Informacion, Aviso, Pregunta };
+enum class RespuestaMensaje { Aceptar, Si, No, Guardar, Descartar, Cancelar };
 
 struct PeticionMensaje {
     QWidget* padre = nullptr;

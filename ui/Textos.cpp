@@ -8,4 +8,6 @@ QString DeUtf8(std::string_view texto) { return QString::fromUtf8(texto.data(), 
 
 QString T(int n) { return DeUtf8(Texto(n)); }
 
+QString T(int n, std::initializer_list<std::string_view> valores) { return DeUtf8(Mensaje(n, valores)); }
+
 }  // namespace tarvel

@@ -57,6 +57,7 @@ void frmEleccion::cmdAceptar_Click() {
 std::optional<std::int16_t> DeterminarNumeroCurva(QWidget* padre) {
     const std::int16_t anterior = gNCElegido;
     gNCElegido = 0;
+    gOrigenCurva = CurvaEscrita{};
     {
         frmEleccion eleccion(padre);
         eleccion.exec();

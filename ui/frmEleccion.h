@@ -27,7 +27,8 @@ private:
 // The road to one curve number: the method choice and the window it opens.
 // gNCElegido is 0 while the road is open; the result is the number the user
 // accepted with OK (also left in gNCElegido), or nothing when the road was
-// left without one, and then gNCElegido is as it was before the road.
+// left without one, and then gNCElegido is as it was before the road. How the
+// number was obtained is left in gOrigenCurva.
 std::optional<std::int16_t> DeterminarNumeroCurva(QWidget* padre);
 
 }  // namespace tarvel

@@ -356,6 +356,7 @@ void frmPrincipal::cmdAceptar_Click() {
         return;
     }
     gNCElegido = static_cast<std::int16_t>(*numero);
+    gOrigenCurva = TrazaDeRespuestas(mClasificacion.Estado().respuestas, gComoGrupoSuelo, gIdioma);
     accept();
 }
 

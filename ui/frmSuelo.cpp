@@ -224,6 +224,7 @@ void frmSuelo::opcMetodo_Click(int indice) {
 
 void frmSuelo::opcTasa_Click(int indice) {
     mLetraGrupo = GrupoPorTasa(indice);
+    mComoGrupo = SueloPorTasa{indice};
     if (mMetodo <= 1) lblGrupo[mMetodo]->setText(QString::fromStdString(mLetraGrupo));
     cmdAceptar->setEnabled(true);
 }
@@ -244,6 +245,9 @@ void frmSuelo::txtExtra_GotFocus() {
     switch (comprobacion.resultado) {
         case ComprobacionTextura::Resultado::Grupo:
             mLetraGrupo = comprobacion.letra;
+            mComoGrupo = SueloPorTextura{{txtPorcentaje[kArcilla]->text().toStdString(),
+                                          txtPorcentaje[kLimo]->text().toStdString(),
+                                          txtPorcentaje[kArena]->text().toStdString()}};
             if (mMetodo <= 1) lblGrupo[mMetodo]->setText(QString::fromStdString(mLetraGrupo));
             cmdAceptar->setEnabled(true);
             cmdAceptar->setFocus(Qt::OtherFocusReason);
@@ -269,6 +273,7 @@ void frmSuelo::lblGrupo_Click(int indice) {
 
 void frmSuelo::cmdAceptar_Click() {
     gLetraGrupoSuelo = mLetraGrupo;
+    gComoGrupoSuelo = mComoGrupo;
     accept();
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "catchment/HojaCuenca.h"
 #include "ui/DialogoAuxiliar.h"
 
 class QFrame;
@@ -43,6 +44,7 @@ private:
     // Working values: empty at every opening, so that what OK and the texture
     // check use is what this dialog shows.
     std::string mLetraGrupo;
+    ComoGrupoSuelo mComoGrupo;  // how mLetraGrupo was found
     std::int16_t mMetodo = 0;
     std::array<float, 3> mPorcentaje{};
     std::array<bool, 3> mIntroducido{};

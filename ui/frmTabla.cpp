@@ -231,7 +231,9 @@ void frmTabla::Ficha_Click(int ficha) {
 void frmTabla::Tabla_DblClick(int indice, int fila, int columna) {
     const QTableWidgetItem* celda = fila >= 0 && columna >= 0 ? Tabla[indice]->item(fila, columna) : nullptr;
     const auto valor = ValorDeCelda(TablaDe(indice), fila, columna, celda ? celda->text().toStdString() : "");
-    if (valor) lblCoefEsc->setText(DeUtf8(*valor));
+    if (!valor) return;
+    lblCoefEsc->setText(DeUtf8(*valor));
+    mCeldaElegida = TrazaDeCelda(TablaDe(indice), fila, columna);
 }
 
 void frmTabla::cmdAceptar_Click() {
@@ -241,6 +243,7 @@ void frmTabla::cmdAceptar_Click() {
         return;
     }
     gNCElegido = static_cast<std::int16_t>(*numero);
+    if (mCeldaElegida) gOrigenCurva = *mCeldaElegida;
     accept();
 }
 

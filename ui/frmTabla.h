@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "catchment/HojaCuenca.h"
 #include "data/Datos.h"
 #include "ui/Arranque.h"
 
@@ -53,6 +54,7 @@ private:
     std::filesystem::path mArchivoDatos;
     std::vector<FilaDatos> mDatos;          // the 72 rows, read once on opening
     std::optional<ErrorDatos> mErrorDatos;  // why the window cannot open
+    std::optional<TrazaTabla> mCeldaElegida;  // the cell the chosen number came from
 };
 
 }  // namespace tarvel

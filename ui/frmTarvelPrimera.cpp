@@ -18,6 +18,7 @@
 #include "ui/Ventana.h"
 #include "ui/frmEleccion.h"
 #include "ui/frmEscorrentia.h"
+#include "ui/frmHojaCuenca.h"
 #include "ui/frmSerieNC.h"
 
 namespace tarvel {
@@ -64,6 +65,7 @@ void frmTarvelPrimera::CrearMenus() {
     mnuCalculos->setObjectName("mnuCalculos");
     mnuEscorrentia = mnuCalculos->addAction(QString(), this, &frmTarvelPrimera::mnuEscorrentia_Click);
     mnuEscorrentia->setObjectName("mnuEscorrentia");
+    AnadirMenusHoja(mnuArchivo, mnuArchivoSalir, this);
     mnuOpciones = menuBar()->addMenu(QString());
     mnuOpciones->setObjectName("mnuOpciones");
     mnuIdioma = mnuOpciones->addMenu(QString());

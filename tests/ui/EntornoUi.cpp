@@ -13,6 +13,7 @@
 #include "settings/Ajustes.h"
 #include "ui/Arranque.h"
 #include "ui/Ayuda.h"
+#include "ui/DialogoArchivo.h"
 #include "ui/frmTarvelPrimera.h"
 
 namespace tarvel::prueba {
@@ -23,6 +24,8 @@ EntornoUi::EntornoUi() {
         vistos_.push_back(peticion);
         if (respuestas_.empty()) {
             inesperados_ << peticion.texto;
+            // Unsaved work nobody was asked about is discarded, so that its window can always close.
+            if (peticion.botones == BotonesMensaje::GuardarDescartarCancelar) return RespuestaMensaje::Descartar;
             return peticion.botones == BotonesMensaje::SiNo ? RespuestaMensaje::Si : RespuestaMensaje::Aceptar;
         }
         const auto respuesta = respuestas_.front();
@@ -30,11 +33,16 @@ EntornoUi::EntornoUi() {
         return respuesta;
     });
     SustituirVisorAyuda([this](const QString&, int topico) { topicos_.push_back(topico); });
+    // File and print dialogs are cancelled unless a test answers them itself.
+    SustituirDialogosArchivo([](const PeticionArchivo&) { return QString(); });
+    SustituirDialogoImpresion([](QPrinter&) { return false; });
 }
 
 EntornoUi::~EntornoUi() {
     SustituirMensajes({});
     SustituirVisorAyuda({});
+    SustituirDialogosArchivo({});
+    SustituirDialogoImpresion({});
 }
 
 void EntornoUi::Reiniciar() {
@@ -50,6 +58,8 @@ void EntornoUi::Reiniciar() {
     topicos_.clear();
     gNCElegido = 0;
     gLetraGrupoSuelo.clear();
+    gComoGrupoSuelo = {};
+    gOrigenCurva = {};
     gClaseBosque = "-1";
     gNAC = gNOB = gLapsoAnios = 0;
     AplicarIdioma("");

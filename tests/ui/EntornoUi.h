@@ -1,8 +1,9 @@
 #pragma once
 // What every window test shares: the settings store in a temporary folder,
 // message boxes answered by the test (and a failure for any nobody expected),
-// help requests recorded instead of opening the viewer, and the run's values
-// reset before each test.
+// help requests recorded instead of opening the viewer, file and print
+// dialogs cancelled unless a test answers them, and the run's values reset
+// before each test.
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>

@@ -411,6 +411,12 @@ private slots:
         const C principal{Splash(), Pulsar("cmdAceptar"), Pulsar("cmdAceptar")};
         const C tabla{Splash(), Pulsar("cmdAceptar"), Pulsar("opcElige_1"), Pulsar("cmdAceptar")};
         const C serie{Splash(), Pulsar("optSerieProgresivaNC"), Pulsar("cmdAceptar")};
+        const Usuario::PasoCamino hojaNueva = [] {
+            auto* principal = Visible<frmTarvelPrimera>();
+            if (!principal) return false;
+            principal->findChild<QAction*>("mnuArchivoNuevaHoja")->trigger();
+            return true;
+        };
         auto mas = [](C camino, std::initializer_list<Usuario::PasoCamino> pasos) {
             camino.insert(camino.end(), pasos);
             return camino;
@@ -438,6 +444,7 @@ private slots:
              mas(serie, {Pulsar("cmdDeterminarNAC"), Pulsar("cmdAceptar")})},
             {"series, Determinar, tables", "frmTabla",
              mas(serie, {Pulsar("cmdDeterminarNOB"), Pulsar("opcElige_1"), Pulsar("cmdAceptar")})},
+            {"catchment worksheet", "frmHojaCuenca", mas(menu, {hojaNueva})},
         };
 
         for (const auto& camino : caminos) {
@@ -449,7 +456,8 @@ private slots:
         Entorno().Reiniciar();
 
         const std::set<QString> todas{"frmPresentacion", "frmTarvelPrimera", "frmEleccion", "frmPrincipal", "frmSuelo",
-                                      "frmNomograma", "frmTabla", "frmSerieNC", "frmSerieNCCalculada", "frmEscorrentia"};
+                                      "frmNomograma", "frmTabla", "frmSerieNC", "frmSerieNCCalculada", "frmEscorrentia",
+                                      "frmHojaCuenca"};
         QStringList faltan;
         for (const QString& ventana : todas) {
             if (!usuario.VentanasVistas().contains(ventana)) faltan << ventana;

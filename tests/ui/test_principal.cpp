@@ -42,7 +42,7 @@ QString Numero(frmPrincipal* ventana) { return Hijo<QLabel>(ventana, "lblTarvelv
 bool Habilitada(frmPrincipal* ventana, const QString& nombre) { return Hijo(ventana, nombre)->isEnabled(); }
 
 // The soil dialog answered with a rate class (0 to 3 for A to D).
-void SueloPorTasa(frmPrincipal* ventana, int clase) {
+void ElegirSueloPorTasa(frmPrincipal* ventana, int clase) {
     AlAbrir([clase] {
         auto* suelo = Visible<frmSuelo>();
         QVERIFY(suelo);
@@ -122,7 +122,7 @@ private slots:
         // Arid herbaceous on group A: the tables give no value.
         Pulsar(ventana, "opcTipo_1");
         Pulsar(ventana, "opcCondicion_0");
-        SueloPorTasa(ventana, 0);
+        ElegirSueloPorTasa(ventana, 0);
         QCOMPARE(Numero(ventana), QString("?"));
         Entorno().Responder(RespuestaMensaje::Aceptar);
         Pulsar(ventana, "cmdAceptar");
@@ -136,7 +136,7 @@ private slots:
         ElegirEntrada(ventana, 0, 7);
         QCOMPARE(TopicoAyudaDe(Hijo(ventana, "lstVegetacion_0")), 13);
         Pulsar(ventana, "opcCondicion_1");
-        SueloPorTasa(ventana, 0);
+        ElegirSueloPorTasa(ventana, 0);
         QCOMPARE(Numero(ventana), QString("30≤"));
         QCOMPARE(Hijo<QLineEdit>(ventana, "txtSuelo")->text(), QString("A"));
         Pulsar(ventana, "cmdAceptar");
@@ -148,7 +148,7 @@ private slots:
         auto* ventana = Abrir();
         Pulsar(ventana, "opcSuelo_1");
         Pulsar(ventana, "opcCondicion_0");
-        SueloPorTasa(ventana, 2);
+        ElegirSueloPorTasa(ventana, 2);
         QCOMPARE(Numero(ventana), QString("90"));
         Pulsar(ventana, "opcSuelo_1");
         Pulsar(ventana, "opcCondicion_0");
@@ -162,7 +162,7 @@ private slots:
         ElegirEntrada(ventana, 0, 10);
         QVERIFY(Habilitada(ventana, "cmdHidro"));
         QVERIFY(Habilitada(ventana, "txtClaseBosque"));
-        SueloPorTasa(ventana, 1);
+        ElegirSueloPorTasa(ventana, 1);
         AlAbrir([] {
             auto* bosque = Visible<frmNomograma>();
             QVERIFY(bosque);
@@ -199,7 +199,7 @@ private slots:
         auto* ventana = Abrir("/nonexistent/Datos.dat");
         Pulsar(ventana, "opcSuelo_0");
         Entorno().Responder(RespuestaMensaje::Aceptar);
-        SueloPorTasa(ventana, 0);
+        ElegirSueloPorTasa(ventana, 0);
         QVERIFY(Entorno().Vistos().back().texto.contains("/nonexistent/Datos.dat"));
         QCOMPARE(Numero(ventana), QString());
         QVERIFY(ventana->isVisible());
@@ -209,7 +209,7 @@ private slots:
         gNCElegido = 64;
         auto* ventana = Abrir();
         Pulsar(ventana, "opcSuelo_0");
-        SueloPorTasa(ventana, 3);
+        ElegirSueloPorTasa(ventana, 3);
         ventana->close();
         QCOMPARE(gNCElegido, std::int16_t(64));
     }
