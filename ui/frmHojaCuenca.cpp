@@ -761,16 +761,21 @@ std::expected<Informe, QString> frmHojaCuenca::CrearInforme() {
     return InformeDeHoja(*hoja, NombreHoja(), QDate::currentDate());
 }
 
+// Beside the worksheet's file and with its name, or "untitled" in the last folder used.
+QString frmHojaCuenca::ArchivoPropuesto(const QString& sufijo) const {
+    const QString base = mRuta.isEmpty() ? QDir(CarpetaPropuesta(mRuta)).filePath(T(kTextoSinTitulo))
+                                         : QFileInfo(mRuta).absolutePath() + '/' + QFileInfo(mRuta).completeBaseName();
+    return base + sufijo;
+}
+
 void frmHojaCuenca::mnuExportarPdf_Click() {
     const auto informe = CrearInforme();
     if (!informe) {
         MostrarMensaje(this, informe.error(), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
         return;
     }
-    const QString base = mRuta.isEmpty() ? QDir(CarpetaPropuesta(mRuta)).filePath(T(kTextoSinTitulo))
-                                         : QFileInfo(mRuta).absolutePath() + '/' + QFileInfo(mRuta).completeBaseName();
     const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarPdf), T(kTextoFiltroPdf),
-                                        QStringLiteral("pdf"), base + QStringLiteral(".pdf")});
+                                        QStringLiteral("pdf"), ArchivoPropuesto(QStringLiteral(".pdf"))});
     if (ruta.isEmpty()) return;
     if (const auto escrito = GuardarPdf(*informe, ruta, windowTitle().remove(QStringLiteral("[*]"))); !escrito) {
         MostrarMensaje(this, T(kTextoNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
@@ -796,10 +801,8 @@ void frmHojaCuenca::mnuExportarCsv_Click() {
                        IconoMensaje::Aviso);
         return;
     }
-    const QString base = mRuta.isEmpty() ? QDir(CarpetaPropuesta(mRuta)).filePath(T(kTextoSinTitulo))
-                                         : QFileInfo(mRuta).absolutePath() + '/' + QFileInfo(mRuta).completeBaseName();
     const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarCsv), T(kTextoFiltroCsv),
-                                        QStringLiteral("csv"), base + QStringLiteral(".csv")});
+                                        QStringLiteral("csv"), ArchivoPropuesto(QStringLiteral(".csv"))});
     if (ruta.isEmpty()) return;
     if (const auto escrito = EscribirArchivo(ruta, QByteArray::fromStdString(*csv)); !escrito) {
         MostrarMensaje(this, T(kTextoNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),

@@ -89,6 +89,7 @@ private:
     void Modificado();
     void PonerTituloVentana();
     QString NombreHoja() const;
+    QString ArchivoPropuesto(const QString& sufijo) const;
 
     // The rows drawn anew from mFilas, the current row kept.
     void MostrarFilas(int filaActual);
