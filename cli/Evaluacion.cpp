@@ -316,6 +316,30 @@ DefinicionLote LoteBosque(bool despuesPorDefecto) {
             }};
 }
 
+namespace {
+
+// A series batch row's series and storm; an empty span, storm or ratio column
+// takes the command's own value.
+struct FilaSerie {
+    ResultadoSerie serie;
+    std::optional<Tormenta> tormenta;
+};
+
+Leido<FilaSerie> LeerFilaSerie(std::span<const std::string_view> valores, MarcaDecimal marca,
+                               const std::optional<std::string>& aniosPorDefecto,
+                               std::optional<double> lluviaPorDefecto, EleccionLambda lambdaPorDefecto) {
+    std::optional<std::string_view> anios = aniosPorDefecto;
+    if (Dado(valores[2])) anios = valores[2];
+    auto serie = ResolverSerie(valores[0], valores[1], anios, marca);
+    if (!serie) return std::unexpected(serie.error());
+    const auto tormenta =
+        LeerTormentaSerie(SiDado(valores[3]), SiDado(valores[4]), lluviaPorDefecto, lambdaPorDefecto, marca);
+    if (!tormenta) return std::unexpected(tormenta.error());
+    return FilaSerie{std::move(*serie), *tormenta};
+}
+
+}  // namespace
+
 DefinicionLote LoteSerie(std::optional<std::string> aniosPorDefecto, std::optional<double> lluviaPorDefecto,
                          EleccionLambda lambdaPorDefecto) {
     std::vector<ResultadoLote> columnas;
@@ -335,16 +359,11 @@ DefinicionLote LoteSerie(std::optional<std::string> aniosPorDefecto, std::option
             std::move(columnas),
             [aniosPorDefecto, lluviaPorDefecto, lambdaPorDefecto](std::span<const std::string_view> valores,
                                                                   MarcaDecimal marca, std::span<std::string> resultados) {
-                std::optional<std::string_view> anios = aniosPorDefecto;
-                if (Dado(valores[2])) anios = valores[2];
-                const auto serie = ResolverSerie(valores[0], valores[1], anios, marca);
-                if (!serie) return serie.error();
-                const auto tormenta = LeerTormentaSerie(SiDado(valores[3]), SiDado(valores[4]), lluviaPorDefecto,
-                                                        lambdaPorDefecto, marca);
-                if (!tormenta) return tormenta.error();
+                const auto leida = LeerFilaSerie(valores, marca, aniosPorDefecto, lluviaPorDefecto, lambdaPorDefecto);
+                if (!leida) return leida.error();
                 std::vector<EscorrentiaSeriePorLambda> escorrentia;
-                if (*tormenta) {
-                    auto calculada = EscorrentiaDeSerie(*serie, **tormenta);
+                if (leida->tormenta) {
+                    auto calculada = EscorrentiaDeSerie(leida->serie, *leida->tormenta);
                     if (!calculada) return calculada.error();
                     escorrentia = std::move(*calculada);
                 }
@@ -352,10 +371,10 @@ DefinicionLote LoteSerie(std::optional<std::string> aniosPorDefecto, std::option
                 for (int fila = 1; fila < kFilasTablaSerie; ++fila) {
                     for (int columna = 1; columna < kColumnasTablaSerie; ++columna) {
                         if (columna == kColumnaSeparador) continue;
-                        resultados[r++] = serie->tabla[fila][columna];
+                        resultados[r++] = leida->serie.tabla[fila][columna];
                     }
                 }
-                resultados[r++] = serie->variacionTexto;
+                resultados[r++] = leida->serie.variacionTexto;
                 for (const auto& [lambda, e] : escorrentia) {
                     const std::size_t desde = r + (lambda == Lambda::Clasica ? 0 : 12);
                     Poner(resultados, desde, DeCondiciones(e.NAC, &Escorrentia::Q));
@@ -425,14 +444,9 @@ DefinicionLote LoteTrayectoria(std::optional<std::string> aniosPorDefecto, std::
             std::move(columnas),
             [aniosPorDefecto, lluviaPorDefecto, lambdaPorDefecto, ancho](
                 std::span<const std::string_view> valores, MarcaDecimal marca, std::vector<std::string>& resultados) {
-                std::optional<std::string_view> anios = aniosPorDefecto;
-                if (Dado(valores[2])) anios = valores[2];
-                const auto serie = ResolverSerie(valores[0], valores[1], anios, marca);
-                if (!serie) return serie.error();
-                const auto tormenta = LeerTormentaSerie(SiDado(valores[3]), SiDado(valores[4]), lluviaPorDefecto,
-                                                        lambdaPorDefecto, marca);
-                if (!tormenta) return tormenta.error();
-                const auto trayectoria = TrayectoriaDeSerie(*serie, *tormenta);
+                const auto leida = LeerFilaSerie(valores, marca, aniosPorDefecto, lluviaPorDefecto, lambdaPorDefecto);
+                if (!leida) return leida.error();
+                const auto trayectoria = TrayectoriaDeSerie(leida->serie, leida->tormenta);
                 if (!trayectoria) return trayectoria.error();
                 const bool clasica = trayectoria->ConEscorrentia(Lambda::Clasica);
                 const bool reducida = trayectoria->ConEscorrentia(Lambda::Reducida);
