@@ -38,6 +38,8 @@ check "no command" 2 "" "." -- "$cli"
 check "unknown language" 2 "" "." -- "$cli" --lang fr lookup 1 A
 check "cn row crops, contoured, good, C" 0 "9 82" "^$" -- "$cli" cn 1 4 1 C
 check "cn woods class III, D" 0 '{"row":52,"group":"D","text":"77","missing":false}' "^$" -- "$cli" cn 10 -1 3 D --json
+check "cn woods class V, B" 0 "54 44" "^$" -- "$cli" cn 10 -1 5 B
+check "cn woods class V, json" 0 '{"row":54,"group":"B","text":"44","missing":false}' "^$" -- "$cli" --json cn 10 -1 5 b
 check "cn brush good A" 0 "43 30≤" "^$" -- "$cli" cn 7 -1 1 a
 check "cn bare fallow ignores the condition" 0 "1 77" "^$" -- "$cli" cn 0 0 1 A
 check "cn arid third entry fair" 0 "65 58" "^$" -- "$cli" cn 16 -1 2 B
@@ -189,7 +191,7 @@ for row in "${series_rows[@]}"; do
     i=$((i + 1))
 done
 
-cn_rows=("1|4|1|C" "10|-1|3|D" "7|-1|1|a" "14|-1|0|A" "1|0|1|C" "3|3|0|C" "0|0|1|A")
+cn_rows=("1|4|1|C" "10|-1|3|D" "10|-1|5|B" "7|-1|1|a" "14|-1|0|A" "1|0|1|C" "3|3|0|C" "0|0|1|A")
 {
     echo "vegetation,treatment,condition,group,parcel"
     for row in "${cn_rows[@]}"; do IFS='|' read -r v t c g <<<"$row"; echo "$v,$t,$c,$g,\"x\"\"$v\""; done

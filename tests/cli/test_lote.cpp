@@ -35,7 +35,7 @@ protected:
 using LoteTexturaTest = Lote;
 
 // What a hydrologist's export looks like at its worst: a byte-order mark,
-// CR LF, an ID first, quoted fields with commas and quotes, blanks, empty
+// CR LF, an ID first, quoted fields with commas, quotes and outer blanks, blanks, empty
 // lines, a short and a long row, and every check failing somewhere.
 TEST_F(LoteTexturaTest, EveryRowComesOutInOrderWithItsResultOrMessage) {
     const std::string entrada =
@@ -53,6 +53,7 @@ TEST_F(LoteTexturaTest, EveryRowComesOutInOrderWithItsResultOrMessage) {
         "S8,10,10,80,x,extra\r\n"
         "S9,50,25,25,\"two\r\nlines\"\r\n"
         "S10,4e38,0,0,too large\r\n"
+        "\" S12\",20,40,40,\"tab\t\"\r\n"
         "S11,1e1,30,60,exponent";
     const Salida salida = Ejecutar(LoteTextura(), entrada);
     EXPECT_EQ(salida.fin, FinLote::Hecho);
@@ -72,6 +73,7 @@ TEST_F(LoteTexturaTest, EveryRowComesOutInOrderWithItsResultOrMessage) {
               "S8,10,10,80,x,,Error in input data.\n"
               "S9,50,25,25,\"two\r\nlines\",D,\n"
               "S10,4e38,0,0,too large,,Error in input data.\n"
+              "\" S12\",20,40,40,\"tab\t\",C,\n"
               "S11,1e1,30,60,exponent,B,\n");
 }
 
