@@ -7,35 +7,20 @@
 // sanitizer report ends the process and fails it too.
 //
 // The seed is fixed; TARVEL_SEMILLA and TARVEL_EVENTOS (events per road) run
-// other walks by hand.
+// other walks by hand. scripts/fuzz runs it (scripts/fuzz --ventanas BUILD_DIR).
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QTabBar>
-#include <QTableWidget>
-#include <QTimer>
 #include <cmath>
 #include <map>
 #include <random>
 #include <set>
 
-#include "EntornoUi.h"
-#include "app/SessionState.h"
-#include "ui/Ayuda.h"
-#include "ui/frmEleccion.h"
-#include "ui/frmNomograma.h"
+#include "tests/ui/EntornoUi.h"
 #include "ui/frmPresentacion.h"
-#include "ui/frmPrincipal.h"
-#include "ui/frmSerieNC.h"
-#include "ui/frmSerieNCCalculada.h"
-#include "ui/frmSuelo.h"
-#include "ui/frmTabla.h"
 #include "ui/frmTarvelPrimera.h"
 
 using namespace tarvel;
@@ -43,8 +28,7 @@ using namespace tarvel::prueba;
 
 namespace {
 
-// Vegetation entry "woods" in the general list: it enables the forest dialog.
-constexpr int kEntradaBosques = 10;
+using Paso = std::function<void()>;
 
 int Variable(const char* nombre, int porDefecto) {
     bool bien = false;
@@ -59,104 +43,76 @@ bool NumeroRaro(const QString& texto) {
     return raro.match(texto).hasMatch();
 }
 
-// The window the user can act on: an open popup, else the modal window in
-// front, else the main menu or the splash; none once the program has ended.
+QString Clase(const QWidget* w) { return QString::fromLatin1(w->metaObject()->className()).section("::", -1); }
+
+// The window the user can act on: an open popup, else the window in front,
+// else the splash; none once the program has ended.
 QWidget* VentanaAlFrente() {
     if (QWidget* popup = QApplication::activePopupWidget()) return popup;
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    if (auto* menu = Visible<frmTarvelPrimera>()) return menu;
+    if (QWidget* ventana = AlFrente()) return ventana;
     return Visible<frmPresentacion>();
 }
 
+// The steps of a walk: the road to the window of class `objetivo`, then
+// `eventos` random events; whenever that window is no longer open the user
+// backs out of every modal window and walks the road again from the splash.
 class Usuario {
 public:
-    // A step of a road: done when it returns true; false when what it needs is not there.
-    using PasoCamino = std::function<bool()>;
+    Usuario(std::uint32_t semilla, int eventos) : mAzar(semilla), mEventos(eventos) {}
 
-    Usuario(std::uint32_t semilla, int eventos) : azar_(semilla), eventos_(eventos) {}
-
-    // Walks the road to the window of class `objetivo`, then sends `eventos`
-    // random events; whenever that window is no longer open the user goes
-    // back to the start and walks the road again. Returns the faults seen.
-    QStringList Recorrer(std::vector<PasoCamino> camino, const QString& objetivo) {
-        camino_ = std::move(camino);
-        objetivo_ = objetivo;
-        siguiente_ = 0;
-        hechos_ = 0;
-        terminando_ = false;
-        QEventLoop bucle;
-        bucle_ = &bucle;
-        QTimer::singleShot(0, qApp, [this] { Paso(); });
-        bucle.exec();
-        bucle_ = nullptr;
-        return fallos_;
+    QStringList Recorrer(Pasos camino, const QString& objetivo) {
+        mCamino = std::move(camino);
+        mObjetivo = objetivo;
+        mSiguiente = mHechos = 0;
+        mFin = false;
+        Entorno().Reiniciar();
+        new frmPresentacion;
+        if (!Jugar([this] { return Siguiente(); }, 3600)) mFallos << "the walk did not end within an hour";
+        return mFallos;
     }
 
-    int EventosHechos() const { return totalEventos_; }
-    const std::map<QString, int>& VentanasVistas() const { return vistas_; }
-    int Arranques() const { return arranques_; }
-    int Caminos() const { return caminos_; }
+    int EventosHechos() const { return mTotalEventos; }
+    const std::map<QString, int>& VentanasVistas() const { return mVistas; }
 
 private:
-    static bool Abierta(const QString& clase) {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->isVisible() && QString::fromLatin1(w->metaObject()->className()).section("::", -1) == clase) return true;
+    Paso Siguiente() {
+        if (!mFallos.isEmpty()) mFin = true;
+        if (!mFin && mSiguiente < mCamino.size()) {
+            return [this, paso = mCamino[mSiguiente++]] {
+                paso();
+                Comprobar();
+            };
         }
-        return false;
-    }
-
-    void Paso() {
-        if (!fallos_.isEmpty()) terminando_ = true;
-        if (terminando_) return Volver(true);
-        if (siguiente_ == camino_.size() && hechos_ < eventos_ && !Abierta(objetivo_)) return Volver(false);
-        // The next step is queued first: the action below may open a modal
-        // window, whose own event loop then runs the steps that follow.
-        QTimer::singleShot(0, qApp, [this] { Paso(); });
-
-        if (siguiente_ < camino_.size()) {
-            const std::size_t paso = siguiente_++;
-            if (!camino_[paso]()) Fallo(QStringLiteral("road step %1 found nothing to act on").arg(paso + 1));
-            if (siguiente_ == camino_.size()) ++caminos_;
-        } else if (hechos_ < eventos_) {
-            ++hechos_;
-            ++totalEventos_;
-            Actuar();
-        } else {
-            terminando_ = true;
+        const bool abierta = std::ranges::any_of(QApplication::topLevelWidgets(), [this](QWidget* w) {
+            return w->isVisible() && Clase(w) == mObjetivo;
+        });
+        if (!mFin && mHechos < mEventos && abierta) {
+            ++mHechos;
+            return [this] {
+                ++mTotalEventos;
+                Actuar();
+                Comprobar();
+            };
         }
-        Comprobar();
-    }
-
-    // Back out of every modal window, one a step; then either the walk is
-    // over or the program starts again and the road is walked anew.
-    void Volver(bool fin) {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            popup->close();
-        } else if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            modal->reject();
-        } else if (fin) {
-            bucle_->quit();
-            return;
-        } else {
-            // No modal window is left, so no modal loop runs: the windows can go.
+        mFin = mFin || mHechos >= mEventos;
+        // Back out of every modal window, one a step; then the walk is over, or
+        // the program starts again (no modal loop runs, so the windows can go).
+        if (QWidget* popup = QApplication::activePopupWidget()) return [popup] { popup->close(); };
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) return [modal] { modal->reject(); };
+        if (mFin) return {};
+        mSiguiente = 0;
+        return [] {
             Entorno().Reiniciar();
             new frmPresentacion;
-            siguiente_ = 0;
-            QTimer::singleShot(0, qApp, [this] { Paso(); });
-            return;
-        }
-        QTimer::singleShot(0, qApp, [this, fin] { Volver(fin); });
+        };
     }
 
     void Fallo(const QString& que) {
         QWidget* ventana = VentanaAlFrente();
-        fallos_ << QStringLiteral("%1 (event %2, window %3)")
-                       .arg(que)
-                       .arg(totalEventos_)
-                       .arg(ventana ? ventana->metaObject()->className() : "none");
+        mFallos << QStringLiteral("%1 (event %2, window %3)").arg(que).arg(mTotalEventos).arg(ventana ? Clase(ventana) : "none");
     }
 
-    int Al(int n) { return std::uniform_int_distribution<int>(0, n - 1)(azar_); }
+    int Al(int n) { return std::uniform_int_distribution<int>(0, n - 1)(mAzar); }
     template <class T>
     T Uno(const std::vector<T>& de) {
         return de[static_cast<std::size_t>(Al(static_cast<int>(de.size())))];
@@ -165,24 +121,18 @@ private:
     void Actuar() {
         QWidget* ventana = VentanaAlFrente();
         if (!ventana) {
-            // The program ended (the menu was closed): the user starts it again.
-            ++arranques_;
-            new frmPresentacion;
+            new frmPresentacion;  // the program ended (the menu was closed): the user starts it again
             return;
         }
-        ++vistas_[QString::fromLatin1(ventana->metaObject()->className()).section("::", -1)];
+        ++mVistas[Clase(ventana)];
         const int dado = Al(100);
         if (dado < 38) return Clic(ventana);
         if (dado < 76) return Tecla(ventana);
         if (dado < 86) return Escribir(ventana);
         if (dado < 95) return Enfocar(ventana);
         if (dado < 98) return Mover(ventana);
-        if (dado < 99) {
-            // The next message box gets a No: the closing question ends the program.
-            Entorno().Responder(RespuestaMensaje::No);
-            return;
-        }
-        // The close box.
+        // The next message box gets a No (the closing question ends the program), or the close box.
+        if (dado < 99) return Entorno().Responder(RespuestaMensaje::No);
         if (!qobject_cast<frmPresentacion*>(ventana)) ventana->close();
     }
 
@@ -231,12 +181,8 @@ private:
     }
 
     void Tecla(QWidget* ventana) {
-        struct Pulsacion {
-            Qt::Key tecla;
-            Qt::KeyboardModifiers modificadores;
-        };
-        static const std::vector<Pulsacion> teclas = [] {
-            std::vector<Pulsacion> t;
+        static const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> teclas = [] {
+            std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> t;
             for (int c = Qt::Key_0; c <= Qt::Key_9; ++c) t.push_back({static_cast<Qt::Key>(c), {}});
             for (Qt::Key k : {Qt::Key_A, Qt::Key_E, Qt::Key_F, Qt::Key_I, Qt::Key_N, Qt::Key_X, Qt::Key_Comma,
                               Qt::Key_Period, Qt::Key_Minus, Qt::Key_Plus, Qt::Key_Space, Qt::Key_Backspace,
@@ -246,17 +192,14 @@ private:
                 t.push_back({k, {}});
             }
             t.push_back({Qt::Key_E, Qt::ShiftModifier});
-            t.push_back({Qt::Key_Comma, Qt::KeypadModifier});   // the keypad's decimal key
+            t.push_back({Qt::Key_Comma, Qt::KeypadModifier});  // the keypad's decimal key
             t.push_back({Qt::Key_Period, Qt::KeypadModifier});
             t.push_back({Qt::Key_Enter, Qt::KeypadModifier});
-            t.push_back({Qt::Key_A, Qt::ControlModifier});
-            t.push_back({Qt::Key_C, Qt::ControlModifier});
-            t.push_back({Qt::Key_V, Qt::ControlModifier});  // pastes what was copied, the results grid too
-            t.push_back({Qt::Key_Z, Qt::ControlModifier});
+            for (Qt::Key k : {Qt::Key_A, Qt::Key_C, Qt::Key_V, Qt::Key_Z}) t.push_back({k, Qt::ControlModifier});
             return t;
         }();
-        const Pulsacion p = Uno(teclas);
-        QTest::keyClick(Destino(ventana), p.tecla, p.modificadores);
+        const auto [tecla, modificadores] = Uno(teclas);
+        QTest::keyClick(Destino(ventana), tecla, modificadores);
     }
 
     // A whole value typed into the field that has the focus, then Enter or Tab.
@@ -276,9 +219,8 @@ private:
             if (w->focusPolicy() != Qt::NoFocus) enfocables.push_back(w);
         }
         if (enfocables.empty()) return;
-        static const std::vector<Qt::FocusReason> razones{Qt::TabFocusReason, Qt::BacktabFocusReason,
-                                                          Qt::MouseFocusReason, Qt::OtherFocusReason,
-                                                          Qt::ShortcutFocusReason};
+        static const std::vector<Qt::FocusReason> razones{Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::MouseFocusReason,
+                                                          Qt::OtherFocusReason, Qt::ShortcutFocusReason};
         Uno(enfocables)->setFocus(Uno(razones));
     }
 
@@ -300,47 +242,40 @@ private:
                 if (auto* rejilla = qobject_cast<QTableWidget*>(w)) {
                     texto = rejilla->toolTip();
                     // Value grids are checked in full; the reference tables are read from the file and shown once.
-                    if (rejilla->objectName() == QLatin1String("tblNCP")) {
-                        for (int f = 0; f < rejilla->rowCount(); ++f) {
-                            for (int c = 0; c < rejilla->columnCount(); ++c) {
-                                if (auto* celda = rejilla->item(f, c)) texto += ' ' + celda->text();
-                            }
+                    for (int f = 0; rejilla->objectName() == QLatin1String("tblNCP") && f < rejilla->rowCount(); ++f) {
+                        for (int c = 0; c < rejilla->columnCount(); ++c) {
+                            if (auto* celda = rejilla->item(f, c)) texto += ' ' + celda->text();
                         }
                     }
                 }
                 if (NumeroRaro(texto)) Fallo(QStringLiteral("%1 shows \"%2\"").arg(w->objectName(), texto));
             }
         }
-
-        if (!(gNCElegido == 0 || (gNCElegido >= 1 && gNCElegido <= 100))) Fallo(QStringLiteral("gNCElegido %1").arg(gNCElegido));
-        for (const auto& [nombre, valor] : {std::pair{"gNAC", gNAC}, std::pair{"gNOB", gNOB}}) {
-            if (!(valor == 0 || (valor > 0 && valor <= 100))) Fallo(QStringLiteral("%1 %2").arg(nombre).arg(valor));
-        }
-        if (!(gLapsoAnios == 0 || (gLapsoAnios >= 2 && gLapsoAnios <= 32767 && gLapsoAnios == std::floor(gLapsoAnios)))) {
-            Fallo(QStringLiteral("gLapsoAnios %1").arg(gLapsoAnios));
-        }
-        if (gFilaDatos < 1 || gFilaDatos > 72) Fallo(QStringLiteral("gFilaDatos %1").arg(gFilaDatos));
-        if (!(gGrupoSuelo == -1 || (gGrupoSuelo >= 1 && gGrupoSuelo <= 4))) Fallo(QStringLiteral("gGrupoSuelo %1").arg(gGrupoSuelo));
-        if (!(gLetraGrupoSuelo.empty() || (gLetraGrupoSuelo.size() == 1 && gLetraGrupoSuelo[0] >= 'A' && gLetraGrupoSuelo[0] <= 'D'))) {
-            Fallo(QStringLiteral("gLetraGrupoSuelo %1").arg(QString::fromStdString(gLetraGrupoSuelo)));
-        }
-        static const std::set<std::string> clases{"-1", "I", "II", "III", "IV", "V"};
-        if (!clases.contains(gClaseBosque)) Fallo(QStringLiteral("gClaseBosque %1").arg(QString::fromStdString(gClaseBosque)));
+        const auto fuera = [this](const char* nombre, double valor, bool bien) {
+            if (!bien) Fallo(QStringLiteral("%1 %2").arg(nombre).arg(valor));
+        };
+        fuera("gNCElegido", gNCElegido, gNCElegido >= 0 && gNCElegido <= 100);
+        fuera("gNAC", gNAC, gNAC >= 0 && gNAC <= 100);
+        fuera("gNOB", gNOB, gNOB >= 0 && gNOB <= 100);
+        fuera("gLapsoAnios", gLapsoAnios, gLapsoAnios == 0 || (gLapsoAnios >= 2 && gLapsoAnios <= 32767 &&
+                                                                 gLapsoAnios == std::floor(gLapsoAnios)));
+        fuera("gFilaDatos", gFilaDatos, gFilaDatos >= 1 && gFilaDatos <= 72);
+        fuera("gGrupoSuelo", gGrupoSuelo, gGrupoSuelo == -1 || (gGrupoSuelo >= 1 && gGrupoSuelo <= 4));
+        static const std::set<std::string> letras{"", "A", "B", "C", "D"}, clases{"-1", "I", "II", "III", "IV", "V"};
+        if (!letras.contains(gLetraGrupoSuelo)) Fallo(QString::fromStdString("gLetraGrupoSuelo " + gLetraGrupoSuelo));
+        if (!clases.contains(gClaseBosque)) Fallo(QString::fromStdString("gClaseBosque " + gClaseBosque));
     }
 
-    std::mt19937 azar_;
-    int eventos_;
-    std::vector<PasoCamino> camino_;
-    std::size_t siguiente_ = 0;
-    int hechos_ = 0;
-    int totalEventos_ = 0;
-    int arranques_ = 0;
-    int caminos_ = 0;
-    QString objetivo_;
-    bool terminando_ = false;
-    QEventLoop* bucle_ = nullptr;
-    QStringList fallos_;
-    std::map<QString, int> vistas_;  // events sent while each window was in front
+    std::mt19937 mAzar;
+    int mEventos;
+    Pasos mCamino;
+    std::size_t mSiguiente = 0;
+    int mHechos = 0;
+    int mTotalEventos = 0;
+    QString mObjetivo;
+    bool mFin = false;
+    QStringList mFallos;
+    std::map<QString, int> mVistas;  // events sent while each window was in front
 };
 
 }  // namespace
@@ -348,107 +283,49 @@ private:
 class PruebaEntradaAleatoria : public QObject {
     Q_OBJECT
 
-    // A click on a control of the window in front, as a road step.
-    template <class T = QAbstractButton>
-    static Usuario::PasoCamino Pulsar(const char* nombre) {
-        return [nombre] {
-            QWidget* ventana = VentanaAlFrente();
-            auto* control = ventana ? ventana->findChild<T*>(nombre) : nullptr;
-            if (!control) return false;
-            QTest::mouseClick(control, Qt::LeftButton);
-            return true;
-        };
-    }
-    static Usuario::PasoCamino Teclear(const char* campo, const char* texto) {
-        return [campo, texto] {
-            QWidget* ventana = VentanaAlFrente();
-            auto* control = ventana ? ventana->findChild<QLineEdit*>(campo) : nullptr;
-            if (!control) return false;
-            QTest::keyClicks(control, texto);
-            return true;
-        };
-    }
-    static Usuario::PasoCamino ElegirVegetacion(int entrada) {
-        return [entrada] {
-            QWidget* ventana = VentanaAlFrente();
-            auto* lista = ventana ? ventana->findChild<QComboBox*>("lstVegetacion_0") : nullptr;
-            if (!lista) return false;
-            lista->setFocus(Qt::TabFocusReason);
-            for (int i = lista->currentIndex(); i < entrada; ++i) QTest::keyClick(lista, Qt::Key_Down);
-            return lista->currentIndex() == entrada;
-        };
-    }
-    static Usuario::PasoCamino Splash() {
-        return [] {
-            auto* splash = Visible<frmPresentacion>();
-            if (!splash) return false;
-            QTest::mouseClick(splash, Qt::LeftButton);
-            return true;
-        };
-    }
-
 private slots:
     void anythingAUserDoesLeavesEveryNumberAndValueSound() {
-        Entorno().Reiniciar();
-        const auto semilla = static_cast<std::uint32_t>(Variable("TARVEL_SEMILLA", 20260));
         const int eventos = Variable("TARVEL_EVENTOS", 2000);
-        Usuario usuario(semilla, eventos);
-
-        using C = std::vector<Usuario::PasoCamino>;
-        const C menu{Splash()};
-        const C eleccion{Splash(), Pulsar("cmdAceptar")};
-        const C principal{Splash(), Pulsar("cmdAceptar"), Pulsar("cmdAceptar")};
-        const C tabla{Splash(), Pulsar("cmdAceptar"), Pulsar("opcElige_1"), Pulsar("cmdAceptar")};
-        const C serie{Splash(), Pulsar("optSerieProgresivaNC"), Pulsar("cmdAceptar")};
-        auto mas = [](C camino, std::initializer_list<Usuario::PasoCamino> pasos) {
-            camino.insert(camino.end(), pasos);
-            return camino;
+        Usuario usuario(static_cast<std::uint32_t>(Variable("TARVEL_SEMILLA", 20260)), eventos);
+        const Paso splash = [] {
+            if (auto* presentacion = Visible<frmPresentacion>()) QTest::mouseClick(presentacion, Qt::LeftButton);
         };
-        struct Camino {
-            const char* nombre;
-            QString ventana;
-            C pasos;
-        };
-        const std::vector<Camino> caminos{
+        const Pasos menu{splash};
+        const Pasos principal = menu + Pasos{Pulsar("cmdAceptar"), Pulsar("cmdAceptar")};
+        const Pasos serie = menu + Pasos{Pulsar("optSerieProgresivaNC"), Pulsar("cmdAceptar")};
+        const std::vector<std::tuple<const char*, QString, Pasos>> caminos{
             {"splash", "frmPresentacion", {}},
             {"main menu", "frmTarvelPrimera", menu},
-            {"method choice", "frmEleccion", eleccion},
+            {"method choice", "frmEleccion", menu + Pasos{Pulsar("cmdAceptar")}},
             {"step by step", "frmPrincipal", principal},
-            {"soil group", "frmSuelo", mas(principal, {Pulsar("cmdDeterminarSuelo")})},
-            {"forest condition", "frmNomograma", mas(principal, {ElegirVegetacion(kEntradaBosques), Pulsar("cmdHidro")})},
-            {"tables", "frmTabla", tabla},
+            {"soil group", "frmSuelo", principal + Pasos{Pulsar("cmdDeterminarSuelo")}},
+            {"forest condition", "frmNomograma", principal + Pasos{Elegir("lstVegetacion_0", 10), Pulsar("cmdHidro")}},
+            {"tables", "frmTabla", menu + Pasos{Pulsar("cmdAceptar"), Pulsar("opcElige_1"), Pulsar("cmdAceptar")}},
             {"series input", "frmSerieNC", serie},
             {"series results", "frmSerieNCCalculada",
-             mas(serie, {Teclear("txtNAC", "85"), Teclear("txtNOB", "70"), Pulsar("cmdCalcular")})},
+             serie + Pasos{Teclear("txtNAC", "85"), Teclear("txtNOB", "70"), Pulsar("cmdCalcular")}},
             {"series, Determinar, step by step", "frmPrincipal",
-             mas(serie, {Pulsar("cmdDeterminarNAC"), Pulsar("cmdAceptar")})},
+             serie + Pasos{Pulsar("cmdDeterminarNAC"), Pulsar("cmdAceptar")}},
             {"series, Determinar, tables", "frmTabla",
-             mas(serie, {Pulsar("cmdDeterminarNOB"), Pulsar("opcElige_1"), Pulsar("cmdAceptar")})},
+             serie + Pasos{Pulsar("cmdDeterminarNOB"), Pulsar("opcElige_1"), Pulsar("cmdAceptar")}},
         };
-
-        for (const auto& camino : caminos) {
-            Entorno().Reiniciar();
-            new frmPresentacion;
-            const QStringList fallos = usuario.Recorrer(camino.pasos, camino.ventana);
-            QVERIFY2(fallos.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(camino.nombre, fallos.join("; "))));
+        for (const auto& [nombre, ventana, pasos] : caminos) {
+            const QStringList fallos = usuario.Recorrer(pasos, ventana);
+            QVERIFY2(fallos.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(nombre, fallos.join("; "))));
         }
         Entorno().Reiniciar();
 
-        const std::set<QString> todas{"frmPresentacion", "frmTarvelPrimera", "frmEleccion", "frmPrincipal", "frmSuelo",
-                                      "frmNomograma", "frmTabla", "frmSerieNC", "frmSerieNCCalculada"};
-        QStringList faltan;
-        for (const QString& ventana : todas) {
+        QStringList faltan, reparto;
+        for (const char* ventana : {"frmPresentacion", "frmTarvelPrimera", "frmEleccion", "frmPrincipal", "frmSuelo",
+                                    "frmNomograma", "frmTabla", "frmSerieNC", "frmSerieNCCalculada"}) {
             if (!usuario.VentanasVistas().contains(ventana)) faltan << ventana;
         }
         QVERIFY2(faltan.isEmpty(), qPrintable("never reached: " + faltan.join(", ")));
         QVERIFY(usuario.EventosHechos() >= static_cast<int>(caminos.size()) * eventos);
-        QStringList reparto;
-        for (const auto& [ventana, eventos] : usuario.VentanasVistas()) reparto << QStringLiteral("%1 %2").arg(ventana).arg(eventos);
-        qInfo("%d random events over %zu roads, walked %d times (%s); the user started the program again %d times",
-              usuario.EventosHechos(), caminos.size(), usuario.Caminos(), qPrintable(reparto.join(", ")),
-              usuario.Arranques());
+        for (const auto& [ventana, cuantos] : usuario.VentanasVistas()) reparto << QStringLiteral("%1 %2").arg(ventana).arg(cuantos);
+        qInfo("%d random events over %zu roads (%s)", usuario.EventosHechos(), caminos.size(), qPrintable(reparto.join(", ")));
     }
 };
 
 TARVEL_PRUEBA_UI(PruebaEntradaAleatoria)
-#include "test_entrada_aleatoria.moc"
+#include "ventanas.moc"
