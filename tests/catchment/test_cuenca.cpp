@@ -10,9 +10,12 @@
 #include "catchment/ArchivoHoja.h"
 #include "catchment/Compuesto.h"
 #include "catchment/HojaCuenca.h"
+#include "tests/Esperado.h"
 
 namespace tarvel {
 namespace {
+
+using prueba::ErrorDe;
 
 class Cuenca : public ::testing::Test {
 protected:
@@ -71,7 +74,7 @@ TEST_F(Cuenca, RefusesWhatCannotBeACatchmentNamingTheRow) {
     AplicarIdioma("English");
     EXPECT_EQ(MensajeCuenca({FalloCuenca::NumeroCurva, 0}), "The curve number of row 1 must be >0 and <=100");
     const Subarea una[] = {{1, 80}};
-    EXPECT_EQ(CalcularEscorrentiaCompuesta(una, -1, Lambda::Clasica).error().fallo, FalloCuenca::Lluvia);
+    EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(una, -1, Lambda::Clasica)).fallo, FalloCuenca::Lluvia);
     EXPECT_FALSE(LeerArea("1,5"));
     EXPECT_FALSE(LeerArea("0"));
     EXPECT_EQ(LeerArea(" 12.5 "), 12.5);
@@ -148,12 +151,12 @@ TEST_F(Cuenca, DamagedForeignAndNewerFilesAreRefusedSayingWhere) {
             EXPECT_NE(MensajeErrorHoja(r.error()).find(caso.ruta), std::string::npos);
         }
     }
-    const auto sintaxis = LeerHoja("{\n  \"format\": x}").error();
+    const auto sintaxis = ErrorDe(LeerHoja("{\n  \"format\": x}"));
     EXPECT_EQ(MensajeErrorHoja(sintaxis), "El archivo está dañado: error de sintaxis en la línea 2, columna 13.");
     AplicarIdioma("English");
-    EXPECT_EQ(MensajeErrorHoja(LeerHoja(cambiar("\"version\": 1", "\"version\": 7")).error()),
+    EXPECT_EQ(MensajeErrorHoja(ErrorDe(LeerHoja(cambiar("\"version\": 1", "\"version\": 7")))),
               "The worksheet comes from a newer version of Tarvel (format 7); this version reads formats up to 1.");
-    EXPECT_EQ(LeerHojaDeArchivo("/nonexistent/a.tarvel").error().fallo, FalloHoja::NoLegible);
+    EXPECT_EQ(ErrorDe(LeerHojaDeArchivo("/nonexistent/a.tarvel")).fallo, FalloHoja::NoLegible);
 }
 
 TEST_F(Cuenca, CsvOfTheRowsQuotesWhatNeedsIt) {
@@ -169,7 +172,7 @@ TEST_F(Cuenca, CsvOfTheRowsQuotesWhatNeedsIt) {
     EXPECT_EQ(CampoCsv("di \"x\""), "\"di \"\"x\"\"\"");
     HojaCuenca mala;
     mala.filas = {{"x", 0, 80, CurvaEscrita{}}};
-    EXPECT_EQ(CsvHoja(mala).error(), (RechazoCuenca{FalloCuenca::Area, 0}));
+    EXPECT_EQ(ErrorDe(CsvHoja(mala)), (RechazoCuenca{FalloCuenca::Area, 0}));
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ protected:
 };
 
 // What a hydrologist's export looks like at its worst: a byte-order mark,
-// CR LF, an ID first, quoted fields with commas, quotes and blanks, empty
+// CR LF, an ID first, quoted fields with commas, quotes and outer blanks, blanks, empty
 // lines, a short and a long row, and every check failing somewhere.
 TEST_F(Lote, EveryRowComesOutInOrderWithItsResultOrMessage) {
     const std::string entrada =
@@ -51,6 +51,8 @@ TEST_F(Lote, EveryRowComesOutInOrderWithItsResultOrMessage) {
         "S7,10,10\r\n"
         "S8,10,10,80,x,extra\r\n"
         "S9,50,25,25,\"two\r\nlines\"\r\n"
+        "S10,4e38,0,0,too large\r\n"
+        "\" S12\",20,40,40,\"tab\t\"\r\n"
         "S11,1e1,30,60,exponent";
     const Salida salida = Ejecutar(LoteTextura(), entrada);
     EXPECT_EQ(salida.fin, FinLote::Hecho);
@@ -69,6 +71,9 @@ TEST_F(Lote, EveryRowComesOutInOrderWithItsResultOrMessage) {
               "S7,10,10,,,,\"Error in input data. sand = “”: it must be a percentage, a number of 0 or more.\"\n"
               "S8,10,10,80,x,,Error in input data. The row has 6 fields and the header 5.\n"
               "S9,50,25,25,\"two\r\nlines\",D,\n"
+              "S10,4e38,0,0,too large,,\"Error in input data. clay = “4e38”: it must be a percentage, a number of 0 or "
+              "more.\"\n"
+              "\" S12\",20,40,40,\"tab\t\",C,\n"
               "S11,1e1,30,60,exponent,B,\n");
 }
 

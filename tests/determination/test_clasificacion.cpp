@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <tuple>
 
 #include "determination/Clasificacion.h"
@@ -31,16 +30,13 @@ constexpr Respuesta kFilas[] = {
     {67, 17, -1, 0}, {68, 17, -1, 2}, {69, 17, -1, 1}, {70, 18, -1, 0}, {71, 18, -1, 2}, {72, 18, -1, 1},
 };
 
-TEST(FilaDeDatos, EveryRowFromItsAnswers) {
+TEST(FilaDeDatos, EveryRowFromItsAnswersAndNoneForOtherAnswers) {
     for (const auto& r : kFilas) EXPECT_EQ(FilaDeDatos(r.vegetacion, r.laboreo, r.condicion), r.fila) << r.fila;
-}
-
-TEST(FilaDeDatos, CombinationsTheTablesDoNotList) {
-    const std::tuple<int, int, int> casos[] = {
-        {0, 2, 0},  {0, 1, 2},  {0, -1, 0}, {1, 0, 0}, {1, 1, 1}, {1, 2, 2}, {2, 8, 0}, {3, 3, 0},
-        {3, 5, 1},  {4, -1, -1}, {10, -1, 0}, {10, -1, 6}, {14, -1, 3}, {19, -1, 0}, {-1, 0, 0},
+    const std::tuple<int, int, int> otras[] = {
+        {0, 2, 0}, {0, 1, 2},  {0, -1, 0},  {1, 1, 1},   {1, 2, 2},   {2, 8, 0},   {3, 3, 0},  {3, 5, 1},
+        {4, -1, -1}, {10, -1, 0}, {10, -1, 6}, {14, -1, 3}, {19, -1, 0}, {-1, 0, 0},
     };
-    for (const auto& [v, l, c] : casos) EXPECT_FALSE(FilaDeDatos(v, l, c)) << v << " " << l << " " << c;
+    for (const auto& [v, l, c] : otras) EXPECT_FALSE(FilaDeDatos(v, l, c)) << v << " " << l << " " << c;
 }
 
 // Drives the classification as the step-by-step window does.
@@ -48,167 +44,130 @@ class Pasos : public ::testing::Test {
 protected:
     void SetUp() override { c.ElegirGrupoVegetacion(kGrupoGeneral); }
     void Entrada(int vegetacion) {
-        c.ElegirVegetacion(vegetacion >= kPrimeraArida ? kGrupoArido : kGrupoGeneral,
-                           vegetacion >= kPrimeraArida ? vegetacion - kPrimeraArida : vegetacion);
+        const bool arida = vegetacion >= kPrimeraArida;
+        c.ElegirVegetacion(arida ? kGrupoArido : kGrupoGeneral, arida ? vegetacion - kPrimeraArida : vegetacion);
     }
-    // The soil dialog accepted `letra`; it keeps it for a later cancelled opening.
-    void Suelo(const char* letra) {
-        ultimaLetra = letra;
-        c.FijarGrupoSuelo(ultimaLetra);
-    }
-    void Clase(const char* clase) { c.FijarClaseBosque(clase); }
-    const RespuestasClasificacion& R() const { return c.Estado().respuestas; }
-    std::string Numero() const { return c.Estado().numeroCurva ? c.Estado().numeroCurva->texto : ""; }
+    const EstadoClasificacion& E() const { return c.Estado(); }
+    std::string Numero() const { return E().numeroCurva ? E().numeroCurva->texto : ""; }
     std::vector<int> Habilitados(bool laboreo) const {
         std::vector<int> indices;
-        const auto& e = c.Estado();
         for (int i = 0; i < (laboreo ? kTratamientos : kCondiciones); ++i) {
-            if (laboreo ? e.laboreoHabilitado[i] : e.condicionHabilitada[i]) indices.push_back(i);
+            if (laboreo ? E().laboreoHabilitado[i] : E().condicionHabilitada[i]) indices.push_back(i);
         }
         return indices;
     }
 
     Clasificacion c{kDatos, 1};
-    std::string ultimaLetra;
 };
-
-TEST_F(Pasos, OpeningAndSwitchingGroups) {
-    EXPECT_EQ(R().vegetacion, 0);
-    EXPECT_EQ(Habilitados(true), (std::vector<int>{0, 1}));
-    EXPECT_EQ(Habilitados(false), (std::vector<int>{0, 1}));
-    EXPECT_EQ(c.Estado().textoCondicion2, 66);
-    EXPECT_EQ(Numero(), "");
-
-    c.ElegirGrupoVegetacion(kGrupoArido);
-    EXPECT_EQ(R().vegetacion, 14);
-    EXPECT_TRUE(Habilitados(true).empty());
-    EXPECT_EQ(Habilitados(false), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(c.Estado().textoCondicion2, 65);
-    c.ElegirGrupoVegetacion(kGrupoGeneral);
-    EXPECT_EQ(c.Estado().textoCondicion2, 66);
-}
 
 TEST_F(Pasos, EveryRowShowsItsCurveNumberThroughTheAnswers) {
     const auto todas = LeerDatos(kDatos);
     ASSERT_TRUE(todas);
     for (const auto& r : kFilas) {
         Entrada(r.vegetacion);
-        if (r.laboreo >= 0 && c.Estado().laboreoMarcado != r.laboreo) c.ElegirLaboreo(r.laboreo);
+        // No number before the soil group, whatever else is answered.
+        if (r.laboreo >= 0 && E().laboreoMarcado != r.laboreo) c.ElegirLaboreo(r.laboreo);
         if (r.vegetacion == kBosques) {
-            Clase(std::array{"", "I", "II", "III", "IV", "V"}[r.condicion]);
+            c.FijarClaseBosque(std::array{"", "I", "II", "III", "IV", "V"}[r.condicion]);
         } else if (r.condicion >= 0) {
             c.ElegirCondicion(r.condicion);
         }
-        Suelo("B");
-        EXPECT_EQ(R().filaDatos, r.fila);
+        EXPECT_EQ(Numero(), "") << r.fila;
+        c.FijarGrupoSuelo("B");
+        EXPECT_EQ(E().respuestas.filaDatos, r.fila);
         EXPECT_EQ(Numero(), (*todas)[r.fila - 1][1]) << r.fila;
     }
 }
 
-TEST_F(Pasos, BareFallowThenCropResidueAsksForTheConditionAgain) {
-    Suelo("C");
+TEST_F(Pasos, WhatEachEntryAsksFor) {
+    EXPECT_EQ(Habilitados(true), (std::vector<int>{0, 1}));
+    EXPECT_EQ(Habilitados(false), (std::vector<int>{0, 1}));
+    EXPECT_EQ(E().textoCondicion2, 66);
+    c.ElegirGrupoVegetacion(kGrupoArido);
+    EXPECT_EQ(E().respuestas.vegetacion, 14);
+    EXPECT_TRUE(Habilitados(true).empty());
+    EXPECT_EQ(Habilitados(false), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(E().textoCondicion2, 65);
+    Entrada(1);
+    EXPECT_EQ(Habilitados(true), (std::vector<int>{2, 3, 4, 5, 6, 7}));
+    Entrada(3);
+    EXPECT_EQ(Habilitados(true), (std::vector<int>{2, 4, 6}));
+    // Pastures on the contour have one treatment, chosen at once.
+    Entrada(5);
+    EXPECT_EQ(Habilitados(true), std::vector<int>{4});
+    EXPECT_EQ(E().laboreoMarcado, 4);
+    EXPECT_EQ(E().respuestas.laboreo, 4);
+    for (int entrada : {6, 11, 12, 13}) {
+        Entrada(entrada);
+        EXPECT_TRUE(Habilitados(true).empty() && Habilitados(false).empty()) << entrada;
+    }
+    Entrada(kBosques);
+    EXPECT_TRUE(E().claseBosqueHabilitada);
+    EXPECT_TRUE(Habilitados(false).empty());
+}
+
+TEST_F(Pasos, CropResidueAsksForTheConditionAgainAndTheTreatmentKeepsIt) {
+    c.FijarGrupoSuelo("C");
     c.ElegirLaboreo(1);
     c.ElegirCondicion(0);
     EXPECT_EQ(Numero(), "90");  // row 2, group C
     c.ElegirLaboreo(0);
     EXPECT_EQ(Numero(), "91");  // row 1 whatever condition was selected
-    EXPECT_EQ(Habilitados(false), std::vector<int>{});
-    EXPECT_EQ(c.Estado().condicionMarcada, 0);  // disabled, still selected
+    EXPECT_TRUE(Habilitados(false).empty());
+    EXPECT_EQ(E().condicionMarcada, 0);  // disabled, still selected
     c.ElegirLaboreo(1);
     EXPECT_EQ(Habilitados(false), (std::vector<int>{0, 1}));
-    EXPECT_EQ(c.Estado().condicionMarcada, -1);
-    EXPECT_FALSE(c.Estado().listo[1]);
+    EXPECT_EQ(E().condicionMarcada, -1);
     EXPECT_EQ(Numero(), "");
-}
 
-TEST_F(Pasos, TreatmentChangeKeepsTheCondition) {
     Entrada(1);
-    EXPECT_EQ(Habilitados(true), (std::vector<int>{2, 3, 4, 5, 6, 7}));
     c.ElegirLaboreo(6);
     c.ElegirCondicion(1);
-    Suelo("A");
-    EXPECT_EQ(R().filaDatos, 13);
+    c.FijarGrupoSuelo("A");
+    EXPECT_EQ(E().respuestas.filaDatos, 13);
     c.ElegirLaboreo(2);
-    EXPECT_EQ(R().filaDatos, 5);
+    EXPECT_EQ(E().respuestas.filaDatos, 5);
     EXPECT_EQ(Numero(), "67");
 }
 
-TEST_F(Pasos, PasturesOnTheContourChooseTheirTreatmentAtOnce) {
-    Entrada(5);
-    EXPECT_EQ(Habilitados(true), std::vector<int>{4});
-    EXPECT_EQ(c.Estado().laboreoMarcado, 4);
-    EXPECT_EQ(R().laboreo, 4);
-    Suelo("A");
-    c.ElegirCondicion(1);
-    EXPECT_EQ(R().filaDatos, 39);
-    EXPECT_EQ(Numero(), "06");
-    c.ElegirCondicion(2);
-    EXPECT_EQ(R().filaDatos, 38);
-}
-
-TEST_F(Pasos, WoodsTakeTheForestClass) {
+TEST_F(Pasos, WoodsTakeTheForestClassAndANewEntryForgetsItAndTheSoil) {
     Entrada(kBosques);
-    EXPECT_TRUE(c.Estado().claseBosqueHabilitada);
-    EXPECT_TRUE(Habilitados(false).empty());
-    Suelo("D");
-    Clase("-1");  // the forest dialog cancelled right after choosing woods
-    EXPECT_EQ(c.Estado().textoClaseBosque, "");
-    EXPECT_EQ(Numero(), "");
-    Clase("iii");
-    EXPECT_EQ(c.Estado().textoClaseBosque, "");
-    Clase("III");
-    EXPECT_EQ(c.Estado().textoClaseBosque, "III");
-    EXPECT_EQ(R().filaDatos, 52);
-    EXPECT_EQ(Numero(), "77");
-    Entrada(0);
-    EXPECT_FALSE(c.Estado().claseBosqueHabilitada);
-    EXPECT_EQ(R().claseBosque, "-1");
-}
-
-TEST_F(Pasos, EntriesThatNeedOnlyTheSoilGroup) {
-    for (const auto& [entrada, fila] : {std::pair{6, 40}, {11, 55}, {12, 56}, {13, 57}}) {
-        Entrada(entrada);
-        EXPECT_TRUE(Habilitados(true).empty());
-        EXPECT_TRUE(Habilitados(false).empty());
+    c.FijarGrupoSuelo("D");
+    for (const char* clase : {"-1", "iii"}) {  // the dialog cancelled, or no class at all
+        c.FijarClaseBosque(clase);
+        EXPECT_EQ(E().textoClaseBosque, "");
         EXPECT_EQ(Numero(), "");
-        Suelo("A");
-        EXPECT_EQ(R().filaDatos, fila);
     }
-}
-
-TEST_F(Pasos, AChangeOfVegetationForgetsTheSoilGroupButNotTheLetter) {
-    Suelo("B");
-    EXPECT_EQ(R().grupoSuelo, 2);
+    c.FijarClaseBosque("III");
+    EXPECT_EQ(E().textoClaseBosque, "III");
+    EXPECT_EQ(E().respuestas.filaDatos, 52);
+    EXPECT_EQ(Numero(), "77");
     Entrada(16);
-    EXPECT_EQ(R().grupoSuelo, -1);
-    EXPECT_EQ(c.Estado().textoSuelo, "");
+    EXPECT_FALSE(E().claseBosqueHabilitada);
+    EXPECT_EQ(E().respuestas.claseBosque, "-1");
+    EXPECT_EQ(E().respuestas.grupoSuelo, -1);
+    EXPECT_EQ(E().textoSuelo, "");
     c.ElegirCondicion(2);
     EXPECT_EQ(Numero(), "");
-    c.FijarGrupoSuelo(ultimaLetra);  // the soil dialog cancelled: its last letter again
-    EXPECT_EQ(c.Estado().textoSuelo, "B");
-    EXPECT_EQ(R().filaDatos, 65);
-    EXPECT_EQ(Numero(), "58");
-}
-
-TEST_F(Pasos, NoLetterYetLeavesTheSoilUnknown) {
-    c.ElegirLaboreo(0);
-    c.FijarGrupoSuelo("");
-    EXPECT_FALSE(c.Estado().listo[2]);
+    c.FijarGrupoSuelo("");  // no letter yet
     EXPECT_EQ(Numero(), "");
+    c.FijarGrupoSuelo("D");  // the soil dialog cancelled: its last letter again
+    EXPECT_EQ(E().respuestas.filaDatos, 65);
+    EXPECT_EQ(Numero(), "80");
 }
 
 TEST_F(Pasos, MissingValueAndTheSignOfRow43) {
     Entrada(14);
     c.ElegirCondicion(0);
-    Suelo("A");
+    c.FijarGrupoSuelo("A");
     EXPECT_EQ(Numero(), "?");
-    EXPECT_TRUE(c.Estado().numeroCurva->rojo);
-    EXPECT_FALSE(NumeroCurva(*c.Estado().valor));
+    EXPECT_TRUE(E().numeroCurva.value().rojo);
+    EXPECT_FALSE(NumeroCurva(E().valor.value()));
     Entrada(7);
     c.ElegirCondicion(1);
-    Suelo("A");
+    c.FijarGrupoSuelo("A");
     EXPECT_EQ(Numero(), "30≤");
-    EXPECT_EQ(NumeroCurva(*c.Estado().valor), 30);
+    EXPECT_EQ(NumeroCurva(E().valor.value()), 30);
 }
 
 TEST(Clasificacion, ABrokenDataFileShowsNoNumberAndSaysWhy) {

@@ -6,9 +6,12 @@
 #include "app/Patrones.h"
 #include "series/Escorrentia.h"
 #include "series/Serie.h"
+#include "tests/Esperado.h"
 
 namespace tarvel {
 namespace {
+
+using prueba::ErrorDe;
 
 // The textbook form in inches, in extended precision: S = 1000 / CN − 10,
 // Q = (P − λS)² / (P + (1 − λ)S), with S0.05 = 1.33 S^1.15.
@@ -86,16 +89,16 @@ TEST(Escorrentia, BadValuesAreNamed) {
         ASSERT_FALSE(r) << c.nac << " " << c.nob << " " << c.p;
         EXPECT_EQ(MensajeEscorrentia(r.error()), c.mensaje);
     }
-    EXPECT_EQ(MensajeEscorrentia(CalcularEscorrentiaCurva(0, 50, Lambda::Clasica).error()), 301);
+    EXPECT_EQ(MensajeEscorrentia(ErrorDe(CalcularEscorrentiaCurva(0, 50, Lambda::Clasica))), 301);
     // A curve number near 0 with a storm near the largest double: P − Ia + S overflows.
     const auto desborde = CalcularEscorrentiaCurva(1e-262, std::numeric_limits<double>::max(), Lambda::Reducida);
-    EXPECT_EQ(MensajeEscorrentia(desborde.error()), 302);
+    EXPECT_EQ(MensajeEscorrentia(ErrorDe(desborde)), 302);
     for (const char* malo : {"", "abc", "-1", "1,5", "1e3", "50mm"}) EXPECT_FALSE(LeerLluvia(malo)) << malo;
     EXPECT_EQ(*LeerLluvia(" 50.5 "), 50.5);
     EXPECT_FALSE(std::signbit(*LeerLluvia("-0")));
     EXPECT_EQ(*LeerNumeroCurvaEscorrentia("85"), 85);
     for (const char* malo : {"50,5", "0", "101", "x"}) {
-        EXPECT_EQ(LeerNumeroCurvaEscorrentia(malo, ValorEscorrentia::NOB).error().valor, ValorEscorrentia::NOB);
+        EXPECT_EQ(ErrorDe(LeerNumeroCurvaEscorrentia(malo, ValorEscorrentia::NOB)).valor, ValorEscorrentia::NOB);
     }
     EXPECT_EQ(LeerEleccionLambda(" Both "), EleccionLambda::Ambas);
     EXPECT_FALSE(LeerEleccionLambda("0.1"));

@@ -7,9 +7,12 @@
 
 #include "series/Serie.h"
 #include "series/Trayectoria.h"
+#include "tests/Esperado.h"
 
 namespace tarvel {
 namespace {
+
+using prueba::ErrorDe;
 
 TEST(Trayectoria, EndsAreTheResultsWindowsFiguresAndTheStepIsConstant) {
     for (const auto& [nac, nob, lapso] : {std::tuple{85.0, 70.0, 10}, {90.0, 88.5, 2}, {100.0, 0.5, 32767},
@@ -67,11 +70,11 @@ TEST(Trayectoria, RunoffColumnsAndTheirTable) {
 }
 
 TEST(Trayectoria, RefusesWhatHasNoPath) {
-    EXPECT_EQ(CalcularTrayectoria(85, 70, 1).error(), FalloTrayectoria::Lapso);
-    EXPECT_EQ(CalcularTrayectoria(85, 70, 32768).error(), FalloTrayectoria::Lapso);
-    EXPECT_EQ(CalcularTrayectoria(0, 70, 10).error(), FalloTrayectoria::NAC);
-    EXPECT_EQ(CalcularTrayectoria(85, 101, 10).error(), FalloTrayectoria::NOB);
-    EXPECT_EQ(CalcularTrayectoria(85, 70, 10, Tormenta{-1}).error(), FalloTrayectoria::Lluvia);
+    EXPECT_EQ(ErrorDe(CalcularTrayectoria(85, 70, 1)), FalloTrayectoria::Lapso);
+    EXPECT_EQ(ErrorDe(CalcularTrayectoria(85, 70, 32768)), FalloTrayectoria::Lapso);
+    EXPECT_EQ(ErrorDe(CalcularTrayectoria(0, 70, 10)), FalloTrayectoria::NAC);
+    EXPECT_EQ(ErrorDe(CalcularTrayectoria(85, 101, 10)), FalloTrayectoria::NOB);
+    EXPECT_EQ(ErrorDe(CalcularTrayectoria(85, 70, 10, Tormenta{-1})), FalloTrayectoria::Lluvia);
     EXPECT_EQ(MensajeTrayectoria(FalloTrayectoria::Lapso), 196);
 }
 

@@ -1,11 +1,13 @@
 #include "EntornoUi.h"
 
 #include <QApplication>
-#include <memory>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPointer>
 #include <QSettings>
 #include <QTimer>
+#include <memory>
 
 #include "app/FormatoNumerico.h"
 #include "app/Idioma.h"
@@ -19,20 +21,20 @@
 namespace tarvel::prueba {
 
 EntornoUi::EntornoUi() {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, carpeta_.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, mCarpeta.path());
     SustituirMensajes([this](const PeticionMensaje& peticion) {
-        vistos_.push_back(peticion);
-        if (respuestas_.empty()) {
-            inesperados_ << peticion.texto;
+        mVistos.push_back(peticion);
+        if (mRespuestas.empty()) {
+            mInesperados << peticion.texto;
             // Unsaved work nobody was asked about is discarded, so that its window can always close.
             if (peticion.botones == BotonesMensaje::GuardarDescartarCancelar) return RespuestaMensaje::Descartar;
             return peticion.botones == BotonesMensaje::SiNo ? RespuestaMensaje::Si : RespuestaMensaje::Aceptar;
         }
-        const auto respuesta = respuestas_.front();
-        respuestas_.pop_front();
+        const auto respuesta = mRespuestas.front();
+        mRespuestas.pop_front();
         return respuesta;
     });
-    SustituirVisorAyuda([this](const QString&, int topico) { topicos_.push_back(topico); });
+    SustituirVisorAyuda([this](const QString&, int topico) { mTopicos.push_back(topico); });
     // File and print dialogs are cancelled unless a test answers them itself.
     SustituirDialogosArchivo([](const PeticionArchivo&) { return QString(); });
     SustituirDialogoImpresion([](QPrinter&) { return false; });
@@ -51,11 +53,11 @@ void EntornoUi::Reiniciar() {
         if (!w->parentWidget()) ventanas << w;
     }
     for (const auto& ventana : ventanas) delete ventana.data();
-    QFile::remove(carpeta_.filePath("Tarvel/Tarvel.ini"));
-    respuestas_.clear();
-    vistos_.clear();
-    inesperados_.clear();
-    topicos_.clear();
+    QFile::remove(mCarpeta.filePath("Tarvel/Tarvel.ini"));
+    mRespuestas.clear();
+    mVistos.clear();
+    mInesperados.clear();
+    mTopicos.clear();
     gNCElegido = 0;
     gLetraGrupoSuelo.clear();
     gComoGrupoSuelo = {};
@@ -66,22 +68,26 @@ void EntornoUi::Reiniciar() {
     EstablecerFormato({'.', ','});
     DetectarSeparadorDecimal();
     EstablecerArchivoAyuda({});
+    SustituirRutaDatos({});
 }
 
-void EntornoUi::Responder(RespuestaMensaje respuesta) { respuestas_.push_back(respuesta); }
+void EntornoUi::SiguienteCaso() {
+    if (!Sorpresas().isEmpty()) QTest::qFail(qPrintable(Sorpresas().join('\n')), __FILE__, __LINE__);
+    Reiniciar();
+}
+
+void EntornoUi::Responder(RespuestaMensaje respuesta) { mRespuestas.push_back(respuesta); }
 
 QStringList EntornoUi::Sorpresas() const {
-    QStringList todo = inesperados_;
-    for (std::size_t i = 0; i < respuestas_.size(); ++i) todo << QStringLiteral("(an answer was never asked for)");
+    QStringList todo = mInesperados;
+    for (std::size_t i = 0; i < mRespuestas.size(); ++i) todo << QStringLiteral("(an answer was never asked for)");
     return todo;
 }
 
-void EntornoUi::GuardarIdiomaAlmacenado(const QString& valor) {
-    GuardarIdioma(valor);
-}
+void EntornoUi::GuardarIdiomaAlmacenado(const QString& valor) { GuardarIdioma(valor); }
 
 QString EntornoUi::ContenidoAjustes() const {
-    QFile archivo(carpeta_.filePath("Tarvel/Tarvel.ini"));
+    QFile archivo(mCarpeta.filePath("Tarvel/Tarvel.ini"));
     if (!archivo.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(archivo.readAll());
 }
@@ -99,21 +105,53 @@ void AlAbrir(std::function<void()> accion) { QTimer::singleShot(0, qApp, std::mo
 
 namespace {
 
-void Siguiente(const std::shared_ptr<Pasos>& resto) {
-    if (resto->empty()) return;
-    auto paso = std::move(resto->front());
-    resto->pop_front();
-    QTimer::singleShot(0, qApp, [resto] { Siguiente(resto); });
+using Generador = std::function<std::function<void()>()>;
+
+void Siguiente(const std::shared_ptr<Generador>& siguiente, const std::shared_ptr<bool>& hecho) {
+    auto paso = (*siguiente)();
+    if (!paso) {
+        *hecho = true;
+        return;
+    }
+    QTimer::singleShot(0, qApp, [siguiente, hecho] { Siguiente(siguiente, hecho); });
     paso();
+}
+
+// The control of the window in front, or a failure naming it.
+QWidget* Control(const char* nombre) {
+    QWidget* ventana = AlFrente();
+    QWidget* control = ventana ? ventana->findChild<QWidget*>(nombre) : nullptr;
+    if (!control) QTest::qFail(qPrintable(QStringLiteral("no control %1 in front").arg(nombre)), __FILE__, __LINE__);
+    return control;
 }
 
 }  // namespace
 
+bool Jugar(Generador siguiente, int segundos) {
+    auto hecho = std::make_shared<bool>(false);
+    Siguiente(std::make_shared<Generador>(std::move(siguiente)), hecho);
+    return QTest::qWaitFor([hecho] { return *hecho; }, segundos * 1000);
+}
+
 bool Jugar(Pasos pasos) {
-    bool hecho = false;
-    pasos.push_back([&hecho] { hecho = true; });
-    Siguiente(std::make_shared<Pasos>(std::move(pasos)));
-    return QTest::qWaitFor([&] { return hecho; }, 20000);
+    auto resto = std::make_shared<Pasos>(std::move(pasos));
+    return Jugar(
+        [resto] {
+            std::function<void()> paso;
+            if (!resto->empty()) {
+                paso = std::move(resto->front());
+                resto->pop_front();
+            }
+            return paso;
+        },
+        20);
+}
+
+QWidget* VentanaVisible(const QString& nombre) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == nombre) return w;
+    }
+    return nullptr;
 }
 
 QWidget* AlFrente() {
@@ -121,15 +159,49 @@ QWidget* AlFrente() {
     return Visible<frmTarvelPrimera>();
 }
 
+QString Foco() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+frmTarvelPrimera* AbrirMenu() {
+    ResolverIdiomaDeArranque();
+    ElegirArchivoAyuda();
+    auto* menu = new frmTarvelPrimera;
+    menu->show();
+    return menu;
+}
+
 std::function<void()> Pulsar(const char* nombre) {
     return [nombre] {
-        QWidget* ventana = AlFrente();
-        QWidget* control = ventana ? ventana->findChild<QWidget*>(nombre) : nullptr;
-        if (!control) {
-            QTest::qFail(qPrintable(QStringLiteral("no control %1 in front").arg(nombre)), __FILE__, __LINE__);
-            return;
+        if (QWidget* control = Control(nombre)) {
+            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(qMin(8, control->width() / 2), control->height() / 2));
         }
-        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(qMin(8, control->width() / 2), control->height() / 2));
+    };
+}
+
+std::function<void()> Teclear(const char* nombre, const QString& texto, Qt::Key fin) {
+    return [nombre, texto, fin] {
+        auto* campo = qobject_cast<QLineEdit*>(Control(nombre));
+        if (!campo) return;
+        campo->setFocus(Qt::TabFocusReason);
+        campo->selectAll();
+        QTest::keyClicks(campo, texto);
+        if (fin != Qt::Key_unknown) QTest::keyClick(campo, fin);
+    };
+}
+
+std::function<void()> Elegir(const char* lista, int posicion) {
+    return [lista, posicion] {
+        auto* combo = qobject_cast<QComboBox*>(Control(lista));
+        if (!combo) return;
+        combo->setFocus(Qt::TabFocusReason);
+        while (combo->currentIndex() < posicion) QTest::keyClick(combo, Qt::Key_Down);
+        while (combo->currentIndex() > posicion) QTest::keyClick(combo, Qt::Key_Up);
+    };
+}
+
+std::function<void()> Tecla(Qt::Key tecla, Qt::KeyboardModifiers modificadores) {
+    return [tecla, modificadores] {
+        QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : AlFrente();
+        if (destino) QTest::keyClick(destino, tecla, modificadores);
     };
 }
 

@@ -1,55 +1,38 @@
-// The step-by-step window, driven as a user drives it, from the method choice
-// to the number handed back.
+// The step-by-step window as a user drives it: where the focus starts, what
+// a second click on a chosen option leaves, the red "?", the soil and forest
+// dialogs handed their answers back or cancelled, and what OK hands back; and
+// the forest condition dialog itself: Calculate only moves the focus to what
+// is missing, the factors are taken when their control loses the focus, and
+// an edited depth disables OK.
+
 #include <QAccessible>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "EntornoUi.h"
-#include "app/SessionState.h"
-#include "ui/Arranque.h"
-#include "ui/Ayuda.h"
-#include "ui/frmEleccion.h"
+#include "ui/Colores.h"
 #include "ui/frmNomograma.h"
 #include "ui/frmPrincipal.h"
-#include "ui/frmSuelo.h"
-#include "ui/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;
 
 namespace {
 
+QString Numero() { return EnFrente<QLabel>("lblTarvelva")->text(); }
+QColor ColorNumero() { return EnFrente<QLabel>("lblTarvelva")->palette().color(QPalette::WindowText); }
+QString Caja(const char* nombre) { return EnFrente<QLineEdit>(nombre)->text(); }
+QString Clase() { return Caja("txtCondHidrologica"); }
+bool Aceptable() { return EnFrente("cmdAceptar")->isEnabled(); }
+bool Marcada(const char* nombre) { return EnFrente<QRadioButton>(nombre)->isChecked(); }
 
-// A click near the left edge, where an option button's circle and text are.
-void Pulsar(QObject* ventana, const QString& nombre) {
-    QWidget* control = Hijo(ventana, nombre);
-    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(qMin(8, control->width() / 2), control->height() / 2));
-}
+// The soil dialog answered with a rate class (opcTasa_0 to _3 for A to D).
+Pasos Suelo(const char* tasa) { return {Pulsar("cmdDeterminarSuelo"), Pulsar(tasa), Pulsar("cmdAceptar")}; }
 
-// Chooses an entry of a vegetation list with the keyboard, as a user may.
-void ElegirEntrada(frmPrincipal* ventana, int lista, int posicion) {
-    auto* combo = Hijo<QComboBox>(ventana, QStringLiteral("lstVegetacion_%1").arg(lista));
-    combo->setFocus();
-    while (combo->currentIndex() < posicion) QTest::keyClick(combo, Qt::Key_Down);
-    while (combo->currentIndex() > posicion) QTest::keyClick(combo, Qt::Key_Up);
-}
-
-QString Numero(frmPrincipal* ventana) { return Hijo<QLabel>(ventana, "lblTarvelva")->text(); }
-
-bool Habilitada(frmPrincipal* ventana, const QString& nombre) { return Hijo(ventana, nombre)->isEnabled(); }
-
-// The soil dialog answered with a rate class (0 to 3 for A to D).
-void ElegirSueloPorTasa(frmPrincipal* ventana, int clase) {
-    AlAbrir([clase] {
-        auto* suelo = Visible<frmSuelo>();
-        QVERIFY(suelo);
-        Pulsar(suelo, QStringLiteral("opcTasa_%1").arg(clase));
-        Pulsar(suelo, "cmdAceptar");
-    });
-    Pulsar(ventana, "cmdDeterminarSuelo");
+// The forest dialog's depths and compactness (-1: none chosen), then Calculate.
+Pasos Calcular(const QString& arrope, const QString& humus, int compacidad) {
+    Pasos pasos{Teclear("txtArrope", arrope, Qt::Key_unknown), Teclear("txtHumus", humus, Qt::Key_unknown)};
+    if (compacidad >= 0) pasos.push_back(Elegir("lstCompacidad", compacidad));
+    pasos.push_back(Pulsar("cmdCalcular"));
+    return pasos;
 }
 
 }  // namespace
@@ -57,221 +40,107 @@ void ElegirSueloPorTasa(frmPrincipal* ventana, int clase) {
 class PruebaPrincipal : public PruebaUi {
     Q_OBJECT
 
-    frmPrincipal* Abrir(std::filesystem::path datos = {}) {
-        ResolverIdiomaDeArranque();
-        auto* ventana = new frmPrincipal(nullptr, std::move(datos));
-        ventana->setAttribute(Qt::WA_DeleteOnClose);
-        ventana->show();
-        return ventana;
-    }
-
 private slots:
     // The window keeps its options' exclusivity itself: one chosen from a
     // screen reader must be clicked, so that the window hears of it.
     void anOptionChosenFromAScreenReaderIsClicked() {
-        auto* ventana = Abrir();
-        auto* opcion = QAccessible::queryAccessibleInterface(Hijo(ventana, "opcTipo_1"));
-        opcion->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-        QVERIFY(Hijo(ventana, "lstVegetacion_1")->isVisible());
+        Abrir<frmPrincipal>();
+        QAccessible::queryAccessibleInterface(EnFrente("opcTipo_1"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(EnFrente("lstVegetacion_1")->isVisible());
     }
 
-    void opensOnFallowWithItsOptions() {
-        auto* ventana = Abrir();
-        QCOMPARE(ventana->windowTitle(), QString("Determinación del número de curva"));
-        QVERIFY(Hijo<QRadioButton>(ventana, "opcTipo_0")->isChecked());
-        QVERIFY(Hijo(ventana, "lstVegetacion_0")->isVisible());
-        QVERIFY(!Hijo(ventana, "lstVegetacion_1")->isVisible());
-        QCOMPARE(Hijo<QComboBox>(ventana, "lstVegetacion_0")->currentText(), QString("Barbecho"));
-        QCOMPARE(Hijo<QComboBox>(ventana, "lstVegetacion_0")->count(), 14);
-        QCOMPARE(Hijo<QComboBox>(ventana, "lstVegetacion_1")->count(), 5);
-        for (int i = 0; i < 8; ++i) QCOMPARE(Habilitada(ventana, QStringLiteral("opcSuelo_%1").arg(i)), i < 2);
-        QVERIFY(Habilitada(ventana, "opcCondicion_0") && Habilitada(ventana, "opcCondicion_1"));
-        QVERIFY(!Habilitada(ventana, "opcCondicion_2"));
-        QCOMPARE(Hijo<QRadioButton>(ventana, "opcCondicion_2")->text(), QString("Media"));
-        QVERIFY(!Habilitada(ventana, "cmdHidro"));
-        QCOMPARE(Numero(ventana), QString());
-    }
-
-    void theAridGroupReplacesTheList() {
-        Entorno().GuardarIdiomaAlmacenado("English");
-        auto* ventana = Abrir();
-        Pulsar(ventana, "opcTipo_1");
-        QVERIFY(Hijo(ventana, "lstVegetacion_1")->isVisible());
-        QVERIFY(!Hijo(ventana, "lstVegetacion_0")->isVisible());
-        QCOMPARE(Hijo<QComboBox>(ventana, "lstVegetacion_1")->currentIndex(), 0);
-        for (int i = 0; i < 8; ++i) QVERIFY(!Habilitada(ventana, QStringLiteral("opcSuelo_%1").arg(i)));
-        for (int i = 0; i < 3; ++i) QVERIFY(Habilitada(ventana, QStringLiteral("opcCondicion_%1").arg(i)));
-        QCOMPARE(TopicoAyudaDe(Hijo(ventana, "lstVegetacion_1")), 50);
-        Entorno().Reiniciar();
-        ventana = Abrir();
-        Pulsar(ventana, "opcTipo_1");
-        QCOMPARE(Hijo<QRadioButton>(ventana, "opcCondicion_2")->text(), QString("Regular"));
-        Pulsar(ventana, "opcTipo_0");
-        QCOMPARE(Hijo<QRadioButton>(ventana, "opcCondicion_2")->text(), QString("Media"));
-    }
-
-    void okWithIncompleteAnswersOrNoValue() {
-        auto* ventana = Abrir();
-        Pulsar(ventana, "opcSuelo_1");
+    void theGroupsAndTheRedQuestionMark() {
+        Abrir<frmPrincipal>();
+        QCOMPARE(Foco(), QString("opcTipo_0"));
+        QVERIFY(EnFrente("lstVegetacion_0")->isVisible() && !EnFrente("lstVegetacion_1")->isVisible());
+        // Arid herbaceous, poor, on group A: the tables give no value.
+        QVERIFY(Jugar(Pasos{Pulsar("opcTipo_1"), Pulsar("opcCondicion_0")} + Suelo("opcTasa_0")));
+        QVERIFY(EnFrente("lstVegetacion_1")->isVisible() && !EnFrente("lstVegetacion_0")->isVisible());
+        QCOMPARE(Numero(), QString("?"));
+        QCOMPARE(ColorNumero(), kTextoFalta);
+        // Choosing the group already chosen changes nothing.
+        Pulsar("opcTipo_1")();
+        QVERIFY(Marcada("opcCondicion_0"));
+        QCOMPARE(Caja("txtSuelo"), QString("A"));
+        QCOMPARE(Numero(), QString("?"));
         Entorno().Responder(RespuestaMensaje::Aceptar);
-        Pulsar(ventana, "cmdAceptar");
-        QCOMPARE(Entorno().Vistos().back().texto, QString("Debe seleccionar un número de curva."));
-        QVERIFY(ventana->isVisible());
-        QVERIFY(Hijo<QRadioButton>(ventana, "opcSuelo_1")->isChecked());
-
-        // Arid herbaceous on group A: the tables give no value.
-        Pulsar(ventana, "opcTipo_1");
-        Pulsar(ventana, "opcCondicion_0");
-        ElegirSueloPorTasa(ventana, 0);
-        QCOMPARE(Numero(ventana), QString("?"));
-        Entorno().Responder(RespuestaMensaje::Aceptar);
-        Pulsar(ventana, "cmdAceptar");
-        QCOMPARE(Entorno().Vistos().back().texto, QString("Debe seleccionar un número de curva."));
-        QVERIFY(ventana->isVisible());
+        Pulsar("cmdAceptar")();
+        QCOMPARE(Entorno().UltimoMensaje(), QString("Debe seleccionar un número de curva."));
+        QVERIFY(Visible<frmPrincipal>());
         QCOMPARE(gNCElegido, std::int16_t(0));
     }
 
-    void brushInGoodConditionOnGroupAHandsBack30() {
-        auto* ventana = Abrir();
-        ElegirEntrada(ventana, 0, 7);
-        QCOMPARE(TopicoAyudaDe(Hijo(ventana, "lstVegetacion_0")), 13);
-        Pulsar(ventana, "opcCondicion_1");
-        ElegirSueloPorTasa(ventana, 0);
-        QCOMPARE(Numero(ventana), QString("30≤"));
-        QCOMPARE(Hijo<QLineEdit>(ventana, "txtSuelo")->text(), QString("A"));
-        Pulsar(ventana, "cmdAceptar");
+    void aSecondClickOnTheTreatmentAndOkHandingTheNumberBack() {
+        Abrir<frmPrincipal>();
+        QVERIFY(Jugar(Pasos{Pulsar("opcSuelo_1"), Pulsar("opcCondicion_0")} + Suelo("opcTasa_2")));
+        QCOMPARE(Numero(), QString("90"));
+        Pulsar("opcSuelo_1")();
+        QVERIFY(Marcada("opcCondicion_0"));
+        QCOMPARE(Numero(), QString("90"));
+        // Brush, good, on group A, with its sign; the list carries its entry's help.
+        QVERIFY(Jugar(Pasos{Elegir("lstVegetacion_0", 7), Pulsar("opcCondicion_1")} + Suelo("opcTasa_0")));
+        QCOMPARE(TopicoAyudaDe(EnFrente("lstVegetacion_0")), 13);
+        QCOMPARE(Numero(), QString("30≤"));
+        QCOMPARE(ColorNumero(), kTextoResultado);
+        Pulsar("cmdAceptar")();
         QCOMPARE(gNCElegido, std::int16_t(30));
-        QVERIFY(!ventana->isVisible());
+        QVERIFY(!Visible<frmPrincipal>());
     }
 
-    void clickingTheSelectedOptionAgainChangesNothing() {
-        auto* ventana = Abrir();
-        Pulsar(ventana, "opcSuelo_1");
-        Pulsar(ventana, "opcCondicion_0");
-        ElegirSueloPorTasa(ventana, 2);
-        QCOMPARE(Numero(ventana), QString("90"));
-        Pulsar(ventana, "opcSuelo_1");
-        Pulsar(ventana, "opcCondicion_0");
-        QVERIFY(Hijo<QRadioButton>(ventana, "opcSuelo_1")->isChecked());
-        QVERIFY(Hijo<QRadioButton>(ventana, "opcCondicion_0")->isChecked());
-        QCOMPARE(Numero(ventana), QString("90"));
-    }
-
-    void woodsTakeTheClassOfTheForestDialog() {
-        auto* ventana = Abrir();
-        ElegirEntrada(ventana, 0, 10);
-        QVERIFY(Habilitada(ventana, "cmdHidro"));
-        QVERIFY(Habilitada(ventana, "txtClaseBosque"));
-        ElegirSueloPorTasa(ventana, 1);
-        AlAbrir([] {
-            auto* bosque = Visible<frmNomograma>();
-            QVERIFY(bosque);
-            QVERIFY(QTest::qWaitForWindowActive(bosque));
-            QTest::keyClicks(Hijo(bosque, "txtArrope"), "0");
-            QTest::keyClicks(Hijo(bosque, "txtHumus"), "0");
-            auto* compacidad = Hijo<QComboBox>(bosque, "lstCompacidad");
-            compacidad->setFocus(Qt::MouseFocusReason);
-            compacidad->setCurrentIndex(1);
-            Pulsar(bosque, "cmdCalcular");
-            QCOMPARE(Hijo<QLineEdit>(bosque, "txtCondHidrologica")->text(), QString("II"));
-            Pulsar(bosque, "cmdAceptar");
-        });
-        Pulsar(ventana, "cmdHidro");
-        QCOMPARE(Hijo<QLineEdit>(ventana, "txtClaseBosque")->text(), QString("II"));
-        QCOMPARE(Numero(ventana), QString("68"));  // row 51, group B
-
-        // Cancelled dialogs leave every answer as it was.
-        AlAbrir([] { Pulsar(Visible<frmNomograma>(), "cmdCancelar"); });
-        Pulsar(ventana, "cmdHidro");
-        AlAbrir([] { Pulsar(Visible<frmSuelo>(), "cmdCancelar"); });
-        Pulsar(ventana, "cmdDeterminarSuelo");
-        QCOMPARE(Hijo<QLineEdit>(ventana, "txtClaseBosque")->text(), QString("II"));
-        QCOMPARE(Hijo<QLineEdit>(ventana, "txtSuelo")->text(), QString("B"));
-        QCOMPARE(Numero(ventana), QString("68"));
-
-        ElegirEntrada(ventana, 0, 9);
-        QVERIFY(!Habilitada(ventana, "cmdHidro"));
-        QCOMPARE(Hijo<QLineEdit>(ventana, "txtClaseBosque")->text(), QString());
-        QCOMPARE(Hijo<QLineEdit>(ventana, "txtSuelo")->text(), QString());
-    }
-
-    void aBrokenDataFileIsReportedAndShowsNoNumber() {
-        auto* ventana = Abrir("/nonexistent/Datos.dat");
-        Pulsar(ventana, "opcSuelo_0");
-        Entorno().Responder(RespuestaMensaje::Aceptar);
-        ElegirSueloPorTasa(ventana, 0);
-        QVERIFY(Entorno().Vistos().back().texto.contains("/nonexistent/Datos.dat"));
-        QCOMPARE(Numero(ventana), QString());
-        QVERIFY(ventana->isVisible());
-    }
-
-    void theCloseBoxHandsNothingBack() {
+    void woodsTakeTheClassOfTheForestDialogAndCancelledDialogsChangeNothing() {
         gNCElegido = 64;
-        auto* ventana = Abrir();
-        Pulsar(ventana, "opcSuelo_0");
-        ElegirSueloPorTasa(ventana, 3);
-        ventana->close();
+        Abrir<frmPrincipal>();
+        QVERIFY(!EnFrente("cmdHidro")->isEnabled());
+        QVERIFY(Jugar(Pasos{Elegir("lstVegetacion_0", 10)} + Suelo("opcTasa_1") +
+                      Pasos{Pulsar("cmdHidro"), Teclear("txtArrope", "0"), Teclear("txtHumus", "0"),
+                            Elegir("lstCompacidad", 1), Pulsar("cmdCalcular"), Pulsar("cmdAceptar")}));
+        QCOMPARE(Caja("txtClaseBosque"), QString("II"));
+        QCOMPARE(Numero(), QString("68"));  // row 51, group B
+        QVERIFY(Jugar({Pulsar("cmdHidro"), Pulsar("cmdCancelar"), Pulsar("cmdDeterminarSuelo"), Pulsar("cmdCancelar")}));
+        QCOMPARE(Caja("txtClaseBosque") + Caja("txtSuelo") + Numero(), QString("IIB68"));
+        // Another entry forgets the class and the soil group.
+        Elegir("lstVegetacion_0", 9)();
+        QVERIFY(!EnFrente("cmdHidro")->isEnabled());
+        QCOMPARE(Caja("txtClaseBosque") + Caja("txtSuelo") + Numero(), QString());
+        // The close box hands nothing back.
+        Visible<frmPrincipal>()->close();
         QCOMPARE(gNCElegido, std::int16_t(64));
     }
 
-    void helpFromTheListShowsItsTopic() {
-        auto* ventana = Abrir();
-        ElegirEntrada(ventana, 0, 4);
-        QVERIFY(QTest::qWaitForWindowActive(ventana));
-        Hijo(ventana, "lstVegetacion_0")->setFocus();
-        Pulsar(ventana, "cmdAyuda");
-        QTRY_COMPARE(Entorno().TopicosPedidos(), std::vector<int>{11});
+    void theForestDialogCalculatesOnlyWhatIsThere() {
+        for (const auto& [arrope, humus, compacidad, control] :
+             {std::tuple{"-1", "5", 2, "txtArrope"}, {"5", "5,5,5", -1, "txtHumus"}, {"5", "5", -1, "lstCompacidad"}}) {
+            Entorno().SiguienteCaso();
+            Abrir<frmNomograma>();
+            QCOMPARE(Foco(), QString("opcEspesor_0"));
+            QVERIFY(Jugar(Calcular(arrope, humus, compacidad)));
+            QCOMPARE(Foco(), QString(control));
+            QVERIFY(Clase().isEmpty() && !Aceptable() && Entorno().Vistos().empty());
+        }
     }
 
-    // The typical request: row crops, contoured, good, and the soil group from
-    // its texture typed with Enter, from the main menu to its question.
-    void fromTheMenuToTheQuestion() {
-        ResolverIdiomaDeArranque();
-        auto* menu = new frmTarvelPrimera;
-        menu->show();
-        bool recorrido = false;
-        AlAbrir([&] {
-            auto* eleccion = Visible<frmEleccion>();
-            QVERIFY(eleccion);
-            QVERIFY(Hijo<QRadioButton>(eleccion, "opcElige_0")->isChecked());
-            AlAbrir([&] {
-                auto* ventana = Visible<frmPrincipal>();
-                QVERIFY(ventana);
-                ElegirEntrada(ventana, 0, 1);
-                Pulsar(ventana, "opcSuelo_4");
-                Pulsar(ventana, "opcCondicion_1");
-                AlAbrir([] {
-                    auto* suelo = Visible<frmSuelo>();
-                    QVERIFY(suelo);
-                    QVERIFY(QTest::qWaitForWindowActive(suelo));
-                    Pulsar(suelo, "opcMetodo_1");
-                    Hijo(suelo, "txtPorcentaje_0")->setFocus();
-                    for (const char* valor : {"20", "40", "40"}) {
-                        QWidget* campo = QApplication::focusWidget();
-                        QVERIFY(campo && campo->objectName().startsWith("txtPorcentaje_"));
-                        QTest::keyClicks(campo, valor);
-                        QTest::keyClick(campo, Qt::Key_Return);
-                    }
-                    QCOMPARE(Hijo<QLabel>(suelo, "lblGrupo_1")->text(), QString("C"));
-                    QCOMPARE(QApplication::focusWidget(), Hijo(suelo, "cmdAceptar"));
-                    Pulsar(suelo, "cmdAceptar");
-                });
-                Pulsar(ventana, "cmdDeterminarSuelo");
-                QCOMPARE(gFilaDatos, std::int16_t(9));
-                QCOMPARE(Numero(ventana), QString("82"));
-                Pulsar(ventana, "cmdAceptar");
-                recorrido = true;
-            });
-            Pulsar(eleccion, "cmdAceptar");
-        });
-        Entorno().Responder(RespuestaMensaje::Si);
-        Pulsar(menu, "cmdAceptar");
-        QVERIFY(recorrido);
-        QCOMPARE(gNCElegido, std::int16_t(82));
-        QCOMPARE(Entorno().Vistos().back().texto,
-                 QString("El número de curva elegido es 82.\r\n¿Desea determinar otro número?"));
-        QVERIFY(!Visible<frmEleccion>());
-        QVERIFY(menu->isVisible());
+    void theForestFactorsCountOnceTheirControlIsLeft() {
+        Abrir<frmNomograma>();
+        QVERIFY(Jugar(Calcular("5", "5", 2)));
+        QCOMPARE(Clase(), QString("IV"));  // R 3.565
+        QCOMPARE(Foco(), QString("txtCondHidrologica"));
+        // Chosen, but still holding the focus: the factor in force is the old one.
+        Pulsar("opcEspesor_1")();
+        EnFrente<QPushButton>("cmdCalcular")->click();
+        QCOMPARE(Clase(), QString("IV"));
+        EnFrente<QPushButton>("cmdCalcular")->click();
+        QCOMPARE(Clase(), QString("V"));  // R 5.045, after compaction
+        QVERIFY(Aceptable());
+        // Typing in a depth selects it first, so it replaces it; any edit disables OK.
+        EnFrente("txtHumus")->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(EnFrente("txtHumus"), "5");
+        QCOMPARE(EnFrente<QLineEdit>("txtHumus")->text(), QString("5"));
+        QVERIFY(!Aceptable());
+        QVERIFY(Jugar(Calcular("5", "5", 2)));
+        Pulsar("cmdAceptar")();
+        QCOMPARE(gClaseBosque, std::string("V"));
     }
 };
 
