@@ -15,21 +15,21 @@ namespace tarvel::bench {
 
 class PrimeraPintura : public QObject {
 public:
-    PrimeraPintura(int argc, char** argv) : completa_(argc > 1 && std::strcmp(argv[1], "--completa") == 0) {}
+    PrimeraPintura(int argc, char** argv) : mCompleta(argc > 1 && std::strcmp(argv[1], "--completa") == 0) {}
 
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() == QEvent::Paint && !pintada_ && objeto->isWidgetType() &&
+        if (evento->type() == QEvent::Paint && !mPintada && objeto->isWidgetType() &&
             static_cast<QWidget*>(objeto)->isWindow()) {
-            pintada_ = true;
-            if (!completa_) std::_Exit(0);
+            mPintada = true;
+            if (!mCompleta) std::_Exit(0);
             QTimer::singleShot(0, [] { std::_Exit(0); });
         }
         return false;
     }
 
 private:
-    bool completa_;
-    bool pintada_ = false;
+    bool mCompleta;
+    bool mPintada = false;
 };
 
 }  // namespace tarvel::bench

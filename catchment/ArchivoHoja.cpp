@@ -167,13 +167,13 @@ public:
     bool start_array(std::size_t) override { return true; }
     bool end_array() override { return true; }
     bool parse_error(std::size_t posicion, const std::string&, const nlohmann::detail::exception&) override {
-        posicion_ = posicion;
+        mPosicion = posicion;
         return false;
     }
-    std::size_t Posicion() const { return posicion_; }
+    std::size_t Posicion() const { return mPosicion; }
 
 private:
-    std::size_t posicion_ = 0;
+    std::size_t mPosicion = 0;
 };
 
 // Line and column (characters, not bytes) of the byte that stopped the

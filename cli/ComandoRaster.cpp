@@ -41,19 +41,19 @@ public:
         struct sigaction accion {};
         accion.sa_handler = AlRecibirSenal;
         sigemptyset(&accion.sa_mask);
-        sigaction(SIGINT, &accion, &antesInt_);
-        sigaction(SIGTERM, &accion, &antesTerm_);
+        sigaction(SIGINT, &accion, &mAntesInt);
+        sigaction(SIGTERM, &accion, &mAntesTerm);
     }
     ~Senales() {
-        sigaction(SIGINT, &antesInt_, nullptr);
-        sigaction(SIGTERM, &antesTerm_, nullptr);
+        sigaction(SIGINT, &mAntesInt, nullptr);
+        sigaction(SIGTERM, &mAntesTerm, nullptr);
     }
     Senales(const Senales&) = delete;
     Senales& operator=(const Senales&) = delete;
 
 private:
-    struct sigaction antesInt_ {};
-    struct sigaction antesTerm_ {};
+    struct sigaction mAntesInt {};
+    struct sigaction mAntesTerm {};
 };
 
 // A bar on standard error, redrawn at every whole per cent.
@@ -61,8 +61,8 @@ class Barra {
 public:
     void operator()(double fraccion) {
         const int porcentaje = static_cast<int>(fraccion * 100);
-        if (porcentaje == ultimo_) return;
-        ultimo_ = porcentaje;
+        if (porcentaje == mUltimo) return;
+        mUltimo = porcentaje;
         constexpr int kAncho = 40;
         const int lleno = porcentaje * kAncho / 100;
         std::cerr << '\r' << '[' << std::string(static_cast<std::size_t>(lleno), '#')
@@ -72,7 +72,7 @@ public:
     static void Borrar() { std::cerr << '\r' << std::string(50, ' ') << '\r' << std::flush; }
 
 private:
-    int ultimo_ = -1;
+    int mUltimo = -1;
 };
 
 std::string Letra(int grupo) { return std::string(1, static_cast<char>('A' + grupo - 1)); }

@@ -76,29 +76,29 @@ protected:
         gIdioma = kIdiomaIngles;
         std::string prueba = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::ranges::replace(prueba, '/', '-');  // parameterised tests are named "Name/N"
-        carpeta_ = fs::temp_directory_path() / ("tarvel-raster-" + std::to_string(::getpid()) + "-" + prueba);
-        fs::remove_all(carpeta_);
-        fs::create_directories(carpeta_);
-        p_.datos = LeerDatos(TARVEL_DATOS_DAT).value();
-        p_.tabla = AnalizarTablaCobertura(kTabla).value();
-        p_.numeroCurva = carpeta_ / "cn.tif";
+        mCarpeta = fs::temp_directory_path() / ("tarvel-raster-" + std::to_string(::getpid()) + "-" + prueba);
+        fs::remove_all(mCarpeta);
+        fs::create_directories(mCarpeta);
+        mParametros.datos = LeerDatos(TARVEL_DATOS_DAT).value();
+        mParametros.tabla = AnalizarTablaCobertura(kTabla).value();
+        mParametros.numeroCurva = mCarpeta / "cn.tif";
     }
     void TearDown() override {
         gIdioma = kIdiomaEspanol;
-        fs::remove_all(carpeta_);
+        fs::remove_all(mCarpeta);
     }
     // Nothing but the inputs is left in the folder.
     void SinSalidas() {
-        for (const auto& e : fs::directory_iterator(carpeta_)) {
-            EXPECT_TRUE(e.path() == p_.cobertura || e.path() == p_.suelo) << e.path();
+        for (const auto& e : fs::directory_iterator(mCarpeta)) {
+            EXPECT_TRUE(e.path() == mParametros.cobertura || e.path() == mParametros.suelo) << e.path();
         }
     }
     void Entradas(const Rejilla& cob, const Rejilla& sue) {
-        p_.cobertura = Escribir(carpeta_ / "lc.tif", GDT_Byte, cob, 0, [](int x, int) { return x % 3 + 1; });
-        p_.suelo = Escribir(carpeta_ / "hsg.tif", GDT_Byte, sue, 255, [](int, int y) { return y % 4 + 1; });
+        mParametros.cobertura = Escribir(mCarpeta / "lc.tif", GDT_Byte, cob, 0, [](int x, int) { return x % 3 + 1; });
+        mParametros.suelo = Escribir(mCarpeta / "hsg.tif", GDT_Byte, sue, 255, [](int, int y) { return y % 4 + 1; });
     }
-    fs::path carpeta_;
-    PeticionMapa p_;
+    fs::path mCarpeta;
+    PeticionMapa mParametros;
 };
 
 // Each land-cover code beside each soil value, types and block layouts varied.
@@ -121,23 +121,23 @@ TEST_P(Celdas, EveryCellIsTheDataFileValueOfItsCodeAndGroup) {
         return static_cast<std::size_t>(x * 7 + y * 3) % (codigos.size() * suelos.size());
     };
     const Rejilla r{.bloque = c.bloque};
-    p_.cobertura = Escribir(carpeta_ / "lc.tif", c.tipoCobertura, r, c.sinDatoCobertura,
+    mParametros.cobertura = Escribir(mCarpeta / "lc.tif", c.tipoCobertura, r, c.sinDatoCobertura,
                             [&](int x, int y) { return codigos[combinacion(x, y) / suelos.size()]; });
-    p_.suelo = Escribir(carpeta_ / "hsg.tif", c.tipoSuelo, r, c.sinDatoSuelo,
+    mParametros.suelo = Escribir(mCarpeta / "hsg.tif", c.tipoSuelo, r, c.sinDatoSuelo,
                         [&](int x, int y) { return suelos[combinacion(x, y) % suelos.size()]; });
-    p_.umbral = carpeta_ / "p0.tif";
-    p_.escorrentia = carpeta_ / "q.tif";
-    p_.lluvia = 50;
-    p_.condicion = c.condicion;
-    p_.duales = c.duales;
-    p_.lambda = c.lambda;
-    p_.hilos = 3;
-    const auto recuento = GenerarMapa(p_);
+    mParametros.umbral = mCarpeta / "p0.tif";
+    mParametros.escorrentia = mCarpeta / "q.tif";
+    mParametros.lluvia = 50;
+    mParametros.condicion = c.condicion;
+    mParametros.duales = c.duales;
+    mParametros.lambda = c.lambda;
+    mParametros.hilos = 3;
+    const auto recuento = GenerarMapa(mParametros);
     ASSERT_TRUE(recuento) << MensajeErrorMapa(recuento.error());
 
-    const auto cn = Leer<std::uint8_t>(p_.numeroCurva, GDT_Byte);
-    const auto umbral = Leer<float>(p_.umbral, GDT_Float32);
-    const auto q = Leer<float>(p_.escorrentia, GDT_Float32);
+    const auto cn = Leer<std::uint8_t>(mParametros.numeroCurva, GDT_Byte);
+    const auto umbral = Leer<float>(mParametros.umbral, GDT_Float32);
+    const auto q = Leer<float>(mParametros.escorrentia, GDT_Float32);
     const std::map<std::int64_t, int> filas{{1, 9}, {2, 43}, {3, 58}, {40, 52}};
     Recuento esperado;
     for (int y = 0; y < r.h; ++y) {
@@ -200,10 +200,10 @@ INSTANTIATE_TEST_SUITE_P(TiposYBloques, Celdas,
 
 TEST_F(Mapa, OutputsShareTheInputGridAndAreTiledAndCompressed) {
     Entradas({.bloque = 16}, {.bloque = 16});
-    p_.umbral = carpeta_ / "p0.tif";
-    ASSERT_TRUE(GenerarMapa(p_));
-    GDALDatasetUniquePtr entrada(GDALDataset::Open(p_.cobertura.c_str(), GDAL_OF_RASTER));
-    for (const auto& [ruta, sinDato] : {std::pair{p_.numeroCurva, 255.0}, std::pair{p_.umbral, -9999.0}}) {
+    mParametros.umbral = mCarpeta / "p0.tif";
+    ASSERT_TRUE(GenerarMapa(mParametros));
+    GDALDatasetUniquePtr entrada(GDALDataset::Open(mParametros.cobertura.c_str(), GDAL_OF_RASTER));
+    for (const auto& [ruta, sinDato] : {std::pair{mParametros.numeroCurva, 255.0}, std::pair{mParametros.umbral, -9999.0}}) {
         GDALDatasetUniquePtr salida(GDALDataset::Open(ruta.c_str(), GDAL_OF_RASTER));
         ASSERT_TRUE(salida);
         std::array<double, 6> g1{}, g2{};
@@ -233,7 +233,7 @@ TEST_F(Mapa, InputsOffTheGridAreRefusedWithTheDifferenceAndTheCommandToAlign) {
           Desalineado{{.epsg = 4326},
                       "projection “ETRS89 / UTM zone 30N (EPSG:25830)” against “WGS 84 (EPSG:4326)”"}}) {
         Entradas({}, suelo);
-        const auto resultado = GenerarMapa(p_);
+        const auto resultado = GenerarMapa(mParametros);
         ASSERT_FALSE(resultado);
         const std::string mensaje = MensajeErrorMapa(resultado.error());
         EXPECT_NE(mensaje.find(diferencia), std::string::npos) << mensaje;
@@ -249,13 +249,13 @@ TEST_F(Mapa, DamagedTruncatedOrNonWholeInputsAreRefusedAndLeaveNothing) {
     for (const FalloMapa fallo : {FalloMapa::Abrir, FalloMapa::Leer, FalloMapa::Tipo}) {
         Entradas(grande, grande);
         if (fallo == FalloMapa::Abrir) {
-            std::fstream(p_.cobertura, std::ios::in | std::ios::out | std::ios::binary).write("garbage!", 8);
+            std::fstream(mParametros.cobertura, std::ios::in | std::ios::out | std::ios::binary).write("garbage!", 8);
         } else if (fallo == FalloMapa::Leer) {
-            fs::resize_file(p_.cobertura, fs::file_size(p_.cobertura) * 2 / 3);
+            fs::resize_file(mParametros.cobertura, fs::file_size(mParametros.cobertura) * 2 / 3);
         } else {
-            Escribir(p_.cobertura, GDT_Float32, grande, {}, [](int, int) { return 1; });
+            Escribir(mParametros.cobertura, GDT_Float32, grande, {}, [](int, int) { return 1; });
         }
-        const auto resultado = GenerarMapa(p_);
+        const auto resultado = GenerarMapa(mParametros);
         ASSERT_FALSE(resultado);
         EXPECT_EQ(resultado.error().fallo, fallo) << MensajeErrorMapa(resultado.error());
         SinSalidas();
@@ -263,14 +263,14 @@ TEST_F(Mapa, DamagedTruncatedOrNonWholeInputsAreRefusedAndLeaveNothing) {
 }
 
 TEST_F(Mapa, UnknownCodeIsCountedOrUnderStrictAnErrorThatWritesNothing) {
-    p_.tabla = AnalizarTablaCobertura("code,row\n1,9\n2,43\n").value();  // code 3 is not listed
+    mParametros.tabla = AnalizarTablaCobertura("code,row\n1,9\n2,43\n").value();  // code 3 is not listed
     Entradas({}, {});
-    const auto recuento = GenerarMapa(p_);
+    const auto recuento = GenerarMapa(mParametros);
     ASSERT_TRUE(recuento);
     EXPECT_EQ(recuento->codigosDesconocidos, (std::map<std::int64_t, std::uint64_t>{{3, 12 * 29}}));
-    fs::remove(p_.numeroCurva);
-    p_.estricto = true;
-    const auto estricto = GenerarMapa(p_);
+    fs::remove(mParametros.numeroCurva);
+    mParametros.estricto = true;
+    const auto estricto = GenerarMapa(mParametros);
     ASSERT_FALSE(estricto);
     EXPECT_EQ(estricto.error().fallo, FalloMapa::Estricto);
     EXPECT_GT(estricto.error().recuento.codigosDesconocidos.at(3), 0u);
@@ -279,27 +279,27 @@ TEST_F(Mapa, UnknownCodeIsCountedOrUnderStrictAnErrorThatWritesNothing) {
 
 TEST_F(Mapa, AStoppedRunLeavesWhatHadTheFinalNameUntouched) {
     Entradas({.w = 200, .h = 200, .bloque = 16}, {.w = 200, .h = 200, .bloque = 16});
-    std::ofstream(p_.numeroCurva) << "older map";
+    std::ofstream(mParametros.numeroCurva) << "older map";
     std::atomic<bool> detener{false};
-    p_.detener = &detener;
-    p_.progreso = [&detener](double) { detener = true; };
-    const auto resultado = GenerarMapa(p_);
+    mParametros.detener = &detener;
+    mParametros.progreso = [&detener](double) { detener = true; };
+    const auto resultado = GenerarMapa(mParametros);
     ASSERT_FALSE(resultado);
     EXPECT_EQ(resultado.error().fallo, FalloMapa::Interrumpido);
     std::string contenido;
-    std::getline(std::ifstream(p_.numeroCurva), contenido);
+    std::getline(std::ifstream(mParametros.numeroCurva), contenido);
     EXPECT_EQ(contenido, "older map");
-    fs::remove(p_.numeroCurva);
+    fs::remove(mParametros.numeroCurva);
     SinSalidas();
 }
 
 TEST_F(Mapa, AnOutputNamedAsAnInputIsRefused) {
     Entradas({}, {});
-    p_.umbral = carpeta_ / "." / "hsg.tif";
-    const auto resultado = GenerarMapa(p_);
+    mParametros.umbral = mCarpeta / "." / "hsg.tif";
+    const auto resultado = GenerarMapa(mParametros);
     ASSERT_FALSE(resultado);
     EXPECT_EQ(MensajeErrorMapa(resultado.error()),
-              "The file “" + p_.umbral.string() + "” is given twice (--soil and --threshold).");
+              "The file “" + mParametros.umbral.string() + "” is given twice (--soil and --threshold).");
 }
 
 // Lookup tables refused before any cell is read, with the line at fault.
