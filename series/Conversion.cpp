@@ -20,7 +20,11 @@ std::expected<double, ErrorAritmetico> Dividir(double numerador, double denomina
 std::expected<double, ErrorAritmetico> Ncondicion1(double Ncondicion2) {
     const double a = Ncondicion2 * 4.2;
     const double b = 10 - Ncondicion2 * 0.058;
-    return Dividir(a, b);
+    const auto seco = Dividir(a, b);
+    // For N = 100 this order of evaluation gives the double just above 100;
+    // inside the range the dry number is never above 100, so the top is 100.
+    if (seco && *seco > 100 && Ncondicion2 <= 100) return 100.0;
+    return seco;
 }
 
 std::expected<double, ErrorAritmetico> Ncondicion3(double Ncondicion2) {

@@ -28,6 +28,7 @@ TEST(Conversion, PublishedValuesToSixDecimals) {
         EXPECT_NEAR(UmbralEscorrentia(n).value(), umbral, 5e-7) << n;
     }
     // The top of the range exactly; in between, dry below and wet above.
+    EXPECT_EQ(Ncondicion1(100), 100.0);
     EXPECT_EQ(Ncondicion3(100), 100.0);
     EXPECT_EQ(UmbralEscorrentia(100), 0.0);
     for (double n = 0.5; n < 100; n += 0.5) {
