@@ -4,11 +4,8 @@
 
 namespace tarvel {
 
-std::string CampoCsv(std::string_view campo) {
-    const auto blanco = [](char c) { return c == ' ' || c == '\t'; };
-    const bool comillas = campo.find_first_of(",\"\r\n") != std::string_view::npos ||
-                          (!campo.empty() && (blanco(campo.front()) || blanco(campo.back())));
-    if (!comillas) return std::string(campo);
+std::string CampoCsv(std::string_view campo, char separador) {
+    if (!NecesitaComillas(campo, separador)) return std::string(campo);
     std::string texto = "\"";
     for (const char c : campo) {
         if (c == '"') texto += '"';

@@ -1,15 +1,27 @@
 #pragma once
 // Writing CSV (RFC 4180) that any spreadsheet and the companion's batch
-// reader read back: fields separated by commas, lines ended by LF.
+// reader read back: fields separated by commas (or the separator given),
+// lines ended by LF.
 #include <string>
 #include <string_view>
 
 namespace tarvel {
 
-// A field, in double quotes (inner quotes doubled) where a reader would
-// otherwise split it or drop its blanks: a comma, a quote, a CR or LF inside,
-// or a blank or tab at either end. Any other field stands as it is.
-std::string CampoCsv(std::string_view campo);
+// Whether a reader that splits on `separador` would split the field or drop
+// its blanks: the separator, a quote, a CR or LF inside, or a blank or tab at
+// either end. Inline, as the batch writer asks it of every field.
+inline bool NecesitaComillas(std::string_view campo, char separador = ',') {
+    const auto blanco = [](char c) { return c == ' ' || c == '\t'; };
+    if (!campo.empty() && (blanco(campo.front()) || blanco(campo.back()))) return true;
+    for (const char c : campo) {
+        if (c == separador || c == '"' || c == '\r' || c == '\n') return true;
+    }
+    return false;
+}
+
+// A field, in double quotes (inner quotes doubled) where it needs them; any
+// other field stands as it is.
+std::string CampoCsv(std::string_view campo, char separador = ',');
 
 // A number in the fewest digits that read back to exactly the same double
 // ("85", "12.5", "8.964705882352942", "1e-07"), with "." as the decimal mark

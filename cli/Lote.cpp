@@ -3,7 +3,6 @@
 #include <csv.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <istream>
@@ -12,6 +11,7 @@
 #include <sstream>
 #include <vector>
 
+#include "app/Csv.h"
 #include "app/TablaTextos.h"
 #include "app/TextosMensajes.h"
 #include "cli/Mensajes.h"
@@ -45,17 +45,9 @@ void* Realojar(void* bloque, std::size_t tamano) {
 class Escritor {
 public:
     explicit Escritor(std::ostream& salida)
-        : mSalida(salida), mCapacidad(kBloqueEscritura + 4096), mTexto(new char[mCapacidad]) {
-        FijarSeparador(',');
-    }
+        : mSalida(salida), mCapacidad(kBloqueEscritura + 4096), mTexto(new char[mCapacidad]) {}
 
-    void FijarSeparador(char separador) {
-        mEspecial = {};
-        for (const unsigned char c : {static_cast<unsigned char>(separador), static_cast<unsigned char>('"'),
-                                      static_cast<unsigned char>('\n'), static_cast<unsigned char>('\r')}) {
-            mEspecial[c] = true;
-        }
-    }
+    void FijarSeparador(char separador) { mSeparador = separador; }
 
     void Texto(std::string_view texto) {
         // An empty view may have no storage at all, and memcpy takes none.
@@ -71,23 +63,11 @@ public:
 
     // A field, quoted where a reader would otherwise split it or drop its blanks.
     void Campo(std::string_view campo) {
-        bool comillas = !campo.empty() && (EsBlanco(campo.front()) || EsBlanco(campo.back()));
-        for (std::size_t i = 0; i < campo.size() && !comillas; ++i) {
-            comillas = mEspecial[static_cast<unsigned char>(campo[i])];
-        }
-        if (!comillas) {
+        if (NecesitaComillas(campo, mSeparador)) {
+            Texto(CampoCsv(campo, mSeparador));
+        } else {
             Texto(campo);
-            return;
         }
-        Reservar(2 * campo.size() + 2);
-        char* destino = mTexto.get() + mUsados;
-        *destino++ = '"';
-        for (const char c : campo) {
-            if (c == '"') *destino++ = '"';
-            *destino++ = c;
-        }
-        *destino++ = '"';
-        mUsados = static_cast<std::size_t>(destino - mTexto.get());
     }
 
     void FinDeLinea() {
@@ -119,7 +99,7 @@ private:
     std::size_t mCapacidad;
     std::unique_ptr<char[]> mTexto;
     std::size_t mUsados = 0;
-    std::array<bool, 256> mEspecial{};
+    char mSeparador = ',';
     bool mFallo = false;
 };
 
