@@ -82,7 +82,15 @@ frmPresentacion::frmPresentacion(QWidget* padre) : QWidget(padre, Qt::SplashScre
     QPalette fondo = palette();
     fondo.setColor(QPalette::Window, QColor("#fbfaf6"));
     setPalette(fondo);
+    CrearBanda();
+    CrearColumna();
+    CrearCreditos();
+    ArrancarReloj();
+    Form_Load();
+}
 
+// The coloured band with the title and its shadow.
+void frmPresentacion::CrearBanda() {
     auto* Shape1 = Decoracion(this, "Shape1");
     Shape1->setGeometry(0, 0, kAncho, kBanda);
     Shape1->setStyleSheet(QStringLiteral("background-color: %1;").arg(kColorBanda));
@@ -100,7 +108,10 @@ frmPresentacion::frmPresentacion(QWidget* padre) : QWidget(padre, Qt::SplashScre
     Label5->setGeometry(18, 20, kAncho - 32, 46);  // the shadow, two pixels down and right
     Label1->setStyleSheet("color: white;");
     Label5->setStyleSheet(QStringLiteral("color: %1;").arg(kColorSombra));
+}
 
+// The picture and, beside it, the program's texts.
+void frmPresentacion::CrearColumna() {
     Image1 = NuevaEtiqueta("Image1", true);
     Image1->setGeometry(24, kBanda + 24, 240, 180);
     Image1->setPixmap(Ilustracion(Image1->size(), devicePixelRatioF()));
@@ -130,8 +141,12 @@ frmPresentacion::frmPresentacion(QWidget* padre) : QWidget(padre, Qt::SplashScre
     pequena.setPointSize(9);
     Label3->setFont(pequena);
     Label3->setStyleSheet("color: #555;");
+}
 
+void frmPresentacion::CrearCreditos() {
     // The credit texts, the same in both languages.
+    QFont pequena = font();
+    pequena.setPointSize(9);
     const char* const kAutoria[3] = {"Tarvel", "v1.0", "2026"};
     for (int i = 0; i < 3; ++i) {
         lblAutor[i] = NuevaEtiqueta(QStringLiteral("lblAutor_%1").arg(i).toLatin1().constData(), true);
@@ -144,15 +159,16 @@ frmPresentacion::frmPresentacion(QWidget* padre) : QWidget(padre, Qt::SplashScre
 
     figBorde = Decoracion(this, "figBorde");
     figBorde->setStyleSheet(QStringLiteral("QFrame#figBorde { border: 2px solid %1; }").arg(kColorSombra));
+}
 
+// The splash closes by itself after ten seconds.
+void frmPresentacion::ArrancarReloj() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setSingleShot(true);
     Timer1->setInterval(10000);
     connect(Timer1, &QTimer::timeout, this, &frmPresentacion::Cerrar);
     Timer1->start();
-
-    Form_Load();
 }
 
 QLabel* frmPresentacion::NuevaEtiqueta(const char* nombre, bool cierra) {

@@ -30,6 +30,10 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    void CrearBanda();
+    void CrearColumna();
+    void CrearCreditos();
+    void ArrancarReloj();
     void Form_Load();
     QLabel* NuevaEtiqueta(const char* nombre, bool cierra);
 

@@ -147,7 +147,17 @@ QLineEdit* Campo(QWidget* padre, const char* nombre, const QColor& cifras) {
 frmSerieNC::frmSerieNC(QWidget* padre) : QDialog(padre) {
     setObjectName("frmSerieNC");
     PrepararDialogo(this);
+    CrearControles();
+    Disponer();
+    Conectar();
+    Form_Load();
+    FijarTopicoAyuda(this, kAyudaSerie);
+    txtNAC->setFocus();
+    CentrarEnPantalla(this);
+}
 
+// The controls in focus order.
+void frmSerieNC::CrearControles() {
     Label1 = Titulo(this, "Label1", kColorDegradada);
     Label2 = Titulo(this, "Label2", kColorRestaurada);
     Shape1 = Marco(this, "Shape1", Label1, kColorDegradada.darker(140));
@@ -179,6 +189,15 @@ frmSerieNC::frmSerieNC(QWidget* padre) : QDialog(padre) {
     // other meaning (in a field it moves on, on a button it presses that one).
     cmdCalcular->setDefault(true);
 
+    setTabOrder(txtNAC, txtNOB);
+    setTabOrder(txtNOB, cmdDeterminarNAC);
+    setTabOrder(cmdDeterminarNAC, cmdDeterminarNOB);
+    setTabOrder(cmdDeterminarNOB, txtAnios);
+    setTabOrder(txtAnios, chkDefinirTiempo);
+    setTabOrder(chkDefinirTiempo, cmdCalcular);
+}
+
+void frmSerieNC::Disponer() {
     auto* flechasTitulos = new FlechasHorizontales(this, 4, Shape1, Shape2);
     flechasTitulos->setObjectName("Line1-12");
     auto* flechasLeyendas = new FlechasHorizontales(this, 5, Shape3, Shape4);
@@ -187,11 +206,6 @@ frmSerieNC::frmSerieNC(QWidget* padre) : QDialog(padre) {
     flechaActual->setObjectName("Line28-32");
     auto* flechaObjetivo = new FlechaVertical(this);
     flechaObjetivo->setObjectName("Line33-37");
-
-    connect(chkDefinirTiempo, &QCheckBox::toggled, this, &frmSerieNC::chkDefinirTiempo_Click);
-    connect(cmdDeterminarNAC, &QPushButton::clicked, this, [this] { cmdDeterminar_Click(txtNAC); });
-    connect(cmdDeterminarNOB, &QPushButton::clicked, this, [this] { cmdDeterminar_Click(txtNOB); });
-    connect(cmdCalcular, &QPushButton::clicked, this, &frmSerieNC::cmdCalcular_Click);
 
     // The two hillsides side by side, the arrows between them running from
     // the present to the target.
@@ -240,18 +254,13 @@ frmSerieNC::frmSerieNC(QWidget* padre) : QDialog(padre) {
     columna->addSpacing(4);
     columna->addLayout(pie);
     columna->setSizeConstraint(QLayout::SetFixedSize);
+}
 
-    setTabOrder(txtNAC, txtNOB);
-    setTabOrder(txtNOB, cmdDeterminarNAC);
-    setTabOrder(cmdDeterminarNAC, cmdDeterminarNOB);
-    setTabOrder(cmdDeterminarNOB, txtAnios);
-    setTabOrder(txtAnios, chkDefinirTiempo);
-    setTabOrder(chkDefinirTiempo, cmdCalcular);
-
-    Form_Load();
-    FijarTopicoAyuda(this, kAyudaSerie);
-    txtNAC->setFocus();
-    CentrarEnPantalla(this);
+void frmSerieNC::Conectar() {
+    connect(chkDefinirTiempo, &QCheckBox::toggled, this, &frmSerieNC::chkDefinirTiempo_Click);
+    connect(cmdDeterminarNAC, &QPushButton::clicked, this, [this] { cmdDeterminar_Click(txtNAC); });
+    connect(cmdDeterminarNOB, &QPushButton::clicked, this, [this] { cmdDeterminar_Click(txtNOB); });
+    connect(cmdCalcular, &QPushButton::clicked, this, &frmSerieNC::cmdCalcular_Click);
 }
 
 void frmSerieNC::Form_Load() {

@@ -27,6 +27,9 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    void CrearControles();
+    void Disponer();
+    void Conectar();
     void Form_Load();
     void chkDefinirTiempo_Click();
     // Checks a span that has just been left; false when it was refused and the

@@ -100,7 +100,15 @@ protected:
 frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
     setObjectName("frmSerieNCCalculada");
     PrepararDialogo(this);
+    CrearControles();
+    Disponer();
+    Conectar();
+    Form_Load();
+    tblNCP->setFocus();
+    CentrarEnPantalla(this);
+}
 
+void frmSerieNCCalculada::CrearControles() {
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
     PonerNegrita(Label1);
@@ -138,17 +146,12 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
     cmdAyuda->setFocusPolicy(Qt::TabFocus);
     // Not the window's default button: Enter in the grid opens no help.
     cmdAyuda->setAutoDefault(false);
-    connect(cmdAyuda, &QPushButton::clicked, this, [] { EnviarF1(); });
     // The runoff of a design storm for this series; after "?" in focus order.
     cmdEscorrentia = new QPushButton(T(kTextoBotonEscorrentia), this);
     cmdEscorrentia->setObjectName("cmdEscorrentia");
     cmdEscorrentia->setAccessibleName(T(kTextoBotonEscorrentia).remove('&'));
     cmdEscorrentia->setAutoDefault(false);
     FijarTopicoAyuda(cmdEscorrentia, kAyudaEscorrentia);
-    connect(cmdEscorrentia, &QPushButton::clicked, this, [this] {
-        frmEscorrentia escorrentia(this, OrigenEscorrentia::Serie);
-        escorrentia.exec();
-    });
     // The path year by year, for a series with a span only.
     if (gLapsoAnios > 0) {
         cmdTrayectoria = new QPushButton(T(kTextoBotonTrayectoria), this);
@@ -156,10 +159,10 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
         cmdTrayectoria->setAccessibleName(cmdTrayectoria->text());
         cmdTrayectoria->setAutoDefault(false);
         FijarTopicoAyuda(cmdTrayectoria, kAyudaTrayectoria);
-        connect(cmdTrayectoria, &QPushButton::clicked, this,
-                [this] { frmTrayectoria::Abrir(this, gNAC, gNOB, static_cast<int>(gLapsoAnios)); });
     }
+}
 
+void frmSerieNCCalculada::Disponer() {
     auto* panel = new QHBoxLayout(Frame1);
     panel->setContentsMargins(12, 8, 12, 8);
     panel->setSpacing(8);
@@ -184,10 +187,18 @@ frmSerieNCCalculada::frmSerieNCCalculada(QWidget* padre) : QDialog(padre) {
     columna->addWidget(Frame1);
     columna->addLayout(pie);
     columna->setSizeConstraint(QLayout::SetFixedSize);
+}
 
-    Form_Load();
-    tblNCP->setFocus();
-    CentrarEnPantalla(this);
+void frmSerieNCCalculada::Conectar() {
+    connect(cmdAyuda, &QPushButton::clicked, this, [] { EnviarF1(); });
+    connect(cmdEscorrentia, &QPushButton::clicked, this, [this] {
+        frmEscorrentia escorrentia(this, OrigenEscorrentia::Serie);
+        escorrentia.exec();
+    });
+    if (cmdTrayectoria) {
+        connect(cmdTrayectoria, &QPushButton::clicked, this,
+                [this] { frmTrayectoria::Abrir(this, gNAC, gNOB, static_cast<int>(gLapsoAnios)); });
+    }
 }
 
 void frmSerieNCCalculada::Form_Load() {

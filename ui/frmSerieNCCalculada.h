@@ -27,6 +27,9 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    void CrearControles();
+    void Disponer();
+    void Conectar();
     void Form_Load();
     void CalcularSerie();
     void tblNCP_MouseMove(int fila, int columna);
