@@ -1,6 +1,7 @@
 #include "ui/DialogoArchivo.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -8,8 +9,8 @@
 namespace tarvel {
 namespace {
 
-std::function<QString(const PeticionArchivo&)>& Sustituto() {
-    static std::function<QString(const PeticionArchivo&)> sustituto;
+std::function<ArchivoElegido(const PeticionArchivo&)>& Sustituto() {
+    static std::function<ArchivoElegido(const PeticionArchivo&)> sustituto;
     return sustituto;
 }
 
@@ -20,27 +21,38 @@ std::function<bool(QPrinter&)>& SustitutoImpresion() {
 
 }  // namespace
 
-QString ElegirArchivo(const PeticionArchivo& peticion) {
-    QString elegido;
+QString ExtensionDeFiltro(const QString& filtro) {
+    static const QRegularExpression patron(QStringLiteral("\\*\\.(\\w+)"));
+    return patron.match(filtro).captured(1);
+}
+
+ArchivoElegido ElegirArchivo(const PeticionArchivo& peticion) {
+    const bool guardar = peticion.modo == ModoArchivo::Guardar;
+    ArchivoElegido elegido;
     if (Sustituto()) {
         elegido = Sustituto()(peticion);
     } else {
-        QFileDialog dialogo(peticion.padre, peticion.titulo, peticion.propuesto, peticion.filtro);
-        dialogo.setAcceptMode(peticion.modo == ModoArchivo::Guardar ? QFileDialog::AcceptSave
-                                                                    : QFileDialog::AcceptOpen);
-        dialogo.setFileMode(peticion.modo == ModoArchivo::Guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        dialogo.setDefaultSuffix(peticion.sufijo);
+        QFileDialog dialogo(peticion.padre, peticion.titulo, peticion.propuesto);
+        dialogo.setNameFilters(peticion.filtros);
+        dialogo.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialogo.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        // A name typed without extension takes the chosen filter's before the
+        // dialog asks whether to overwrite it.
+        dialogo.setDefaultSuffix(ExtensionDeFiltro(peticion.filtros.value(0)));
+        QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
+                         [&dialogo](const QString& filtro) { dialogo.setDefaultSuffix(ExtensionDeFiltro(filtro)); });
         if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
-        elegido = dialogo.selectedFiles().constFirst();
+        elegido = {dialogo.selectedFiles().constFirst(),
+                   std::max<int>(0, static_cast<int>(peticion.filtros.indexOf(dialogo.selectedNameFilter())))};
     }
-    if (elegido.isEmpty()) return {};
-    if (peticion.modo == ModoArchivo::Guardar && !peticion.sufijo.isEmpty() && QFileInfo(elegido).suffix().isEmpty()) {
-        elegido += '.' + peticion.sufijo;
-    }
-    return QFileInfo(elegido).absoluteFilePath();
+    if (elegido.ruta.isEmpty()) return {};
+    const QString sufijo = ExtensionDeFiltro(peticion.filtros.value(elegido.filtro));
+    if (guardar && !sufijo.isEmpty() && QFileInfo(elegido.ruta).suffix().isEmpty()) elegido.ruta += '.' + sufijo;
+    elegido.ruta = QFileInfo(elegido.ruta).absoluteFilePath();
+    return elegido;
 }
 
-void SustituirDialogosArchivo(std::function<QString(const PeticionArchivo&)> respuesta) {
+void SustituirDialogosArchivo(std::function<ArchivoElegido(const PeticionArchivo&)> respuesta) {
     Sustituto() = std::move(respuesta);
 }
 

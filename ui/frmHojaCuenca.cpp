@@ -707,8 +707,7 @@ void frmHojaCuenca::mnuNueva_Click() {
 
 void frmHojaCuenca::mnuAbrir_Click() {
     if (!PuedeDejarse()) return;
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Abrir, SinMnemonico(kTextoMenuAbrirHoja),
-                                        T(kTextoFiltroHoja), QStringLiteral("tarvel"), CarpetaPropuesta(mRuta)});
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Abrir, SinMnemonico(kTextoMenuAbrirHoja), {T(kTextoFiltroHoja)}, CarpetaPropuesta(mRuta)}).ruta;
     if (!ruta.isEmpty()) AbrirArchivo(ruta);
 }
 
@@ -720,8 +719,7 @@ bool frmHojaCuenca::mnuGuardar_Click() { return mRuta.isEmpty() ? mnuGuardarComo
 
 bool frmHojaCuenca::mnuGuardarComo_Click() {
     const QString propuesto = mRuta.isEmpty() ? CarpetaPropuesta(mRuta) : mRuta;
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, SinMnemonico(kTextoMenuGuardarComo),
-                                        T(kTextoFiltroHoja), QStringLiteral("tarvel"), propuesto});
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, SinMnemonico(kTextoMenuGuardarComo), {T(kTextoFiltroHoja)}, propuesto}).ruta;
     return !ruta.isEmpty() && GuardarEn(ruta);
 }
 
@@ -774,8 +772,7 @@ void frmHojaCuenca::mnuExportarPdf_Click() {
         MostrarMensaje(this, informe.error(), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
         return;
     }
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarPdf), T(kTextoFiltroPdf),
-                                        QStringLiteral("pdf"), ArchivoPropuesto(QStringLiteral(".pdf"))});
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarPdf), {T(kTextoFiltroPdf)}, ArchivoPropuesto(QStringLiteral(".pdf"))}).ruta;
     if (ruta.isEmpty()) return;
     if (const auto escrito = GuardarPdf(*informe, ruta, windowTitle().remove(QStringLiteral("[*]"))); !escrito) {
         MostrarMensaje(this, T(kTextoNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
@@ -801,8 +798,7 @@ void frmHojaCuenca::mnuExportarCsv_Click() {
                        IconoMensaje::Aviso);
         return;
     }
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarCsv), T(kTextoFiltroCsv),
-                                        QStringLiteral("csv"), ArchivoPropuesto(QStringLiteral(".csv"))});
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarCsv), {T(kTextoFiltroCsv)}, ArchivoPropuesto(QStringLiteral(".csv"))}).ruta;
     if (ruta.isEmpty()) return;
     if (const auto escrito = EscribirArchivo(ruta, QByteArray::fromStdString(*csv)); !escrito) {
         MostrarMensaje(this, T(kTextoNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
@@ -834,8 +830,7 @@ void AnadirMenusHoja(QMenu* archivo, QAction* antes, QWidget* padre) {
     auto* abrir = new QAction(T(kTextoMenuAbrirHoja), archivo);
     abrir->setObjectName("mnuArchivoAbrirHoja");
     QObject::connect(abrir, &QAction::triggered, padre, [padre] {
-        const QString ruta = ElegirArchivo({padre, ModoArchivo::Abrir, SinMnemonico(kTextoMenuAbrirHoja),
-                                            T(kTextoFiltroHoja), QStringLiteral("tarvel"), CarpetaPropuesta({})});
+        const QString ruta = ElegirArchivo({padre, ModoArchivo::Abrir, SinMnemonico(kTextoMenuAbrirHoja), {T(kTextoFiltroHoja)}, CarpetaPropuesta({})}).ruta;
         if (!ruta.isEmpty()) AbrirHojaCuenca(padre, ruta);
     });
     auto* recientes = new QMenu(T(kTextoMenuRecientes), archivo);

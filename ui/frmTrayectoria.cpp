@@ -18,13 +18,14 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/Patrones.h"
 #include "series/Escorrentia.h"
 #include "ui/Ayuda.h"
-#include "ui/DialogoGuardar.h"
+#include "ui/DialogoArchivo.h"
 #include "ui/GraficoTrayectoria.h"
 #include "ui/Mensajes.h"
 #include "ui/ReglaTeclado.h"
@@ -230,12 +231,14 @@ bool frmTrayectoria::AplicarTormenta() {
 
 void frmTrayectoria::opcLambda_Click() { AplicarTormenta(); }
 
-QString frmTrayectoria::NombreArchivo(const char* extension) const {
+// In the user's documents folder, named after the series.
+QString frmTrayectoria::ArchivoPropuesto(const char* extension) const {
     const Trayectoria& datos = *mTrayectoria;
-    return QStringLiteral("%1-%2-%3-%4.%5")
+    const QDir documentos(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return documentos.filePath(QStringLiteral("%1-%2-%3-%4.%5")
         .arg(T(kTextoNombreArchivo), DeUtf8(TextoNumero(datos.anios.front().CN[1])),
              DeUtf8(TextoNumero(datos.anios.back().CN[1])), QString::number(datos.lapso),
-             QLatin1String(extension));
+             QLatin1String(extension)));
 }
 
 bool frmTrayectoria::Escribir(const QString& ruta, const std::function<bool(QIODevice&)>& escribir) {
@@ -249,7 +252,7 @@ bool frmTrayectoria::Escribir(const QString& ruta, const std::function<bool(QIOD
 void frmTrayectoria::cmdGuardarGrafico_Click() {
     if (!AplicarTormenta()) return;
     const QStringList filtros{T(kTextoFiltroPng), T(kTextoFiltroSvg)};
-    const auto respuesta = PedirArchivoGuardar({this, T(kTextoDialogoGrafico), NombreArchivo("png"), filtros});
+    const auto respuesta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoDialogoGrafico), filtros, ArchivoPropuesto("png")});
     if (respuesta.ruta.isEmpty()) return;
     // The name's own extension decides; without one of ours, the filter chosen.
     const QString extension = QFileInfo(respuesta.ruta).suffix().toLower();
@@ -265,7 +268,7 @@ void frmTrayectoria::cmdGuardarGrafico_Click() {
 void frmTrayectoria::cmdGuardarTabla_Click() {
     if (!AplicarTormenta()) return;
     const auto respuesta =
-        PedirArchivoGuardar({this, T(kTextoDialogoTabla), NombreArchivo("csv"), {T(kTextoFiltroCsv)}});
+        ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoDialogoTabla), {T(kTextoFiltroCsv)}, ArchivoPropuesto("csv")});
     if (respuesta.ruta.isEmpty()) return;
     const std::string texto = TextoTrayectoria(*mTrayectoria, ',');
     Escribir(respuesta.ruta, [&](QIODevice& archivo) {

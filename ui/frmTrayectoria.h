@@ -60,7 +60,7 @@ private:
     EleccionLambda LambdaElegida() const;
     void Dibujar();
     void Ajustar();
-    QString NombreArchivo(const char* extension) const;
+    QString ArchivoPropuesto(const char* extension) const;
     // Written whole or not at all; a failure is reported.
     bool Escribir(const QString& ruta, const std::function<bool(QIODevice&)>& escribir);
 

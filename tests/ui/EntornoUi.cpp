@@ -36,7 +36,7 @@ EntornoUi::EntornoUi() {
     });
     SustituirVisorAyuda([this](const QString&, int topico) { mTopicos.push_back(topico); });
     // File and print dialogs are cancelled unless a test answers them itself.
-    SustituirDialogosArchivo([](const PeticionArchivo&) { return QString(); });
+    SustituirDialogosArchivo([](const PeticionArchivo&) { return ArchivoElegido(); });
     SustituirDialogoImpresion([](QPrinter&) { return false; });
 }
 

@@ -100,11 +100,11 @@ private slots:
         SustituirDialogosArchivo([](const PeticionArchivo&) {
             if (gArchivos.empty()) {
                 ++gDialogosSinRespuesta;
-                return QString();
+                return ArchivoElegido();
             }
             const QString ruta = gArchivos.front();
             gArchivos.pop_front();
-            return ruta;
+            return ArchivoElegido{ruta};
         });
     }
     void init() {

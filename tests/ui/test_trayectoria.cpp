@@ -17,7 +17,7 @@
 #include "app/SessionState.h"
 #include "ui/Arranque.h"
 #include "ui/Ayuda.h"
-#include "ui/DialogoGuardar.h"
+#include "ui/DialogoArchivo.h"
 #include "ui/GraficoTrayectoria.h"
 #include "ui/frmSerieNCCalculada.h"
 #include "ui/frmTrayectoria.h"
@@ -136,7 +136,7 @@ private slots:
     void exportsWriteWhatTheySayAndAFailureIsReported() {
         QTemporaryDir carpeta;
         QString ruta;
-        SustituirDialogoGuardar([&](const PeticionGuardar&) { return RespuestaGuardar{ruta, 0}; });
+        SustituirDialogosArchivo([&](const PeticionArchivo&) { return ArchivoElegido{ruta, 0}; });
         const auto ventana = AbrirGrafico(32767);
         EscribirTormenta(ventana, "120", 2);
         // The drawing is thinned, never the table.
@@ -184,7 +184,7 @@ private slots:
         Entorno().Responder(RespuestaMensaje::Aceptar);
         QTest::mouseClick(Hijo<QPushButton>(ventana.get(), "cmdGuardarTabla"), Qt::LeftButton);
         QVERIFY(Entorno().Vistos().back().texto.startsWith("No se pudo guardar el archivo"));
-        SustituirDialogoGuardar({});
+        SustituirDialogosArchivo([](const PeticionArchivo&) { return ArchivoElegido(); });
     }
 
     void theResultsWindowOffersTheChartOnlyWithASpan() {
