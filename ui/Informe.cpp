@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextLayout>
 #include <algorithm>
 #include <numeric>
 
 #include "ui/DialogoArchivo.h"
+#include "ui/GuardarArchivo.h"
 
 namespace tarvel {
 namespace {
@@ -367,9 +367,7 @@ int Informe::Pintar(QPagedPaintDevice& dispositivo) const {
 }
 
 std::expected<void, QString> GuardarPdf(const Informe& informe, const QString& ruta, const QString& tituloDocumento) {
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly)) return std::unexpected(archivo.errorString());
-    {
+    return GuardarArchivo(ruta, [&](QIODevice& archivo) {
         QPdfWriter pdf(&archivo);
         pdf.setResolution(300);
         pdf.setTitle(tituloDocumento);
@@ -377,14 +375,8 @@ std::expected<void, QString> GuardarPdf(const Informe& informe, const QString& r
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 16, 20, 14),
                                       QPageLayout::Millimeter));
         informe.Pintar(pdf);
-    }
-    if (archivo.error() != QFileDevice::NoError) {
-        const QString motivo = archivo.errorString();
-        archivo.cancelWriting();
-        return std::unexpected(motivo);
-    }
-    if (!archivo.commit()) return std::unexpected(archivo.errorString());
-    return {};
+        return true;
+    });
 }
 
 void ImprimirInforme(const Informe& informe, QWidget* padre, const QString& tituloDialogo) {

@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyledItemDelegate>
@@ -34,6 +33,7 @@
 #include "ui/Ayuda.h"
 #include "ui/Colores.h"
 #include "ui/DialogoArchivo.h"
+#include "ui/GuardarArchivo.h"
 #include "ui/HojasRecientes.h"
 #include "ui/Informe.h"
 #include "ui/InformeHoja.h"
@@ -62,15 +62,7 @@ C* Nombrado(C* control, const char* nombre) {
 
 // The file's text in place of the old one only once it is all written.
 std::expected<void, QString> EscribirArchivo(const QString& ruta, const QByteArray& contenido) {
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly)) return std::unexpected(archivo.errorString());
-    if (archivo.write(contenido) != contenido.size()) {
-        const QString motivo = archivo.errorString();
-        archivo.cancelWriting();
-        return std::unexpected(motivo);
-    }
-    if (!archivo.commit()) return std::unexpected(archivo.errorString());
-    return {};
+    return GuardarArchivo(ruta, [&](QIODevice& archivo) { return archivo.write(contenido) == contenido.size(); });
 }
 
 // A worksheet file, or its fault told to the user.

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -26,6 +25,7 @@
 #include "series/Escorrentia.h"
 #include "ui/Ayuda.h"
 #include "ui/DialogoArchivo.h"
+#include "ui/GuardarArchivo.h"
 #include "ui/GraficoTrayectoria.h"
 #include "ui/Mensajes.h"
 #include "ui/ReglaTeclado.h"
@@ -242,8 +242,7 @@ QString frmTrayectoria::ArchivoPropuesto(const char* extension) const {
 }
 
 bool frmTrayectoria::Escribir(const QString& ruta, const std::function<bool(QIODevice&)>& escribir) {
-    QSaveFile archivo(ruta);
-    if (archivo.open(QIODevice::WriteOnly) && escribir(archivo) && archivo.commit()) return true;
+    if (GuardarArchivo(ruta, escribir)) return true;
     MostrarMensaje(this, T(kTextoNoGuardado).arg(QDir::toNativeSeparators(ruta)), BotonesMensaje::Aceptar,
                    IconoMensaje::Aviso);
     return false;
