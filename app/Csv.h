@@ -5,14 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "app/Texto.h"
+
 namespace tarvel {
 
 // Whether a reader that splits on `separador` would split the field or drop
 // its blanks: the separator, a quote, a CR or LF inside, or a blank or tab at
 // either end. Inline, as the batch writer asks it of every field.
 inline bool NecesitaComillas(std::string_view campo, char separador = ',') {
-    const auto blanco = [](char c) { return c == ' ' || c == '\t'; };
-    if (!campo.empty() && (blanco(campo.front()) || blanco(campo.back()))) return true;
+    if (!campo.empty() && (EsBlanco(campo.front()) || EsBlanco(campo.back()))) return true;
     for (const char c : campo) {
         if (c == separador || c == '"' || c == '\r' || c == '\n') return true;
     }

@@ -6,14 +6,14 @@
 #include <limits>
 #include <string>
 
-#include "app/SessionState.h"
+#include "app/Texto.h"
 
 namespace tarvel {
 namespace {
 
 FormatoNumerico gFormato;
+char gSeparadorDetectado = '.';
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 bool EsBlancoInicial(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool EsCifra(char c) { return c >= '0' && c <= '9'; }
 
@@ -186,8 +186,10 @@ double LeerNumeroInicial(std::string_view texto) {
 char DetectarSeparadorDecimal() {
     const auto valor = ConvertirNumero("0,5342");
     const char separador = (!valor || static_cast<float>(*valor) > 1.0f) ? '.' : ',';
-    gSeparadorDecimal = std::string(1, separador);
+    gSeparadorDetectado = separador;
     return separador;
 }
+
+char SeparadorDecimalEnVigor() { return gSeparadorDetectado; }
 
 }  // namespace tarvel

@@ -41,7 +41,12 @@ double LeerNumeroInicial(std::string_view texto);
 
 // Finds the decimal separator really in force: "0,5342" converted in single
 // precision is 5342 when the comma is the thousands separator, so the decimal
-// mark is "."; otherwise it is ",". Sets gSeparadorDecimal and returns it.
+// mark is "."; otherwise it is ",". Keeps it as the separator in force and
+// returns it.
 char DetectarSeparadorDecimal();
+
+// The decimal separator the last detection found ('.' until one is made):
+// what the decimal keys type in a number field.
+char SeparadorDecimalEnVigor();
 
 }  // namespace tarvel

@@ -25,8 +25,18 @@ struct IdiomaDeLaSesion {
 // value the program never writes) gives Spanish.
 IdiomaDeLaSesion ResolverIdioma(std::string_view guardado);
 
-// Sets gIdioma and gNombreIdioma from the stored value.
+// The language of the run. It has one owner, this module: start-up sets it
+// once (AplicarIdioma from the stored setting; the companion's --lang and
+// tests through FijarIdioma), and the text table, the help and every message
+// read it through IdiomaEnVigor. Spanish until it is set.
+const IdiomaDeLaSesion& IdiomaEnVigor();
+
+// Sets the language of the run from the stored value (ResolverIdioma).
 void AplicarIdioma(std::string_view guardado);
+
+// Sets the language of the run by its number (kIdiomaEspanol, kIdiomaIngles);
+// any other number gives Spanish.
+void FijarIdioma(int idioma);
 
 // The help file of a language name, to be found beside the executable; none
 // for a name that is neither "Español" nor "English".

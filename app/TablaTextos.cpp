@@ -1,6 +1,6 @@
 #include "app/TablaTextos.h"
 
-#include "app/SessionState.h"
+#include "app/Idioma.h"
 #include "app/TablaTextosTsv.h"
 
 namespace tarvel {
@@ -20,7 +20,7 @@ std::string_view TextoIdioma(int idioma, int n) {
     return TextoPorId(idioma * 1000 + n);
 }
 
-std::string_view Texto(int n) { return TextoIdioma(gIdioma, n); }
+std::string_view Texto(int n) { return TextoIdioma(IdiomaEnVigor().idioma, n); }
 
 std::string Rellenar(std::string_view plantilla, std::initializer_list<std::string_view> valores) {
     std::string salida;

@@ -16,7 +16,7 @@ inline constexpr int kIdiomaIngles = 2;
 std::string_view TextoPorId(int id);
 std::string_view TextoIdioma(int idioma, int n);
 
-// Text n in the language of the run (gIdioma).
+// Text n in the language of the run (IdiomaEnVigor).
 std::string_view Texto(int n);
 
 // A text with its marks %1 to %9 replaced by the values in order, in one pass:

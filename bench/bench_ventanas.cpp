@@ -18,19 +18,19 @@
 #include <ctime>
 #include <memory>
 
-#include "app/SessionState.h"
-#include "ui/shell/Arranque.h"
-#include "ui/help/Ayuda.h"
+#include "ui/common/SessionState.h"
 #include "ui/determination/frmEleccion.h"
 #include "ui/determination/frmNomograma.h"
-#include "ui/shell/frmPresentacion.h"
 #include "ui/determination/frmPrincipal.h"
-#include "ui/series/frmSerieNC.h"
-#include "ui/series/frmSerieNCCalculada.h"
 #include "ui/determination/frmSuelo.h"
 #include "ui/determination/frmTabla.h"
-#include "ui/shell/frmTarvelPrimera.h"
+#include "ui/help/Ayuda.h"
+#include "ui/series/frmSerieNC.h"
+#include "ui/series/frmSerieNCCalculada.h"
 #include "ui/series/frmTrayectoria.h"
+#include "ui/shell/Arranque.h"
+#include "ui/shell/frmPresentacion.h"
+#include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
 

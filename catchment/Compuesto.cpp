@@ -6,7 +6,7 @@
 #include "app/FormatoNumerico.h"
 #include "app/TablaTextos.h"
 #include "catchment/TextosCuenca.h"
-#include "series/Serie.h"
+#include "hydrology/Conversion.h"
 
 namespace tarvel {
 namespace {
@@ -67,9 +67,9 @@ std::expected<Compuesto, RechazoCuenca> CalcularCompuesto(std::span<const Subare
     for (const auto& s : subareas) c.cuota.push_back(s.area / c.areaTotal);
     const double cn = MediaPonderada(c.cuota, CurvasDe(subareas));
     // A mean of calculable curve numbers is calculable.
-    const auto serie = CalcularSerie(cn, cn);
-    c.CN = serie->NAC;
-    c.umbral = serie->PAC;
+    const auto condiciones = ConvertirCondiciones(cn);
+    c.CN = condiciones->CN;
+    c.umbral = condiciones->P0;
     return c;
 }
 

@@ -4,16 +4,11 @@
 
 #include "app/Csv.h"
 #include "app/TablaTextos.h"
+#include "app/Texto.h"
 #include "catchment/TextosCuenca.h"
 
 namespace tarvel {
 namespace {
-
-std::string_view SinBlancos(std::string_view texto) {
-    const auto inicio = texto.find_first_not_of(' ');
-    if (inicio == std::string_view::npos) return {};
-    return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
-}
 
 // The fields of one row, in the order of the header.
 constexpr std::string_view kColumnas[] = {
@@ -74,7 +69,7 @@ std::string TextoOrigen(const OrigenCurva& origen, int idioma) {
     if (const auto* paso = std::get_if<TrazaPasoAPaso>(&origen)) {
         std::string linea = fila(kTextoPasoAPaso, paso->filaDatos, paso->descripcion);
         if (!paso->claseBosque.empty()) linea += " · " + Rellenar(texto(kTextoClaseForestal), {paso->claseBosque});
-        linea += " · " + Rellenar(texto(kTextoGrupo), {paso->grupoSuelo}) + ", ";
+        linea += " · " + Rellenar(texto(kTextoCuencaGrupo), {paso->grupoSuelo}) + ", ";
         if (const auto* tasa = std::get_if<SueloPorTasa>(&paso->comoGrupo)) {
             linea += Rellenar(texto(kTextoPorTasa), {texto(kTextoPrimeraTasa + tasa->clase)});
         } else {
@@ -85,7 +80,7 @@ std::string TextoOrigen(const OrigenCurva& origen, int idioma) {
     }
     if (const auto* tabla = std::get_if<TrazaTabla>(&origen)) {
         const int camino = tabla->tabla == TablaReferencia::General ? kTextoTablaGeneral : kTextoTablaArida;
-        return fila(camino, tabla->filaDatos, {}) + " · " + Rellenar(texto(kTextoGrupo), {tabla->grupoSuelo});
+        return fila(camino, tabla->filaDatos, {}) + " · " + Rellenar(texto(kTextoCuencaGrupo), {tabla->grupoSuelo});
     }
     return std::string(texto(kTextoEscrito));
 }

@@ -38,7 +38,7 @@ inline constexpr int kTextoVersionIncorrecta = 372;
 // How a curve number was obtained (TextoOrigen).
 inline constexpr int kTextoEscrito = 414;
 inline constexpr int kTextoOrigenFila = 415;         // %1 the road, %2 the data row, %3 its description
-inline constexpr int kTextoGrupo = 416;              // %1 the letter
+inline constexpr int kTextoCuencaGrupo = 416;              // %1 the letter
 inline constexpr int kTextoClaseForestal = 417;      // %1 the class
 inline constexpr int kTextoPorTasa = 418;            // %1 the rate class
 inline constexpr int kTextoPorTextura = 419;         // %1 clay, %2 silt, %3 sand

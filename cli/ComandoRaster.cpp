@@ -12,12 +12,12 @@
 #include <memory>
 #include <optional>
 
-#include "app/SessionState.h"
+#include "app/Idioma.h"
+#include "app/TablaTextos.h"
 #include "app/TextosMensajes.h"
 #include "cli/Comun.h"
 #include "cli/batch/Valores.h"
 #include "data/Datos.h"
-#include "app/TablaTextos.h"
 #include "raster/MapaNumeroCurva.h"
 #include "raster/TextosRaster.h"
 
@@ -215,7 +215,7 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
                 }
 
                 auto datos = LeerDatos(RutaDatosPrograma());
-                if (!datos) return Rechazar(MensajeErrorDatos(datos.error(), gIdioma));
+                if (!datos) return Rechazar(MensajeErrorDatos(datos.error(), IdiomaEnVigor().idioma));
                 p.datos = std::move(*datos);
                 auto tabla = LeerTablaCobertura(a->tabla);
                 if (!tabla) return Rechazar(MensajeErrorTabla(tabla.error(), a->tabla));

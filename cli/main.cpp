@@ -40,7 +40,7 @@ void OcuparDescriptoresEstandar() {
 
 // The language asked for with --lang, read before the arguments are parsed so
 // that a usage error already speaks it; the stored setting without it.
-void FijarIdioma(int argc, char** argv) {
+void FijarIdiomaPedido(int argc, char** argv) {
     std::string_view pedido;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argumento = argv[i];
@@ -101,7 +101,7 @@ int Ejecutar(CLI::App& app, int argc, char** argv, const Opciones& opciones, con
 int main(int argc, char** argv) {
     OcuparDescriptoresEstandar();
     QCoreApplication aplicacion(argc, argv);
-    FijarIdioma(argc, argv);
+    FijarIdiomaPedido(argc, argv);
 
     CLI::App app{"Tarvel: runoff curve numbers from the command line.", std::string(kPrograma)};
     app.footer(kPie);

@@ -7,7 +7,7 @@
 #include "Comun.h"
 #include "app/FormatoNumerico.h"
 #include "app/Patrones.h"
-#include "series/Conversion.h"
+#include "hydrology/Conversion.h"
 
 using namespace tarvel;
 

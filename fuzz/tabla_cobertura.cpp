@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "Comun.h"
-#include "app/SessionState.h"
+#include "app/Idioma.h"
 #include "app/TablaTextos.h"
 #include "data/Datos.h"
 #include "raster/TablaCobertura.h"
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     if (!tabla) {
         TARVEL_EXIGIR(tabla.error().linea >= 0 && tabla.error().linea <= lineas);
         for (const int idioma : {kIdiomaEspanol, kIdiomaIngles}) {
-            gIdioma = static_cast<std::int16_t>(idioma);
+            FijarIdioma(static_cast<std::int16_t>(idioma));
             TARVEL_EXIGIR(!MensajeErrorTabla(tabla.error(), "m.csv").empty());
         }
         return 0;

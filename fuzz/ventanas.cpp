@@ -271,7 +271,6 @@ private:
         fuera("gLapsoAnios", gLapsoAnios, gLapsoAnios == 0 || (gLapsoAnios >= 2 && gLapsoAnios <= 32767 &&
                                                                  gLapsoAnios == std::floor(gLapsoAnios)));
         fuera("gFilaDatos", gFilaDatos, gFilaDatos >= 1 && gFilaDatos <= 72);
-        fuera("gGrupoSuelo", gGrupoSuelo, gGrupoSuelo == -1 || (gGrupoSuelo >= 1 && gGrupoSuelo <= 4));
         static const std::set<std::string> letras{"", "A", "B", "C", "D"}, clases{"-1", "I", "II", "III", "IV", "V"};
         if (!letras.contains(gLetraGrupoSuelo)) Fallo(QString::fromStdString("gLetraGrupoSuelo " + gLetraGrupoSuelo));
         if (!clases.contains(gClaseBosque)) Fallo(QString::fromStdString("gClaseBosque " + gClaseBosque));

@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "app/FormatoNumerico.h"
-#include "series/Serie.h"
+#include "app/Texto.h"
+#include "hydrology/Conversion.h"
 #include "hydrology/TextosEscorrentia.h"
-#include "series/ValidacionSerie.h"
 
 namespace tarvel {
 namespace {
@@ -63,9 +63,7 @@ std::string_view NombreEleccionLambda(EleccionLambda eleccion) {
 }
 
 std::optional<EleccionLambda> LeerEleccionLambda(std::string_view texto) {
-    const auto blanco = [](char c) { return c == ' ' || c == '\t'; };
-    while (!texto.empty() && blanco(texto.front())) texto.remove_prefix(1);
-    while (!texto.empty() && blanco(texto.back())) texto.remove_suffix(1);
+    texto = SinBlancos(texto);
     for (const auto eleccion : {EleccionLambda::Clasica, EleccionLambda::Reducida, EleccionLambda::Ambas}) {
         const auto nombre = NombreEleccionLambda(eleccion);
         if (std::ranges::equal(texto, nombre, [](char a, char b) {
@@ -112,10 +110,10 @@ std::expected<Escorrentia, ErrorEscorrentia> CalcularEscorrentia(double cn, doub
 
 bool NumeroCurvaCalculable(double cn) {
     if (!std::isfinite(cn) || cn <= 0 || cn > 100) return false;
-    const auto serie = CalcularSerie(cn, cn);
-    if (!serie) return false;
+    const auto condiciones = ConvertirCondiciones(cn);
+    if (!condiciones) return false;
     // The dry condition is the smallest of the three and has the largest retentions.
-    const auto s = Retencion(EnRango(serie->NAC[0]));
+    const auto s = Retencion(EnRango(condiciones->CN[0]));
     return s && std::isfinite(RetencionReducida(*s));
 }
 
@@ -132,7 +130,7 @@ int MensajeEscorrentia(RechazoEscorrentia rechazo) {
 std::expected<EscorrentiaCurva, RechazoEscorrentia> CalcularEscorrentiaCurva(double cn, double p, Lambda lambda) {
     if (!NumeroCurvaCalculable(cn)) return Rechazo(ValorEscorrentia::NumeroCurva, ErrorEscorrentia::NumeroCurva);
     if (!LluviaValida(p)) return Rechazo(ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia);
-    return PorCondicion(CalcularSerie(cn, cn)->NAC, p, lambda, ValorEscorrentia::NumeroCurva);
+    return PorCondicion(ConvertirCondiciones(cn)->CN, p, lambda, ValorEscorrentia::NumeroCurva);
 }
 
 std::expected<EscorrentiaSerie, RechazoEscorrentia> CalcularEscorrentiaSerie(double nac, double nob, double p,
@@ -140,12 +138,10 @@ std::expected<EscorrentiaSerie, RechazoEscorrentia> CalcularEscorrentiaSerie(dou
     if (!NumeroCurvaCalculable(nac)) return Rechazo(ValorEscorrentia::NAC, ErrorEscorrentia::NumeroCurva);
     if (!NumeroCurvaCalculable(nob)) return Rechazo(ValorEscorrentia::NOB, ErrorEscorrentia::NumeroCurva);
     if (!LluviaValida(p)) return Rechazo(ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia);
-    const auto serie = CalcularSerie(nac, nob);
-
     EscorrentiaSerie r;
-    auto degradada = PorCondicion(serie->NAC, p, lambda, ValorEscorrentia::NAC);
+    auto degradada = PorCondicion(ConvertirCondiciones(nac)->CN, p, lambda, ValorEscorrentia::NAC);
     if (!degradada) return std::unexpected(degradada.error());
-    auto restaurada = PorCondicion(serie->NOB, p, lambda, ValorEscorrentia::NOB);
+    auto restaurada = PorCondicion(ConvertirCondiciones(nob)->CN, p, lambda, ValorEscorrentia::NOB);
     if (!restaurada) return std::unexpected(restaurada.error());
     r.NAC = *degradada;
     r.NOB = *restaurada;

@@ -130,7 +130,7 @@ std::expected<EscorrentiaSerie, RechazoEscorrentia> CalcularEscorrentiaSerie(dou
 // (ConvertirDecimalSimple), finite and ≥ 0; "-0" reads as 0.
 std::expected<double, RechazoEscorrentia> LeerLluvia(std::string_view texto);
 // A curve number, read as the series input reads NAC and NOB
-// (LeerNumeroCurva of ValidacionSerie.h) and calculable; a refusal names
+// (LeerNumeroCurva of hydrology/Conversion.h) and calculable; a refusal names
 // `valor`.
 std::expected<double, RechazoEscorrentia> LeerNumeroCurvaEscorrentia(
     std::string_view texto, ValorEscorrentia valor = ValorEscorrentia::NumeroCurva);

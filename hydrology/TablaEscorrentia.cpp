@@ -4,7 +4,6 @@
 
 #include "app/Patrones.h"
 #include "app/TablaTextos.h"
-#include "catchment/TextosCuenca.h"
 #include "hydrology/TextosEscorrentia.h"
 
 namespace tarvel {

@@ -21,8 +21,8 @@
 #include <random>
 #include <thread>
 
+#include "hydrology/Conversion.h"
 #include "raster/TextosRaster.h"
-#include "series/Conversion.h"
 
 namespace tarvel::raster {
 namespace {
@@ -165,7 +165,7 @@ std::string Citar(const std::string& texto) {
 }
 
 std::string NombreSrs(const OGRSpatialReference* srs) {
-    if (srs == nullptr) return Mensaje(kTextoNinguna, {});
+    if (srs == nullptr) return Mensaje(kTextoRasterNinguna, {});
     const char* nombre = srs->GetName();
     const char* autoridad = srs->GetAuthorityName(nullptr);
     const char* codigo = srs->GetAuthorityCode(nullptr);
@@ -952,7 +952,7 @@ std::string MensajeErrorMapa(const ErrorMapa& e) {
         case FalloMapa::Leer:
             return Mensaje(kTextoNoSeLee, {archivo, std::to_string(e.ancho), std::to_string(e.alto),
                                             std::to_string(e.columna), std::to_string(e.fila), e.detalle});
-        case FalloMapa::Escribir: return Mensaje(kTextoNoSeEscribe, {archivo, e.detalle});
+        case FalloMapa::Escribir: return Mensaje(kTextoRasterNoSeEscribe, {archivo, e.detalle});
         case FalloMapa::Interrumpido: return Mensaje(kTextoInterrumpido, {archivo});
         case FalloMapa::Estricto: return Mensaje(kTextoEstricto, {archivo});
     }

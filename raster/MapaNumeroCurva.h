@@ -31,8 +31,8 @@
 #include <vector>
 
 #include "data/Datos.h"
-#include "raster/TablaCobertura.h"
 #include "hydrology/Escorrentia.h"
+#include "raster/TablaCobertura.h"
 
 namespace tarvel::raster {
 

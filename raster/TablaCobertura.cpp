@@ -1,4 +1,3 @@
-#include "app/TablaTextos.h"
 #include "raster/TablaCobertura.h"
 
 #include <csv.h>
@@ -11,6 +10,8 @@
 #include <map>
 #include <optional>
 
+#include "app/TablaTextos.h"
+#include "app/Texto.h"
 #include "data/Datos.h"
 #include "determination/Clasificacion.h"
 #include "raster/TextosRaster.h"
@@ -19,12 +20,6 @@ namespace tarvel::raster {
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-std::string_view SinBlancos(std::string_view texto) {
-    const auto inicio = texto.find_first_not_of(" \t");
-    if (inicio == std::string_view::npos) return {};
-    return texto.substr(inicio, texto.find_last_not_of(" \t") - inicio + 1);
-}
 
 ErrorTabla Fallo(FalloTabla fallo, int linea, std::string valor = {}, std::string otro = {}, int numero = 0) {
     ErrorTabla e;

@@ -24,25 +24,14 @@ const std::array<double, 3>* ColumnaDeValores(const SerieNC& serie, int columna)
 
 std::expected<SerieNC, ErrorAritmetico> CalcularSerie(double nac, double nob) {
     SerieNC serie;
-    serie.NAC[1] = nac;
-    serie.NOB[1] = nob;
-    // One curve number and its thresholds, in the order the table is filled.
-    const auto completar = [](std::array<double, 3>& n, std::array<double, 3>& p) -> std::expected<void, ErrorAritmetico> {
-        const auto seco = Ncondicion1(n[1]);
-        if (!seco) return std::unexpected(seco.error());
-        const auto humedo = Ncondicion3(n[1]);
-        if (!humedo) return std::unexpected(humedo.error());
-        n[0] = *seco;
-        n[2] = *humedo;
-        for (int j = 0; j < 3; ++j) {
-            const auto umbral = UmbralEscorrentia(n[j]);
-            if (!umbral) return std::unexpected(umbral.error());
-            p[j] = *umbral;
-        }
-        return {};
-    };
-    if (auto hecho = completar(serie.NAC, serie.PAC); !hecho) return std::unexpected(hecho.error());
-    if (auto hecho = completar(serie.NOB, serie.POB); !hecho) return std::unexpected(hecho.error());
+    const auto presente = ConvertirCondiciones(nac);
+    if (!presente) return std::unexpected(presente.error());
+    const auto objetivo = ConvertirCondiciones(nob);
+    if (!objetivo) return std::unexpected(objetivo.error());
+    serie.NAC = presente->CN;
+    serie.PAC = presente->P0;
+    serie.NOB = objetivo->CN;
+    serie.POB = objetivo->P0;
     return serie;
 }
 

@@ -6,7 +6,7 @@
 #include <expected>
 #include <string>
 
-#include "series/Conversion.h"
+#include "hydrology/Conversion.h"
 
 namespace tarvel {
 

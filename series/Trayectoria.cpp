@@ -51,11 +51,11 @@ std::expected<Trayectoria, FalloTrayectoria> CalcularTrayectoria(double nac, dou
     for (int anio = 0; anio <= lapso; ++anio) {
         const double n = anio == 0 ? nac : anio == lapso ? nob : std::clamp(nac - anio * t.variacion, menor, mayor);
         // A value between two calculable curve numbers is calculable: nothing below can fail.
-        const auto serie = CalcularSerie(n, n);
+        const auto condiciones = ConvertirCondiciones(n);
         auto& fila = t.anios[static_cast<std::size_t>(anio)];
         fila.anio = anio;
-        fila.CN = serie->NAC;
-        fila.umbral = serie->PAC;
+        fila.CN = condiciones->CN;
+        fila.umbral = condiciones->P0;
         if (!tormenta) continue;
         for (const Lambda lambda : LambdasDe(tormenta->lambda)) {
             const auto curva = CalcularEscorrentiaCurva(n, tormenta->P, lambda);

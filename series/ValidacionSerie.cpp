@@ -5,25 +5,9 @@
 #include <limits>
 
 #include "app/FormatoNumerico.h"
-#include "series/Serie.h"
+#include "hydrology/Conversion.h"
 
 namespace tarvel {
-namespace {
-
-// A curve number the series can be computed from, read as it will be stored.
-bool CurvaAdmisible(std::string_view texto, double valor) {
-    const double inicial = LeerNumeroInicial(texto);
-    if (inicial <= 0 || inicial > 100 || inicial != valor) return false;
-    return CalcularSerie(valor, valor).has_value();
-}
-
-}  // namespace
-
-std::optional<double> LeerNumeroCurva(std::string_view texto) {
-    const auto valor = ConvertirNumero(texto);
-    if (!valor || !CurvaAdmisible(texto, *valor)) return std::nullopt;
-    return *valor;
-}
 
 bool ValidarLapso(std::string_view lapso) {
     // The nearest whole number equals the reading only when the reading is
@@ -38,8 +22,8 @@ std::expected<EntradaSerie, RechazoSerie> ValidarSerie(std::string_view nac, std
     if (!valorNAC) return std::unexpected(RechazoSerie::NACNoNumerico);
     const auto valorNOB = ConvertirNumero(nob);
     if (!valorNOB) return std::unexpected(RechazoSerie::NOBNoNumerico);
-    if (!CurvaAdmisible(nac, *valorNAC)) return std::unexpected(RechazoSerie::NACFueraDeRango);
-    if (!CurvaAdmisible(nob, *valorNOB)) return std::unexpected(RechazoSerie::NOBFueraDeRango);
+    if (!NumeroCurvaAdmisible(nac, *valorNAC)) return std::unexpected(RechazoSerie::NACFueraDeRango);
+    if (!NumeroCurvaAdmisible(nob, *valorNOB)) return std::unexpected(RechazoSerie::NOBFueraDeRango);
     if (lapsoActivo && lapso.empty()) return std::unexpected(RechazoSerie::LapsoVacio);
     if (!(*valorNOB < *valorNAC)) return std::unexpected(RechazoSerie::NOBNoMenor);
 

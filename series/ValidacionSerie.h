@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "hydrology/Conversion.h"
+
 namespace tarvel {
 
 struct EntradaSerie {
@@ -33,12 +35,6 @@ enum class RechazoSerie {
 // starts with ("12abc" and "10,0" are refused).
 std::expected<EntradaSerie, RechazoSerie> ValidarSerie(std::string_view nac, std::string_view nob, bool lapsoActivo,
                                                       std::string_view lapso);
-
-// One curve number as typed, read as ValidarSerie reads NAC and NOB: the
-// whole text converted (ConvertirNumero), equal to the number it starts
-// with, in (0, 100], and with computable conversions and thresholds.
-// Nothing for any other text.
-std::optional<double> LeerNumeroCurva(std::string_view texto);
 
 // A span is valid when the number it starts with is a whole number of years,
 // at least 2 and at most 32767 (the largest span a year count can hold).

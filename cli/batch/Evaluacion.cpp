@@ -6,8 +6,8 @@
 #include <set>
 
 #include "app/Csv.h"
+#include "app/Idioma.h"
 #include "app/Patrones.h"
-#include "app/SessionState.h"
 #include "app/TablaTextos.h"
 #include "app/TextosMensajes.h"
 #include "cli/batch/Mensajes.h"
@@ -42,7 +42,7 @@ bool Dado(std::string_view valor) { return !EsAusente(valor) && !SinBlancos(valo
 // The value and the way it is shown, once the row and the group are known.
 Leido<CurvaHallada> Buscar(int fila, int grupo, FilasDeDatos& datos) {
     const auto& campos = datos.Fila(fila);
-    if (!campos) return std::unexpected(MensajeErrorDatos(campos.error(), gIdioma));
+    if (!campos) return std::unexpected(MensajeErrorDatos(campos.error(), IdiomaEnVigor().idioma));
     const ValorCurva valor = ValorDeFila(*campos, grupo);
     static constexpr std::string_view kLetras = "ABCD";
     return CurvaHallada{fila, kLetras.substr(static_cast<std::size_t>(grupo - 1), 1), valor,

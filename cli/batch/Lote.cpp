@@ -25,8 +25,6 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 const char kMarcaAusente = '\0';
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
-
 bool MismoNombre(std::string_view a, std::string_view b) {
     const auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     return std::ranges::equal(SinBlancos(a), b, [&](char x, char y) { return minuscula(x) == minuscula(y); });

@@ -6,18 +6,12 @@
 
 #include "app/FormatoNumerico.h"
 #include "app/Patrones.h"
+#include "app/Texto.h"
 
 #include "app/TextosMensajes.h"
 #include "cli/batch/Mensajes.h"
 
 namespace tarvel::cli {
-
-std::string_view SinBlancos(std::string_view texto) {
-    const auto blanco = [](char c) { return c == ' ' || c == '\t'; };
-    while (!texto.empty() && blanco(texto.front())) texto.remove_prefix(1);
-    while (!texto.empty() && blanco(texto.back())) texto.remove_suffix(1);
-    return texto;
-}
 
 Leido<std::string> TextoDeNumero(std::string_view valor, std::string_view nombre, MarcaDecimal marca) {
     valor = SinBlancos(valor);

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/Texto.h"
+
 namespace tarvel::cli {
 
 // A value read, or the message that refuses it, in the language of the run.
@@ -15,9 +17,6 @@ template <class T>
 using Leido = std::expected<T, std::string>;
 
 enum class MarcaDecimal : char { Punto = '.', Coma = ',' };
-
-// The text without the spaces and tabs around it.
-std::string_view SinBlancos(std::string_view texto);
 
 // A number's text, blanks around it removed and written with "." whatever
 // the mark it came with, for the core's readings; refused when it holds the

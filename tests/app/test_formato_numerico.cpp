@@ -4,7 +4,6 @@
 
 #include "app/FormatoNumerico.h"
 #include "app/ReglaEntrada.h"
-#include "app/SessionState.h"
 
 namespace tarvel {
 namespace {
@@ -40,7 +39,7 @@ TEST(ConvertirNumero, TheFormatInForceAndWhatDetectionFindsInIt) {
         EstablecerFormato(formato);
         EXPECT_EQ(ConvertirNumero("2,5"), dosYMedio);
         EXPECT_EQ(DetectarSeparadorDecimal(), separador);
-        EXPECT_EQ(gSeparadorDecimal, std::string(1, separador));
+        EXPECT_EQ(SeparadorDecimalEnVigor(), separador);
         EXPECT_EQ(ConvertirDecimalSimple(std::string("5") + separador + "25"), 5.25);
     }
     EstablecerFormato(kPunto);

@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "app/Idioma.h"
-#include "app/SessionState.h"
 #include "app/TablaTextos.h"
 #include "app/TablaTextosTsv.h"
+#include "app/Texto.h"
 #include "tests/Esperado.h"
 
 namespace tarvel {
@@ -27,9 +27,33 @@ TEST(TablaTextos, CompiledTableMatchesTheFile) {
         EXPECT_EQ(TextoPorId(2000 + n), tabla->textos[n - 1][1]) << n;
     }
     for (int id : {0, 1000, 2000, 3001, 999, -1001}) EXPECT_TRUE(TextoPorId(id).empty()) << id;
-    gIdioma = kIdiomaIngles;
+    FijarIdioma(kIdiomaIngles);
     EXPECT_EQ(Texto(12), "OK");
-    gIdioma = kIdiomaEspanol;
+    FijarIdioma(kIdiomaEspanol);
+}
+
+// Text brought from elsewhere: UTF-8 stays as it is; anything else is read as
+// Windows-1252, what Spanish spreadsheets save, and comes out as UTF-8.
+TEST(Texto, OutsideTextComesOutAsUtf8) {
+    const struct {
+        std::string_view entrada, salida;
+    } casos[] = {
+        {"Olivar de Pe\xC3\xB1" "as", "Olivar de Pe\xC3\xB1" "as"},  // already UTF-8
+        {"Olivar de Pe\xF1" "as", "Olivar de Pe\xC3\xB1" "as"},       // ñ of Windows-1252
+        {"\x80 \x9F \xFF", "\xE2\x82\xAC \xC5\xB8 \xC3\xBF"},  // €, Ÿ, ÿ
+        {"\x81\x8D", "\xC2\x81\xC2\x8D"},                     // undefined bytes keep their value
+        {"\xC3", "\xC3\x83"},                                 // a sequence cut short
+        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                     // an overlong "/"
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},       // a surrogate
+        {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},  // above U+10FFFF
+        {"\xF0\x9F\x8C\xA7", "\xF0\x9F\x8C\xA7"},               // a four-byte character stays
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(TextoUtf8(c.entrada), c.salida) << c.entrada;
+        EXPECT_TRUE(EsUtf8(TextoUtf8(c.entrada))) << c.entrada;
+    }
+    EXPECT_EQ(SinBlancos(" \t a b\t "), "a b");
+    EXPECT_EQ(SinBlancos(" \t "), "");
 }
 
 std::string TablaCompleta(const std::string& linea5 = {}) {
@@ -83,10 +107,10 @@ TEST(Idioma, ResolutionOfTheStoredValue) {
         EXPECT_EQ(resuelto.nombre, idioma == 2 ? kNombreIngles : kNombreEspanol) << guardado;
     }
     AplicarIdioma("English");
-    EXPECT_EQ(gIdioma, 2);
-    EXPECT_EQ(gNombreIdioma, "English");
+    EXPECT_EQ(IdiomaEnVigor().idioma, 2);
+    EXPECT_EQ(IdiomaEnVigor().nombre, "English");
     AplicarIdioma("");
-    EXPECT_EQ(gNombreIdioma, "Español");
+    EXPECT_EQ(IdiomaEnVigor().nombre, "Español");
 }
 
 }  // namespace

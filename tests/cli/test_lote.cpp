@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/SessionState.h"
+#include "app/Idioma.h"
 #include "app/TablaTextos.h"
 #include "cli/batch/Evaluacion.h"
 #include "cli/batch/Lote.h"
@@ -30,8 +30,8 @@ const std::string kVacio = "\"Error in input data. clay = “”: it must be a p
 
 class Lote : public ::testing::Test {
 protected:
-    void SetUp() override { gIdioma = kIdiomaIngles; }
-    void TearDown() override { gIdioma = kIdiomaEspanol; }
+    void SetUp() override { FijarIdioma(kIdiomaIngles); }
+    void TearDown() override { FijarIdioma(kIdiomaEspanol); }
 };
 
 // What a hydrologist's export looks like at its worst: a byte-order mark,
@@ -181,7 +181,7 @@ TEST_F(Lote, ARecordThatNeverEndsEndsTheBatchAfterTheRowsBeforeIt) {
 // Spreadsheets in Spanish locales separate with ";" and write "2,5": read so
 // and answered so, numbers of the results included.
 TEST_F(Lote, TheSemicolonFormWithTheDecimalComma) {
-    gIdioma = kIdiomaEspanol;
+    FijarIdioma(kIdiomaEspanol);
     const Salida salida = Ejecutar(LoteBosque(false),
                                    "\xEF\xBB\xBFid;litter;humus;compactness\r\n"
                                    "\"a;b\";5;5;2\r\n"

@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <fstream>
 
-#include "app/SessionState.h"
+#include "app/Idioma.h"
 #include "app/TablaTextos.h"
+#include "hydrology/Conversion.h"
 #include "raster/MapaNumeroCurva.h"
-#include "series/Conversion.h"
 
 namespace tarvel::raster {
 namespace {
@@ -73,7 +73,7 @@ std::vector<T> Leer(const fs::path& ruta, GDALDataType tipo) {
 class Mapa : public ::testing::Test {
 protected:
     void SetUp() override {
-        gIdioma = kIdiomaIngles;
+        FijarIdioma(kIdiomaIngles);
         std::string prueba = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::ranges::replace(prueba, '/', '-');  // parameterised tests are named "Name/N"
         mCarpeta = fs::temp_directory_path() / ("tarvel-raster-" + std::to_string(::getpid()) + "-" + prueba);
@@ -84,7 +84,7 @@ protected:
         mParametros.numeroCurva = mCarpeta / "cn.tif";
     }
     void TearDown() override {
-        gIdioma = kIdiomaEspanol;
+        FijarIdioma(kIdiomaEspanol);
         fs::remove_all(mCarpeta);
     }
     // Nothing but the inputs is left in the folder.
@@ -304,7 +304,7 @@ TEST_F(Mapa, AnOutputNamedAsAnInputIsRefused) {
 
 // Lookup tables refused before any cell is read, with the line at fault.
 TEST(TablaCobertura, EveryFaultNamesItsLine) {
-    gIdioma = kIdiomaIngles;
+    FijarIdioma(kIdiomaIngles);
     struct Mala {
         std::string_view csv;
         std::string_view mensaje;
@@ -333,7 +333,7 @@ TEST(TablaCobertura, EveryFaultNamesItsLine) {
         const std::string texto = MensajeErrorTabla(tabla.error(), "m.csv");
         EXPECT_NE(texto.find(mensaje), std::string::npos) << texto;
     }
-    gIdioma = kIdiomaEspanol;
+    FijarIdioma(kIdiomaEspanol);
 }
 
 }  // namespace

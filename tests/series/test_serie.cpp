@@ -6,7 +6,7 @@
 
 #include "app/FormatoNumerico.h"
 #include "app/Idioma.h"
-#include "series/Conversion.h"
+#include "hydrology/Conversion.h"
 #include "series/Serie.h"
 #include "series/ValidacionSerie.h"
 #include "tests/Esperado.h"

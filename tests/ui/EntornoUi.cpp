@@ -11,11 +11,11 @@
 
 #include "app/FormatoNumerico.h"
 #include "app/Idioma.h"
-#include "app/SessionState.h"
 #include "settings/Ajustes.h"
-#include "ui/shell/Arranque.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/DialogoArchivo.h"
+#include "ui/common/SessionState.h"
+#include "ui/help/Ayuda.h"
+#include "ui/shell/Arranque.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
 namespace tarvel::prueba {

@@ -23,10 +23,10 @@
 #include <functional>
 #include <vector>
 
-#include "app/SessionState.h"
 #include "ui/common/Accesibilidad.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/Mensajes.h"
+#include "ui/common/SessionState.h"
+#include "ui/help/Ayuda.h"
 
 namespace tarvel {
 class frmTarvelPrimera;

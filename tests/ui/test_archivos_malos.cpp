@@ -8,11 +8,12 @@
 #include <fstream>
 
 #include "EntornoUi.h"
+#include "app/Idioma.h"
 #include "data/Datos.h"
 #include "settings/Ajustes.h"
+#include "ui/determination/frmTabla.h"
 #include "ui/shell/Arranque.h"
 #include "ui/shell/frmPresentacion.h"
-#include "ui/determination/frmTabla.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
@@ -89,12 +90,12 @@ private slots:
             archivo.close();
             auto* menu = Arrancar();
             QVERIFY(menu);
-            QCOMPARE(gIdioma, std::int16_t(ingles ? 2 : 1));
+            QCOMPARE(IdiomaEnVigor().idioma, std::int16_t(ingles ? 2 : 1));
             QCOMPARE(Hijo<QAction>(menu, "mnuIdiomaEnglish")->isChecked(), ingles);
             // The menu mends the setting: the next start is in English.
             Hijo<QAction>(menu, "mnuIdiomaEnglish")->trigger();
             ResolverIdiomaDeArranque();
-            QCOMPARE(gIdioma, std::int16_t(2));
+            QCOMPARE(IdiomaEnVigor().idioma, std::int16_t(2));
         }
     }
 };

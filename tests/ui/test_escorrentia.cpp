@@ -12,13 +12,13 @@
 #include <QTableWidget>
 
 #include "EntornoUi.h"
-#include "app/SessionState.h"
-#include "ui/shell/Arranque.h"
-#include "ui/help/Ayuda.h"
+#include "ui/common/SessionState.h"
 #include "ui/determination/frmEleccion.h"
-#include "ui/hydrology/frmEscorrentia.h"
 #include "ui/determination/frmPrincipal.h"
+#include "ui/help/Ayuda.h"
+#include "ui/hydrology/frmEscorrentia.h"
 #include "ui/series/frmSerieNCCalculada.h"
+#include "ui/shell/Arranque.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
@@ -170,7 +170,7 @@ private slots:
         QFETCH(QString, otro);
         QFETCH(QString, mensaje);
         Idioma(false);
-        auto* ventana = new frmEscorrentia(nullptr, OrigenEscorrentia::NumeroCurva);
+        auto* ventana = new frmEscorrentia(nullptr);
         ventana->show();
         QVERIFY(QTest::qWaitForWindowActive(ventana));
         Hijo<QLineEdit>(ventana, campo == "txtNC" ? "txtP" : "txtNC")->setText(otro);

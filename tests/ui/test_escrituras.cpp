@@ -12,8 +12,8 @@
 #include <map>
 
 #include "EntornoUi.h"
-#include "ui/shell/frmPresentacion.h"
 #include "ui/series/frmSerieNCCalculada.h"
+#include "ui/shell/frmPresentacion.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;

@@ -11,13 +11,13 @@
 #include <deque>
 
 #include "EntornoUi.h"
-#include "app/SessionState.h"
 #include "catchment/ArchivoHoja.h"
-#include "ui/help/Ayuda.h"
-#include "ui/common/DialogoArchivo.h"
 #include "ui/catchment/HojasRecientes.h"
-#include "ui/common/Textos.h"
 #include "ui/catchment/frmHojaCuenca.h"
+#include "ui/common/DialogoArchivo.h"
+#include "ui/common/SessionState.h"
+#include "ui/common/Textos.h"
+#include "ui/help/Ayuda.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;

@@ -9,15 +9,16 @@
 
 #include "EntornoUi.h"
 #include "app/FormatoNumerico.h"
-#include "ui/shell/Arranque.h"
-#include "ui/help/VisorAyuda.h"
+#include "app/Idioma.h"
 #include "ui/determination/frmEleccion.h"
 #include "ui/determination/frmNomograma.h"
 #include "ui/determination/frmPrincipal.h"
-#include "ui/series/frmSerieNC.h"
-#include "ui/series/frmSerieNCCalculada.h"
 #include "ui/determination/frmSuelo.h"
 #include "ui/determination/frmTabla.h"
+#include "ui/help/VisorAyuda.h"
+#include "ui/series/frmSerieNC.h"
+#include "ui/series/frmSerieNCCalculada.h"
+#include "ui/shell/Arranque.h"
 #include "ui/shell/frmPresentacion.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
@@ -58,7 +59,7 @@ private slots:
             auto* splash = new frmPresentacion;
             QCOMPARE(Hijo<QLabel>(splash, "Label1")->text(), QString(titulo));
             QCOMPARE(Hijo<QLabel>(splash, "Label5")->text(), QString(titulo));
-            QCOMPARE(gSeparadorDecimal, std::string("."));
+            QCOMPARE(SeparadorDecimalEnVigor(), '.');
             QVERIFY(ArchivoAyuda().endsWith(ayuda));
             QCOMPARE(Entorno().ContenidoAjustes(), antes);
             // The picture the build painted is the one the SVG paints, pixel for pixel.
@@ -111,9 +112,9 @@ private slots:
             Hijo<QAction>(menu, ingles ? "mnuIdiomaEspanol" : "mnuIdiomaEnglish")->trigger();
             QCOMPARE(Marcado(menu, "mnuIdiomaEnglish") + 2 * Marcado(menu, "mnuIdiomaEspanol"), ingles ? 2 : 1);
             QCOMPARE(Hijo<QRadioButton>(menu, "optTarvel")->text(), opcion);
-            QCOMPARE(gIdioma, ingles ? 2 : 1);
+            QCOMPARE(IdiomaEnVigor().idioma, ingles ? 2 : 1);
             ResolverIdiomaDeArranque();
-            QCOMPARE(gIdioma, ingles ? 1 : 2);
+            QCOMPARE(IdiomaEnVigor().idioma, ingles ? 1 : 2);
         }
     }
 

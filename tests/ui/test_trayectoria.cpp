@@ -14,13 +14,13 @@
 #include <charconv>
 
 #include "EntornoUi.h"
-#include "app/SessionState.h"
-#include "ui/shell/Arranque.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/DialogoArchivo.h"
+#include "ui/common/SessionState.h"
+#include "ui/help/Ayuda.h"
 #include "ui/series/GraficoTrayectoria.h"
 #include "ui/series/frmSerieNCCalculada.h"
 #include "ui/series/frmTrayectoria.h"
+#include "ui/shell/Arranque.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

@@ -1,7 +1,7 @@
 #include "ui/catchment/InformeHoja.h"
 
+#include "app/Idioma.h"
 #include "app/Patrones.h"
-#include "app/SessionState.h"
 #include "catchment/TextosCuenca.h"
 #include "ui/catchment/TextosHoja.h"
 #include "ui/common/Textos.h"
@@ -41,16 +41,16 @@ std::expected<Informe, QString> InformeDeHoja(const HojaCuenca& hoja, const QStr
     informe.Dato(T(kTextoInformeFecha), fecha.toString(Qt::ISODate));
     informe.Dato(T(kTextoInformeSubareas), QString::number(hoja.filas.size()));
     informe.Dato(T(kTextoInformeAreaTotal), Numero(compuesto->areaTotal));
-    informe.Dato(T(kTextoInformeLluvia), hoja.lluvia ? Numero(*hoja.lluvia) : T(kTextoNinguna));
+    informe.Dato(T(kTextoInformeLluvia), hoja.lluvia ? Numero(*hoja.lluvia) : T(kTextoHojaNinguna));
     if (hoja.lluvia) {
-        informe.Dato(T(kTextoInformeLambda), T(kTextoLambdaClasica + static_cast<int>(hoja.lambda)));
+        informe.Dato(T(kTextoInformeLambda), T(kTextoHojaLambdaClasica + static_cast<int>(hoja.lambda)));
     }
     informe.Pie(
         T(kTextoPieInforme) + QStringLiteral(" · ") + archivo + QStringLiteral(" · ") + fecha.toString(Qt::ISODate),
         T(kTextoPagina));
 
     informe.Seccion(T(kTextoSeccionSubareas));
-    Informe::Tabla filas{{T(kTextoNumeroFila), T(kTextoSubarea), T(kTextoColumnaArea), T(kTextoColumnaCuota),
+    Informe::Tabla filas{{T(kTextoNumeroFila), T(kTextoSubarea), T(kTextoHojaColumnaArea), T(kTextoHojaColumnaCuota),
                           T(kTextoColumnaCN), T(kTextoColumnaOrigen)},
                          {},
                          {kDerecha, kIzquierda, kDerecha, kDerecha, kDerecha, kIzquierda},
@@ -59,7 +59,7 @@ std::expected<Informe, QString> InformeDeHoja(const HojaCuenca& hoja, const QStr
         const FilaHoja& fila = hoja.filas[i];
         filas.filas.push_back({QString::number(i + 1), DeUtf8(fila.nombre), Numero(fila.area),
                                DeUtf8(Formatear(100 * compuesto->cuota[i], Patron::DosDecimales)), Numero(fila.cn),
-                               DeUtf8(TextoOrigen(fila.origen, gIdioma))});
+                               DeUtf8(TextoOrigen(fila.origen, IdiomaEnVigor().idioma))});
     }
     filas.filas.push_back({QString(), T(kTextoFilaCuenca), Numero(compuesto->areaTotal),
                            DeUtf8(Formatear(100, Patron::DosDecimales)), Cifra(compuesto->CN[1]), QString()});
@@ -77,8 +77,8 @@ std::expected<Informe, QString> InformeDeHoja(const HojaCuenca& hoja, const QStr
 
     for (const EscorrentiaCompuesta& e : escorrentias) {
         informe.Seccion(T(kTextoSeccionEscorrentia, {NombreLambda(e.lambda).toStdString(), TextoNumero(e.P)}));
-        Informe::Tabla tabla{{T(kTextoNumeroFila), T(kTextoSubarea), T(kTextoColumnaCN), T(kTextoColumnaS),
-                              T(kTextoColumnaIa), T(kTextoColumnaQSola)},
+        Informe::Tabla tabla{{T(kTextoNumeroFila), T(kTextoSubarea), T(kTextoColumnaCN), T(kTextoHojaColumnaS),
+                              T(kTextoHojaColumnaIa), T(kTextoColumnaQSola)},
                              {},
                              {kDerecha, kIzquierda, kDerecha, kDerecha, kDerecha, kDerecha},
                              1};

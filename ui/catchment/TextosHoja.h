@@ -22,27 +22,27 @@ inline constexpr int kTextoTituloHoja = 385;
 inline constexpr int kTextoSubareas = 386;
 
 // Columns of the rows.
-inline constexpr int kTextoColumnaNombre = 387;
-inline constexpr int kTextoColumnaArea = 388;
-inline constexpr int kTextoColumnaCuota = 389;
+inline constexpr int kTextoHojaColumnaNombre = 387;
+inline constexpr int kTextoHojaColumnaArea = 388;
+inline constexpr int kTextoHojaColumnaCuota = 389;
 inline constexpr int kTextoColumnaCN = 390;
 inline constexpr int kTextoColumnaOrigen = 391;
-inline constexpr int kTextoColumnaQ = 392;           // %1 the ratio
+inline constexpr int kTextoHojaColumnaQ = 392;           // %1 the ratio
 
 inline constexpr int kTextoAnadirFila = 393;
 inline constexpr int kTextoQuitarFila = 394;
 inline constexpr int kTextoSubir = 395;
 inline constexpr int kTextoBajar = 396;
-inline constexpr int kTextoDeterminar = 397;
-inline constexpr int kTextoAreaTotal = 398;          // %1 hectares
+inline constexpr int kTextoHojaDeterminar = 397;
+inline constexpr int kTextoHojaAreaTotal = 398;          // %1 hectares
 
 // The storm.
 inline constexpr int kTextoTormenta = 399;
 inline constexpr int kTextoLluvia = 400;
-inline constexpr int kTextoLambda = 401;
-inline constexpr int kTextoLambdaClasica = 402;      // the three choices, in the order of EleccionLambda
-inline constexpr int kTextoLambdaReducida = 403;
-inline constexpr int kTextoLambdaAmbas = 404;
+inline constexpr int kTextoHojaLambda = 401;
+inline constexpr int kTextoHojaLambdaClasica = 402;      // the three choices, in the order of EleccionLambda
+inline constexpr int kTextoHojaLambdaReducida = 403;
+inline constexpr int kTextoHojaLambdaAmbas = 404;
 
 // The composite.
 inline constexpr int kTextoCompuesto = 405;
@@ -50,17 +50,17 @@ inline constexpr int kTextoCondicion = 406;
 inline constexpr int kTextoCNPonderado = 407;
 inline constexpr int kTextoUmbral = 408;
 inline constexpr int kTextoEscorrentiaTormenta = 409;
-inline constexpr int kTextoColumnaLambda = 410;
+inline constexpr int kTextoHojaColumnaLambda = 410;
 inline constexpr int kTextoQDelPonderado = 411;
-inline constexpr int kTextoQPonderada = 412;
+inline constexpr int kTextoHojaQPonderada = 412;
 inline constexpr int kTextoCNDeQ = 413;
 
 // Files.
 inline constexpr int kTextoCambiosSinGuardar = 420;  // %1 the worksheet's name
 inline constexpr int kTextoFiltroHoja = 421;
 inline constexpr int kTextoFiltroPdf = 422;
-inline constexpr int kTextoFiltroCsv = 423;
-inline constexpr int kTextoNoGuardado = 424;         // %1 the file, %2 the reason
+inline constexpr int kTextoHojaFiltroCsv = 423;
+inline constexpr int kTextoHojaNoGuardado = 424;         // %1 the file, %2 the reason
 inline constexpr int kTextoNoAbierta = 425;          // %1 the file
 
 // The report.
@@ -70,14 +70,14 @@ inline constexpr int kTextoInformeSubareas = 429;
 inline constexpr int kTextoInformeAreaTotal = 430;
 inline constexpr int kTextoInformeLluvia = 431;
 inline constexpr int kTextoInformeLambda = 432;
-inline constexpr int kTextoNinguna = 433;
+inline constexpr int kTextoHojaNinguna = 433;
 inline constexpr int kTextoNumeroFila = 434;
 inline constexpr int kTextoPagina = 435;             // %1 this page, %2 the pages
 inline constexpr int kTextoNotaCompuesto = 436;
 inline constexpr int kTextoNotaEscorrentia = 437;
 inline constexpr int kTextoSeccionEscorrentia = 438; // %1 the ratio, %2 P
-inline constexpr int kTextoColumnaS = 439;
-inline constexpr int kTextoColumnaIa = 440;
+inline constexpr int kTextoHojaColumnaS = 439;
+inline constexpr int kTextoHojaColumnaIa = 440;
 inline constexpr int kTextoColumnaQSola = 441;
 inline constexpr int kTextoFilaCuenca = 442;
 inline constexpr int kTextoResumenEscorrentia = 443; // %1 the area-weighted CN, %2 its Q, %3 the CN of the weighted Q

@@ -25,23 +25,24 @@
 #include <cmath>
 #include <limits>
 
+#include "app/Idioma.h"
 #include "app/Patrones.h"
-#include "app/SessionState.h"
 #include "catchment/ArchivoHoja.h"
 #include "catchment/TextosCuenca.h"
+#include "ui/catchment/HojasRecientes.h"
+#include "ui/catchment/InformeHoja.h"
 #include "ui/catchment/TextosHoja.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/Colores.h"
 #include "ui/common/DialogoArchivo.h"
 #include "ui/common/GuardarArchivo.h"
-#include "ui/catchment/HojasRecientes.h"
 #include "ui/common/Informe.h"
-#include "ui/catchment/InformeHoja.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/ReglaTeclado.h"
+#include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmEleccion.h"
+#include "ui/help/Ayuda.h"
 
 namespace tarvel {
 namespace {
@@ -375,24 +376,24 @@ void frmHojaCuenca::PonerTextos() {
 
     lblTitulo->setText(T(kTextoTituloHoja));
     mrcSubareas->setTitle(T(kTextoSubareas));
-    tblSubareas->setHorizontalHeaderLabels({T(kTextoColumnaNombre), T(kTextoColumnaArea), T(kTextoColumnaCuota),
-                                            T(kTextoColumnaCN), T(kTextoColumnaQ, {"0.2"}),
-                                            T(kTextoColumnaQ, {"0.05"}), T(kTextoColumnaOrigen)});
+    tblSubareas->setHorizontalHeaderLabels({T(kTextoHojaColumnaNombre), T(kTextoHojaColumnaArea), T(kTextoHojaColumnaCuota),
+                                            T(kTextoColumnaCN), T(kTextoHojaColumnaQ, {"0.2"}),
+                                            T(kTextoHojaColumnaQ, {"0.05"}), T(kTextoColumnaOrigen)});
     cmdAnadir->setText(T(kTextoAnadirFila));
     cmdQuitar->setText(T(kTextoQuitarFila));
     cmdSubir->setText(T(kTextoSubir));
     cmdBajar->setText(T(kTextoBajar));
-    cmdDeterminar->setText(T(kTextoDeterminar));
+    cmdDeterminar->setText(T(kTextoHojaDeterminar));
     mrcTormenta->setTitle(T(kTextoTormenta));
     lblLluvia->setText(T(kTextoLluvia));
-    lblLambda->setText(T(kTextoLambda));
-    for (int n : {kTextoLambdaClasica, kTextoLambdaReducida, kTextoLambdaAmbas}) lstLambda->addItem(T(n));
+    lblLambda->setText(T(kTextoHojaLambda));
+    for (int n : {kTextoHojaLambdaClasica, kTextoHojaLambdaReducida, kTextoHojaLambdaAmbas}) lstLambda->addItem(T(n));
     mrcCompuesto->setTitle(T(kTextoCompuesto));
     tblCompuesto->setHorizontalHeaderLabels({T(kTextoCondicion), T(kTextoCNPonderado), T(kTextoUmbral)});
     constexpr const char* kRomanos[3] = {"I", "II", "III"};
     for (int j = 0; j < 3; ++j) PonerCelda(tblCompuesto, j, 0, QString::fromLatin1(kRomanos[j]));
-    tblEscorrentia->setHorizontalHeaderLabels({T(kTextoColumnaLambda), T(kTextoCNPonderado), T(kTextoQDelPonderado),
-                                               T(kTextoQPonderada), T(kTextoCNDeQ)});
+    tblEscorrentia->setHorizontalHeaderLabels({T(kTextoHojaColumnaLambda), T(kTextoCNPonderado), T(kTextoQDelPonderado),
+                                               T(kTextoHojaQPonderada), T(kTextoCNDeQ)});
     for (QTableWidget* tabla : {tblCompuesto, tblEscorrentia}) {
         tabla->horizontalHeader()->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
         tabla->horizontalHeader()->setMinimumHeight(3 * fontMetrics().height() + 6);
@@ -405,8 +406,8 @@ void frmHojaCuenca::PonerTextos() {
         {txtTitulo, SinMnemonico(kTextoTituloHoja)},   {tblSubareas, T(kTextoSubareas)},
         {cmdAnadir, SinMnemonico(kTextoAnadirFila)},   {cmdQuitar, SinMnemonico(kTextoQuitarFila)},
         {cmdSubir, SinMnemonico(kTextoSubir)},         {cmdBajar, SinMnemonico(kTextoBajar)},
-        {cmdDeterminar, SinMnemonico(kTextoDeterminar)},
-        {txtLluvia, SinMnemonico(kTextoLluvia)},       {lstLambda, SinMnemonico(kTextoLambda)},
+        {cmdDeterminar, SinMnemonico(kTextoHojaDeterminar)},
+        {txtLluvia, SinMnemonico(kTextoLluvia)},       {lstLambda, SinMnemonico(kTextoHojaLambda)},
         {tblCompuesto, T(kTextoCompuesto)},            {tblEscorrentia, T(kTextoEscorrentiaTormenta)},
         {cmdCerrar, SinMnemonico(kTextoCerrar)},
         {cmdAyuda, QStringLiteral("?")},
@@ -468,7 +469,7 @@ void frmHojaCuenca::MostrarFilas(int filaActual) {
     tblSubareas->setRowCount(static_cast<int>(mFilas.size()));
     for (int f = 0; f < tblSubareas->rowCount(); ++f) {
         const FilaVentana& fila = mFilas[static_cast<std::size_t>(f)];
-        const QString origen = DeUtf8(TextoOrigen(fila.origen, gIdioma));
+        const QString origen = DeUtf8(TextoOrigen(fila.origen, IdiomaEnVigor().idioma));
         const QString textos[kColumnasHoja] = {fila.nombre, fila.textoArea, {}, fila.textoCN, {}, {}, origen};
         for (int c = 0; c < kColumnasHoja; ++c) {
             QTableWidgetItem* celda = tblSubareas->item(f, c);
@@ -632,7 +633,7 @@ void frmHojaCuenca::Recalcular() {
         tblSubareas->item(f, kColArea)->setForeground(mFilas[i].area ? palette().text() : QBrush(kTextoFalta));
         tblSubareas->item(f, kColCN)->setForeground(mFilas[i].cn ? palette().text() : QBrush(kTextoFalta));
     }
-    lblAreaTotal->setText(compuesto ? T(kTextoAreaTotal, {TextoNumero(compuesto->areaTotal)}) : QString());
+    lblAreaTotal->setText(compuesto ? T(kTextoHojaAreaTotal, {TextoNumero(compuesto->areaTotal)}) : QString());
 
     // The composite under the three conditions, and the storm's runoff by ratio.
     for (int j = 0; j < 3; ++j) {
@@ -728,7 +729,7 @@ bool frmHojaCuenca::GuardarEn(const QString& ruta) {
         return false;
     }
     if (const auto escrito = EscribirArchivo(ruta, QByteArray::fromStdString(*texto)); !escrito) {
-        MostrarMensaje(this, T(kTextoNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
+        MostrarMensaje(this, T(kTextoHojaNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
                        BotonesMensaje::Aceptar, IconoMensaje::Aviso);
         return false;
     }
@@ -767,7 +768,7 @@ void frmHojaCuenca::mnuExportarPdf_Click() {
     const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarPdf), {T(kTextoFiltroPdf)}, ArchivoPropuesto(QStringLiteral(".pdf"))}).ruta;
     if (ruta.isEmpty()) return;
     if (const auto escrito = GuardarPdf(*informe, ruta, windowTitle().remove(QStringLiteral("[*]"))); !escrito) {
-        MostrarMensaje(this, T(kTextoNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
+        MostrarMensaje(this, T(kTextoHojaNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
                        BotonesMensaje::Aceptar, IconoMensaje::Aviso);
     }
 }
@@ -790,10 +791,10 @@ void frmHojaCuenca::mnuExportarCsv_Click() {
                        IconoMensaje::Aviso);
         return;
     }
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarCsv), {T(kTextoFiltroCsv)}, ArchivoPropuesto(QStringLiteral(".csv"))}).ruta;
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarCsv), {T(kTextoHojaFiltroCsv)}, ArchivoPropuesto(QStringLiteral(".csv"))}).ruta;
     if (ruta.isEmpty()) return;
     if (const auto escrito = EscribirArchivo(ruta, QByteArray::fromStdString(*csv)); !escrito) {
-        MostrarMensaje(this, T(kTextoNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
+        MostrarMensaje(this, T(kTextoHojaNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
                        BotonesMensaje::Aceptar, IconoMensaje::Aviso);
     }
 }

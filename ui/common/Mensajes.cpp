@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "app/SessionState.h"
+#include "app/Idioma.h"
 #include "data/Datos.h"
 
 namespace tarvel {
@@ -53,7 +53,7 @@ RespuestaMensaje MostrarMensaje(QWidget* padre, const QString& texto, BotonesMen
 }
 
 void MostrarErrorDatos(QWidget* padre, const ErrorDatos& error) {
-    MostrarMensaje(padre, QString::fromStdString(MensajeErrorDatos(error, gIdioma)), BotonesMensaje::Aceptar,
+    MostrarMensaje(padre, QString::fromStdString(MensajeErrorDatos(error, IdiomaEnVigor().idioma)), BotonesMensaje::Aceptar,
                    IconoMensaje::Aviso);
 }
 

@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "app/FormatoNumerico.h"
 #include "app/ReglaEntrada.h"
-#include "app/SessionState.h"
 
 namespace tarvel {
 namespace {
@@ -42,7 +42,7 @@ void ReglaTeclado::AplicarACampo(QWidget* campo) { campo->installEventFilter(new
 bool ReglaTeclado::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() != QEvent::KeyPress || mReenviando || !objeto->isWidgetType()) return false;
     auto* tecla = static_cast<QKeyEvent*>(evento);
-    const char separador = gSeparadorDecimal.empty() ? '.' : gSeparadorDecimal.front();
+    const char separador = SeparadorDecimalEnVigor();
     const AccionEntrada accion = ReglaEntrada(Clasificar(*tecla), separador);
 
     if (accion.tipo == AccionEntrada::Tipo::Nada) return false;

@@ -1,7 +1,7 @@
 #pragma once
 // The input rule of numeric fields on a window: Enter moves the focus on in
 // focus order, and the comma, full-stop and keypad decimal keys enter the
-// decimal separator in force (gSeparadorDecimal).
+// decimal separator in force (SeparadorDecimalEnVigor).
 #include <QObject>
 
 class QWidget;

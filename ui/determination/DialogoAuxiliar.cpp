@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "ui/help/Ayuda.h"
 #include "ui/common/Ventana.h"
+#include "ui/help/Ayuda.h"
 
 namespace tarvel {
 

@@ -4,12 +4,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/SessionState.h"
-#include "ui/help/Ayuda.h"
+#include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmPrincipal.h"
 #include "ui/determination/frmTabla.h"
+#include "ui/help/Ayuda.h"
 
 namespace tarvel {
 

@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/SessionState.h"
 #include "determination/CondicionBosque.h"
 #include "ui/common/Colores.h"
 #include "ui/common/ReglaTeclado.h"
+#include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
 

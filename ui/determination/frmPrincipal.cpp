@@ -13,17 +13,18 @@
 #include <QVBoxLayout>
 
 #include "app/FormatoNumerico.h"
-#include "app/SessionState.h"
+#include "app/Idioma.h"
 #include "ui/common/Accesibilidad.h"
-#include "ui/shell/Arranque.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/Colores.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/ReglaTeclado.h"
+#include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmNomograma.h"
 #include "ui/determination/frmSuelo.h"
+#include "ui/help/Ayuda.h"
+#include "ui/shell/Arranque.h"
 
 namespace tarvel {
 namespace {
@@ -356,16 +357,12 @@ void frmPrincipal::cmdAceptar_Click() {
         return;
     }
     gNCElegido = static_cast<std::int16_t>(*numero);
-    gOrigenCurva = TrazaDeRespuestas(mClasificacion.Estado().respuestas, gComoGrupoSuelo, gIdioma);
+    gOrigenCurva = TrazaDeRespuestas(mClasificacion.Estado().respuestas, gComoGrupoSuelo, IdiomaEnVigor().idioma);
     accept();
 }
 
 void frmPrincipal::PublicarRespuestas() {
     const auto& r = mClasificacion.Estado().respuestas;
-    gVegetacion = r.vegetacion;
-    gLaboreo = r.laboreo;
-    gCondicion = r.condicion;
-    gGrupoSuelo = r.grupoSuelo;
     gFilaDatos = r.filaDatos;
     gClaseBosque = r.claseBosque;
 }

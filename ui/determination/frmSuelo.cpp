@@ -11,12 +11,12 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "app/SessionState.h"
 #include "determination/GrupoSuelo.h"
 #include "ui/common/Accesibilidad.h"
 #include "ui/common/Colores.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/ReglaTeclado.h"
+#include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
 

@@ -7,18 +7,19 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/SessionState.h"
+#include "app/Idioma.h"
 #include "app/TopicosAyuda.h"
 #include "data/Datos.h"
 #include "data/TablasReferencia.h"
 #include "determination/SeleccionTabla.h"
 #include "ui/common/Accesibilidad.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/Colores.h"
 #include "ui/common/Mensajes.h"
-#include "ui/determination/RejillaTabla.h"
+#include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
+#include "ui/determination/RejillaTabla.h"
+#include "ui/help/Ayuda.h"
 
 namespace tarvel {
 namespace {
@@ -156,7 +157,7 @@ void frmTabla::Llenar(int indice) {
     for (int columna = 0; columna < e.columnas; ++columna) rejilla->FijarAnchoTwips(columna, e.anchosTwips[columna]);
 
     // Headings and labels now; the values come from the reader.
-    const auto celdas = CeldasDeTabla(tabla, {}, gIdioma);
+    const auto celdas = CeldasDeTabla(tabla, {}, IdiomaEnVigor().idioma);
     for (int fila = 0; fila < e.filas; ++fila) {
         for (int columna = 0; columna < e.columnas; ++columna) {
             auto* celda = new QTableWidgetItem;
@@ -189,7 +190,7 @@ void frmTabla::Llenar(int indice) {
 void frmTabla::EscribirValores(int indice) {
     const auto tabla = TablaDe(indice);
     const auto& e = Estructura(tabla);
-    const auto celdas = CeldasDeTabla(tabla, mDatos, gIdioma);
+    const auto celdas = CeldasDeTabla(tabla, mDatos, IdiomaEnVigor().idioma);
     for (const auto& cuerpo : e.cuerpo) {
         const int fila = FilaRejilla(tabla, cuerpo.filaDatos);
         for (int columna = e.primeraColumnaSuelo; columna < e.columnas; ++columna) {

@@ -18,16 +18,15 @@
 #include <utility>
 
 #include "app/Patrones.h"
-#include "app/SessionState.h"
 #include "hydrology/TextosEscorrentia.h"
 #include "ui/common/Accesibilidad.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/Colores.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/ReglaTeclado.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmEleccion.h"
+#include "ui/help/Ayuda.h"
 
 namespace tarvel {
 namespace {
@@ -64,8 +63,11 @@ const QColor& FondoDe(GrupoEscorrentia grupo) {
 
 }  // namespace
 
-frmEscorrentia::frmEscorrentia(QWidget* padre, OrigenEscorrentia origen)
-    : QDialog(padre), mSerie(origen == OrigenEscorrentia::Serie) {
+frmEscorrentia::frmEscorrentia(QWidget* padre) : frmEscorrentia(padre, std::nullopt) {}
+
+frmEscorrentia::frmEscorrentia(QWidget* padre, double nac, double nob) : frmEscorrentia(padre, Serie{nac, nob}) {}
+
+frmEscorrentia::frmEscorrentia(QWidget* padre, std::optional<Serie> serie) : QDialog(padre), mSerie(serie) {
     setObjectName("frmEscorrentia");
     PrepararDialogo(this);
     CrearControles();
@@ -75,8 +77,8 @@ frmEscorrentia::frmEscorrentia(QWidget* padre, OrigenEscorrentia origen)
 
     opcLambda[0]->setChecked(true);
     if (mSerie) {
-        txtNAC->setText(DeUtf8(TextoNumero(gNAC)));
-        txtNOB->setText(DeUtf8(TextoNumero(gNOB)));
+        txtNAC->setText(DeUtf8(TextoNumero(mSerie->nac)));
+        txtNOB->setText(DeUtf8(TextoNumero(mSerie->nob)));
     }
     Actualizar();
     for (QLineEdit* campo : {txtNC, txtP}) {
@@ -253,8 +255,8 @@ std::expected<TablaEscorrentia, RechazoEscorrentia> frmEscorrentia::Calcular() c
     PeticionEscorrentia peticion;
     peticion.eleccion = Eleccion();
     if (mSerie) {
-        peticion.cn = gNAC;
-        peticion.nob = gNOB;
+        peticion.cn = mSerie->nac;
+        peticion.nob = mSerie->nob;
     } else {
         const auto cn = LeerNumeroCurvaEscorrentia(txtNC->text().toStdString());
         if (!cn) return std::unexpected(cn.error());
@@ -268,7 +270,7 @@ std::expected<TablaEscorrentia, RechazoEscorrentia> frmEscorrentia::Calcular() c
 
 void frmEscorrentia::Actualizar() {
     const auto tabla = Calcular();
-    MostrarTabla(tabla ? *tabla : EsqueletoEscorrentia(mSerie, Eleccion()));
+    MostrarTabla(tabla ? *tabla : EsqueletoEscorrentia(mSerie.has_value(), Eleccion()));
 }
 
 void frmEscorrentia::MostrarTabla(const TablaEscorrentia& tabla) {

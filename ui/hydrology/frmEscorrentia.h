@@ -1,9 +1,9 @@
 #pragma once
 // The runoff of a design storm: for one curve number, typed or determined, or
-// for the series of the results window (gNAC and gNOB), the runoff depth Q of
-// a storm P under the antecedent conditions I, II and III, with the ratio
-// λ = 0.2, 0.05 or both, and for a series what the restoration saves. Reads
-// gNAC and gNOB; writes nothing but what a determination writes.
+// for the series of the results window (its NAC and NOB, handed over by the
+// opener), the runoff depth Q of a storm P under the antecedent conditions I,
+// II and III, with the ratio λ = 0.2, 0.05 or both, and for a series what the
+// restoration saves. Writes nothing but what a determination writes.
 //
 // The table follows the fields as they are typed. A field left with a value
 // that is no curve number or no depth says so and keeps the focus; an empty
@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <array>
 #include <expected>
+#include <optional>
 
 #include "hydrology/TablaEscorrentia.h"
 
@@ -23,15 +24,13 @@ class QTableWidget;
 
 namespace tarvel {
 
-enum class OrigenEscorrentia {
-    NumeroCurva,  // one curve number, from the main menu
-    Serie,        // NAC and NOB of the series results
-};
-
 class frmEscorrentia : public QDialog {
     Q_OBJECT
 public:
-    frmEscorrentia(QWidget* padre, OrigenEscorrentia origen);
+    // One curve number, typed or determined (from the main menu).
+    explicit frmEscorrentia(QWidget* padre);
+    // The series of the results window: its present and target curve numbers.
+    frmEscorrentia(QWidget* padre, double nac, double nob);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -55,7 +54,13 @@ private:
     void cmdDeterminar_Click();
     void cmdCopiar_Click();
 
-    const bool mSerie;
+    struct Serie {
+        double nac;
+        double nob;
+    };
+    frmEscorrentia(QWidget* padre, std::optional<Serie> serie);
+
+    const std::optional<Serie> mSerie;
     QLineEdit* mCampoPorComprobar = nullptr;  // left, its check still to come
     bool mDevolviendoFoco = false;             // a refused field is taking the focus back
 

@@ -27,8 +27,8 @@ inline constexpr int kTextoDialogoGrafico = 473;      // the save dialogs and th
 inline constexpr int kTextoFiltroPng = 474;
 inline constexpr int kTextoFiltroSvg = 475;
 inline constexpr int kTextoDialogoTabla = 476;
-inline constexpr int kTextoFiltroCsv = 477;
-inline constexpr int kTextoNoGuardado = 478;          // the file %1 could not be saved
+inline constexpr int kTextoTrayectoriaFiltroCsv = 477;
+inline constexpr int kTextoTrayectoriaNoGuardado = 478;          // the file %1 could not be saved
 inline constexpr int kTextoNombreArchivo = 479;       // first part of the file name offered
 inline constexpr int kTextoBotonTrayectoria = 480;    // the results window's button
 

@@ -12,16 +12,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/SessionState.h"
 #include "series/ValidacionSerie.h"
 #include "ui/common/Accesibilidad.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/Colores.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/ReglaTeclado.h"
+#include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmEleccion.h"
+#include "ui/help/Ayuda.h"
 #include "ui/series/frmSerieNCCalculada.h"
 
 namespace tarvel {

@@ -17,15 +17,15 @@
 #include <QVBoxLayout>
 
 #include "app/Patrones.h"
-#include "app/SessionState.h"
 #include "hydrology/TextosEscorrentia.h"
 #include "ui/common/Accesibilidad.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/Colores.h"
+#include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
-#include "ui/series/TextosTrayectoria.h"
 #include "ui/common/Ventana.h"
+#include "ui/help/Ayuda.h"
 #include "ui/hydrology/frmEscorrentia.h"
+#include "ui/series/TextosTrayectoria.h"
 #include "ui/series/frmTrayectoria.h"
 
 namespace tarvel {
@@ -192,7 +192,7 @@ void frmSerieNCCalculada::Disponer() {
 void frmSerieNCCalculada::Conectar() {
     connect(cmdAyuda, &QPushButton::clicked, this, [] { EnviarF1(); });
     connect(cmdEscorrentia, &QPushButton::clicked, this, [this] {
-        frmEscorrentia escorrentia(this, OrigenEscorrentia::Serie);
+        frmEscorrentia escorrentia(this, gNAC, gNOB);
         escorrentia.exec();
     });
     if (cmdTrayectoria) {

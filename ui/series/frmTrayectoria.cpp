@@ -23,15 +23,15 @@
 
 #include "app/Patrones.h"
 #include "hydrology/Escorrentia.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/DialogoArchivo.h"
 #include "ui/common/GuardarArchivo.h"
-#include "ui/series/GraficoTrayectoria.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/ReglaTeclado.h"
 #include "ui/common/Textos.h"
-#include "ui/series/TextosTrayectoria.h"
 #include "ui/common/Ventana.h"
+#include "ui/help/Ayuda.h"
+#include "ui/series/GraficoTrayectoria.h"
+#include "ui/series/TextosTrayectoria.h"
 
 namespace tarvel {
 namespace {
@@ -243,7 +243,7 @@ QString frmTrayectoria::ArchivoPropuesto(const char* extension) const {
 
 bool frmTrayectoria::Escribir(const QString& ruta, const std::function<bool(QIODevice&)>& escribir) {
     if (GuardarArchivo(ruta, escribir)) return true;
-    MostrarMensaje(this, T(kTextoNoGuardado).arg(QDir::toNativeSeparators(ruta)), BotonesMensaje::Aceptar,
+    MostrarMensaje(this, T(kTextoTrayectoriaNoGuardado).arg(QDir::toNativeSeparators(ruta)), BotonesMensaje::Aceptar,
                    IconoMensaje::Aviso);
     return false;
 }
@@ -267,7 +267,7 @@ void frmTrayectoria::cmdGuardarGrafico_Click() {
 void frmTrayectoria::cmdGuardarTabla_Click() {
     if (!AplicarTormenta()) return;
     const auto respuesta =
-        ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoDialogoTabla), {T(kTextoFiltroCsv)}, ArchivoPropuesto("csv")});
+        ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoDialogoTabla), {T(kTextoTrayectoriaFiltroCsv)}, ArchivoPropuesto("csv")});
     if (respuesta.ruta.isEmpty()) return;
     const std::string texto = TextoTrayectoria(*mTrayectoria, ',');
     Escribir(respuesta.ruta, [&](QIODevice& archivo) {

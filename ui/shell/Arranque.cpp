@@ -7,12 +7,11 @@
 
 #include "app/FormatoNumerico.h"
 #include "app/Idioma.h"
-#include "app/SessionState.h"
 #include "app/TablaTextos.h"
 #include "data/Datos.h"
 #include "settings/Ajustes.h"
-#include "ui/help/Ayuda.h"
 #include "ui/common/Textos.h"
+#include "ui/help/Ayuda.h"
 
 namespace tarvel {
 namespace {
@@ -20,7 +19,7 @@ namespace {
 void CargarTraduccionesQt() {
     static QTranslator traductor;
     QCoreApplication::removeTranslator(&traductor);
-    if (gIdioma != kIdiomaEspanol) return;
+    if (IdiomaEnVigor().idioma != kIdiomaEspanol) return;
     if (traductor.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&traductor);
     }
@@ -39,7 +38,7 @@ void FijarFormatoNumerico() {
 }
 
 void ElegirArchivoAyuda() {
-    const auto nombre = ArchivoAyudaDe(gNombreIdioma);
+    const auto nombre = ArchivoAyudaDe(IdiomaEnVigor().nombre);
     if (nombre) EstablecerArchivoAyuda(QDir(CarpetaPrograma()).filePath(DeUtf8(*nombre)));
 }
 

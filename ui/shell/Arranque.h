@@ -4,7 +4,7 @@
 
 namespace tarvel {
 
-// Reads the stored language and fixes gIdioma and gNombreIdioma for the run;
+// Reads the stored language and fixes it for the run (IdiomaEnVigor);
 // installs Qt's own translations so that stock buttons speak the same language.
 void ResolverIdiomaDeArranque();
 

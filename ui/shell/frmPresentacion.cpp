@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <optional>
 
-#include "ui/shell/Arranque.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
+#include "ui/shell/Arranque.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
 // The splash picture is compiled into this static library; its registration

@@ -9,16 +9,16 @@
 #include <QRadioButton>
 
 #include "app/Idioma.h"
-#include "app/SessionState.h"
-#include "settings/Ajustes.h"
 #include "hydrology/TextosEscorrentia.h"
-#include "ui/help/Ayuda.h"
+#include "settings/Ajustes.h"
+#include "ui/catchment/frmHojaCuenca.h"
 #include "ui/common/Mensajes.h"
+#include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmEleccion.h"
+#include "ui/help/Ayuda.h"
 #include "ui/hydrology/frmEscorrentia.h"
-#include "ui/catchment/frmHojaCuenca.h"
 #include "ui/series/frmSerieNC.h"
 
 namespace tarvel {
@@ -75,8 +75,8 @@ void frmTarvelPrimera::CrearMenus() {
     mnuIdiomaEnglish = mnuIdioma->addAction(QString(), this, [this] { ElegirIdioma(true); });
     mnuIdiomaEnglish->setObjectName("mnuIdiomaEnglish");
     for (QAction* item : {mnuIdiomaEspanol, mnuIdiomaEnglish}) item->setCheckable(true);
-    mnuIdiomaEspanol->setChecked(gNombreIdioma == kNombreEspanol);
-    mnuIdiomaEnglish->setChecked(gNombreIdioma == kNombreIngles);
+    mnuIdiomaEspanol->setChecked(IdiomaEnVigor().nombre == kNombreEspanol);
+    mnuIdiomaEnglish->setChecked(IdiomaEnVigor().nombre == kNombreIngles);
 }
 
 void frmTarvelPrimera::PonerTextos() {
@@ -118,7 +118,7 @@ void frmTarvelPrimera::ElegirIdioma(bool ingles) {
 }
 
 void frmTarvelPrimera::mnuEscorrentia_Click() {
-    frmEscorrentia escorrentia(this, OrigenEscorrentia::NumeroCurva);
+    frmEscorrentia escorrentia(this);
     escorrentia.exec();
 }
 

@@ -1,6 +1,8 @@
-#include "series/Conversion.h"
+#include "hydrology/Conversion.h"
 
 #include <cmath>
+
+#include "app/FormatoNumerico.h"
 
 namespace tarvel {
 namespace {
@@ -36,6 +38,33 @@ std::expected<double, ErrorAritmetico> Ncondicion3(double Ncondicion2) {
 std::expected<double, ErrorAritmetico> UmbralEscorrentia(double N) {
     const double a = 5080 - N * 50.8;
     return Dividir(a, N);
+}
+
+std::expected<CurvaCondiciones, ErrorAritmetico> ConvertirCondiciones(double cn) {
+    CurvaCondiciones c;
+    const auto seco = Ncondicion1(cn);
+    if (!seco) return std::unexpected(seco.error());
+    const auto humedo = Ncondicion3(cn);
+    if (!humedo) return std::unexpected(humedo.error());
+    c.CN = {*seco, cn, *humedo};
+    for (int j = 0; j < 3; ++j) {
+        const auto umbral = UmbralEscorrentia(c.CN[j]);
+        if (!umbral) return std::unexpected(umbral.error());
+        c.P0[j] = *umbral;
+    }
+    return c;
+}
+
+bool NumeroCurvaAdmisible(std::string_view texto, double valor) {
+    const double inicial = LeerNumeroInicial(texto);
+    if (inicial <= 0 || inicial > 100 || inicial != valor) return false;
+    return ConvertirCondiciones(valor).has_value();
+}
+
+std::optional<double> LeerNumeroCurva(std::string_view texto) {
+    const auto valor = ConvertirNumero(texto);
+    if (!valor || !NumeroCurvaAdmisible(texto, *valor)) return std::nullopt;
+    return *valor;
 }
 
 }  // namespace tarvel

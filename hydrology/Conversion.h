@@ -12,7 +12,10 @@
 // dry conversion of a subnormal N may round to 0. Elsewhere the faults are
 // UmbralEscorrentia(0) and Ncondicion1(10 / 0.058), whose denominator is
 // exactly zero.
+#include <array>
 #include <expected>
+#include <optional>
+#include <string_view>
 
 namespace tarvel {
 
@@ -32,5 +35,27 @@ std::expected<double, ErrorAritmetico> Ncondicion3(double Ncondicion2);
 // S = 25.4 (1000 / N − 10): (5080 − N × 50.8) / N, one division of the
 // difference rather than 5080 / N − 50.8.
 std::expected<double, ErrorAritmetico> UmbralEscorrentia(double N);
+
+// One curve number under the antecedent conditions I, II and III, each with
+// its runoff threshold (element J − 1 for condition J): condition II is the
+// number given, I and III are converted from it, and every threshold comes
+// from the unrounded number of its condition. The one place these six values
+// are computed: the series results, the runoff of a storm, the worksheet, the
+// year-by-year path and the maps all show these.
+struct CurvaCondiciones {
+    std::array<double, 3> CN{};  // curve number under conditions I, II, III
+    std::array<double, 3> P0{};  // runoff threshold of each, mm
+};
+std::expected<CurvaCondiciones, ErrorAritmetico> ConvertirCondiciones(double cn);
+
+// Whether `valor`, read from `texto`, is a curve number every rule can work
+// with: the number the text starts with is the value itself (so the number
+// checked is the number kept), it lies in (0, 100], and its conversions and
+// thresholds can be computed.
+bool NumeroCurvaAdmisible(std::string_view texto, double valor);
+
+// One curve number as typed: the whole text converted (ConvertirNumero) and
+// admissible. Nothing for any other text.
+std::optional<double> LeerNumeroCurva(std::string_view texto);
 
 }  // namespace tarvel

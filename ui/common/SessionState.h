@@ -1,5 +1,9 @@
 #pragma once
-// The values windows hand to each other during a run. None is saved.
+// The values windows hand to each other during a run, at the window edge: a
+// window writes its value when the user accepts, and the one that opened it
+// reads it after the modal call returns. No rule of the core reads them; the
+// language and the number format of the run have their owners in the core
+// (IdiomaEnVigor, FormatoEnVigor, SeparadorDecimalEnVigor). None is saved.
 #include <cstdint>
 #include <string>
 
@@ -7,14 +11,6 @@
 
 namespace tarvel {
 
-inline std::int16_t gIdioma = 1;           // 1 Spanish, 2 English
-inline std::string gNombreIdioma = "Español";
-inline std::string gSeparadorDecimal = ".";
-
-inline std::int16_t gVegetacion = 0;       // 0-13 general, 14-18 arid
-inline std::int16_t gLaboreo = -1;         // 0-7, -1 none
-inline std::int16_t gCondicion = -1;       // 0 poor, 1 good, 2 fair; forest class 1-5; -1 none
-inline std::int16_t gGrupoSuelo = -1;      // 1-4 for A-D, -1 none
 inline std::int16_t gFilaDatos = 1;        // row of Datos.dat, 1-72
 inline std::string gLetraGrupoSuelo;       // "A"-"D", empty until one is accepted
 inline std::string gClaseBosque = "-1";    // "I"-"V", "-1" after a reset
