@@ -69,7 +69,7 @@ inline constexpr int kTextoVeaAyuda = 254;          // %1 the command
 inline constexpr int kTextoFaltaValor = 255;        // %1 the option
 
 // The composite of a catchment as the companion prints it; the other headings
-// are those of the runoff table (series/TextosEscorrentia.h).
+// are those of the runoff table (hydrology/TextosEscorrentia.h).
 inline constexpr int kTextoColumnaNombre = 261;
 inline constexpr int kTextoColumnaArea = 262;
 inline constexpr int kTextoColumnaCuota = 263;

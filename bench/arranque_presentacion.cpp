@@ -1,10 +1,10 @@
-// The program's own start-up, exactly as app/main.cpp does it, ended at the
+// The program's own start-up, exactly as desktop/main.cpp does it, ended at the
 // splash's first paint.
 #include <QApplication>
 
 #include "bench/PrimeraPintura.h"
-#include "ui/Ayuda.h"
-#include "ui/frmPresentacion.h"
+#include "ui/help/Ayuda.h"
+#include "ui/shell/frmPresentacion.h"
 
 int main(int argc, char** argv) {
     QApplication aplicacion(argc, argv);

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/FormatoNumerico.h"
-#include "cli/Evaluacion.h"
-#include "cli/Lote.h"
+#include "cli/batch/Evaluacion.h"
+#include "cli/batch/Lote.h"
 #include "data/Datos.h"
 #include "determination/Clasificacion.h"
 #include "determination/CondicionBosque.h"

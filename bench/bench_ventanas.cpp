@@ -19,18 +19,18 @@
 #include <memory>
 
 #include "app/SessionState.h"
-#include "ui/Arranque.h"
-#include "ui/Ayuda.h"
-#include "ui/frmEleccion.h"
-#include "ui/frmNomograma.h"
-#include "ui/frmPresentacion.h"
-#include "ui/frmPrincipal.h"
-#include "ui/frmSerieNC.h"
-#include "ui/frmSerieNCCalculada.h"
-#include "ui/frmSuelo.h"
-#include "ui/frmTabla.h"
-#include "ui/frmTarvelPrimera.h"
-#include "ui/frmTrayectoria.h"
+#include "ui/shell/Arranque.h"
+#include "ui/help/Ayuda.h"
+#include "ui/determination/frmEleccion.h"
+#include "ui/determination/frmNomograma.h"
+#include "ui/shell/frmPresentacion.h"
+#include "ui/determination/frmPrincipal.h"
+#include "ui/series/frmSerieNC.h"
+#include "ui/series/frmSerieNCCalculada.h"
+#include "ui/determination/frmSuelo.h"
+#include "ui/determination/frmTabla.h"
+#include "ui/shell/frmTarvelPrimera.h"
+#include "ui/series/frmTrayectoria.h"
 
 using namespace tarvel;
 

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "series/Escorrentia.h"
+#include "hydrology/Escorrentia.h"
 
 namespace tarvel {
 

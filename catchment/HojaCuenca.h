@@ -22,7 +22,7 @@
 #include "data/TablasReferencia.h"
 #include "determination/Clasificacion.h"
 #include "determination/GrupoSuelo.h"
-#include "series/Escorrentia.h"
+#include "hydrology/Escorrentia.h"
 
 namespace tarvel {
 

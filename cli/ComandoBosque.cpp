@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "cli/Comun.h"
-#include "cli/Evaluacion.h"
+#include "cli/batch/Evaluacion.h"
 
 namespace tarvel::cli {
 

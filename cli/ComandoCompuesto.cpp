@@ -15,9 +15,9 @@
 #include "catchment/ArchivoHoja.h"
 #include "catchment/Compuesto.h"
 #include "cli/Comun.h"
-#include "cli/Evaluacion.h"
-#include "cli/Mensajes.h"
-#include "series/TextosEscorrentia.h"
+#include "cli/batch/Evaluacion.h"
+#include "cli/batch/Mensajes.h"
+#include "hydrology/TextosEscorrentia.h"
 
 namespace tarvel::cli {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "app/TablaTextos.h"
 #include "cli/Comun.h"
-#include "cli/Evaluacion.h"
+#include "cli/batch/Evaluacion.h"
 
 namespace tarvel::cli {
 

@@ -15,7 +15,7 @@
 #include "app/SessionState.h"
 #include "app/TextosMensajes.h"
 #include "cli/Comun.h"
-#include "cli/Valores.h"
+#include "cli/batch/Valores.h"
 #include "data/Datos.h"
 #include "app/TablaTextos.h"
 #include "raster/MapaNumeroCurva.h"

@@ -11,7 +11,7 @@
 #include "app/TablaTextos.h"
 #include "app/TextosMensajes.h"
 #include "cli/Comun.h"
-#include "cli/Evaluacion.h"
+#include "cli/batch/Evaluacion.h"
 
 namespace tarvel::cli {
 namespace {

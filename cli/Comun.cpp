@@ -6,8 +6,8 @@
 #include <iostream>
 
 #include "app/TextosMensajes.h"
-#include "cli/Evaluacion.h"
-#include "cli/Mensajes.h"
+#include "cli/batch/Evaluacion.h"
+#include "cli/batch/Mensajes.h"
 #include "settings/Ajustes.h"
 
 namespace tarvel::cli {

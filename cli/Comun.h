@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "cli/Lote.h"
-#include "series/Escorrentia.h"
-#include "series/TablaEscorrentia.h"
+#include "cli/batch/Lote.h"
+#include "hydrology/Escorrentia.h"
+#include "hydrology/TablaEscorrentia.h"
 
 namespace tarvel::cli {
 

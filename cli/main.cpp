@@ -11,7 +11,7 @@
 #include "app/Idioma.h"
 #include "app/TextosMensajes.h"
 #include "cli/Comun.h"
-#include "cli/Mensajes.h"
+#include "cli/batch/Mensajes.h"
 #include "settings/Ajustes.h"
 
 using namespace tarvel;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "Comun.h"
-#include "cli/Evaluacion.h"
-#include "cli/Lote.h"
+#include "cli/batch/Evaluacion.h"
+#include "cli/batch/Lote.h"
 
 using namespace tarvel;
 using namespace tarvel::cli;

@@ -20,8 +20,8 @@
 #include <set>
 
 #include "tests/ui/EntornoUi.h"
-#include "ui/frmPresentacion.h"
-#include "ui/frmTarvelPrimera.h"
+#include "ui/shell/frmPresentacion.h"
+#include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "hydrology/Escorrentia.h"
 #include "series/Conversion.h"
-#include "series/Escorrentia.h"
 
 namespace tarvel {
 namespace {

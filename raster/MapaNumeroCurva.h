@@ -32,7 +32,7 @@
 
 #include "data/Datos.h"
 #include "raster/TablaCobertura.h"
-#include "series/Escorrentia.h"
+#include "hydrology/Escorrentia.h"
 
 namespace tarvel::raster {
 

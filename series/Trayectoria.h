@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "series/Escorrentia.h"
+#include "hydrology/Escorrentia.h"
 
 namespace tarvel {
 

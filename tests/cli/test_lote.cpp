@@ -7,8 +7,8 @@
 
 #include "app/SessionState.h"
 #include "app/TablaTextos.h"
-#include "cli/Evaluacion.h"
-#include "cli/Lote.h"
+#include "cli/batch/Evaluacion.h"
+#include "cli/batch/Lote.h"
 
 namespace tarvel::cli {
 namespace {

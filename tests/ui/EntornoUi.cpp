@@ -13,10 +13,10 @@
 #include "app/Idioma.h"
 #include "app/SessionState.h"
 #include "settings/Ajustes.h"
-#include "ui/Arranque.h"
-#include "ui/Ayuda.h"
-#include "ui/DialogoArchivo.h"
-#include "ui/frmTarvelPrimera.h"
+#include "ui/shell/Arranque.h"
+#include "ui/help/Ayuda.h"
+#include "ui/common/DialogoArchivo.h"
+#include "ui/shell/frmTarvelPrimera.h"
 
 namespace tarvel::prueba {
 

@@ -24,9 +24,9 @@
 #include <vector>
 
 #include "app/SessionState.h"
-#include "ui/Accesibilidad.h"
-#include "ui/Ayuda.h"
-#include "ui/Mensajes.h"
+#include "ui/common/Accesibilidad.h"
+#include "ui/help/Ayuda.h"
+#include "ui/common/Mensajes.h"
 
 namespace tarvel {
 class frmTarvelPrimera;

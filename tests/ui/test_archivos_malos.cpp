@@ -10,10 +10,10 @@
 #include "EntornoUi.h"
 #include "data/Datos.h"
 #include "settings/Ajustes.h"
-#include "ui/Arranque.h"
-#include "ui/frmPresentacion.h"
-#include "ui/frmTabla.h"
-#include "ui/frmTarvelPrimera.h"
+#include "ui/shell/Arranque.h"
+#include "ui/shell/frmPresentacion.h"
+#include "ui/determination/frmTabla.h"
+#include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

@@ -18,11 +18,11 @@
 #include "EntornoUi.h"
 #include "app/TablaTextos.h"
 #include "app/TopicosAyuda.h"
-#include "ui/Arranque.h"
-#include "ui/GuardaAyuda.h"
-#include "ui/LibroAyuda.h"
-#include "ui/Textos.h"
-#include "ui/frmSuelo.h"
+#include "ui/shell/Arranque.h"
+#include "ui/help/GuardaAyuda.h"
+#include "ui/help/LibroAyuda.h"
+#include "ui/common/Textos.h"
+#include "ui/determination/frmSuelo.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

@@ -13,13 +13,13 @@
 
 #include "EntornoUi.h"
 #include "app/SessionState.h"
-#include "ui/Arranque.h"
-#include "ui/Ayuda.h"
-#include "ui/frmEleccion.h"
-#include "ui/frmEscorrentia.h"
-#include "ui/frmPrincipal.h"
-#include "ui/frmSerieNCCalculada.h"
-#include "ui/frmTarvelPrimera.h"
+#include "ui/shell/Arranque.h"
+#include "ui/help/Ayuda.h"
+#include "ui/determination/frmEleccion.h"
+#include "ui/hydrology/frmEscorrentia.h"
+#include "ui/determination/frmPrincipal.h"
+#include "ui/series/frmSerieNCCalculada.h"
+#include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

@@ -12,9 +12,9 @@
 #include <map>
 
 #include "EntornoUi.h"
-#include "ui/frmPresentacion.h"
-#include "ui/frmSerieNCCalculada.h"
-#include "ui/frmTarvelPrimera.h"
+#include "ui/shell/frmPresentacion.h"
+#include "ui/series/frmSerieNCCalculada.h"
+#include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

@@ -13,12 +13,12 @@
 #include "EntornoUi.h"
 #include "app/SessionState.h"
 #include "catchment/ArchivoHoja.h"
-#include "ui/Ayuda.h"
-#include "ui/DialogoArchivo.h"
-#include "ui/HojasRecientes.h"
-#include "ui/Textos.h"
-#include "ui/frmHojaCuenca.h"
-#include "ui/frmTarvelPrimera.h"
+#include "ui/help/Ayuda.h"
+#include "ui/common/DialogoArchivo.h"
+#include "ui/catchment/HojasRecientes.h"
+#include "ui/common/Textos.h"
+#include "ui/catchment/frmHojaCuenca.h"
+#include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

@@ -9,17 +9,17 @@
 
 #include "EntornoUi.h"
 #include "app/FormatoNumerico.h"
-#include "ui/Arranque.h"
-#include "ui/VisorAyuda.h"
-#include "ui/frmEleccion.h"
-#include "ui/frmNomograma.h"
-#include "ui/frmPrincipal.h"
-#include "ui/frmSerieNC.h"
-#include "ui/frmSerieNCCalculada.h"
-#include "ui/frmSuelo.h"
-#include "ui/frmTabla.h"
-#include "ui/frmPresentacion.h"
-#include "ui/frmTarvelPrimera.h"
+#include "ui/shell/Arranque.h"
+#include "ui/help/VisorAyuda.h"
+#include "ui/determination/frmEleccion.h"
+#include "ui/determination/frmNomograma.h"
+#include "ui/determination/frmPrincipal.h"
+#include "ui/series/frmSerieNC.h"
+#include "ui/series/frmSerieNCCalculada.h"
+#include "ui/determination/frmSuelo.h"
+#include "ui/determination/frmTabla.h"
+#include "ui/shell/frmPresentacion.h"
+#include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

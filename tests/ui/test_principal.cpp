@@ -8,9 +8,9 @@
 #include <QAccessible>
 
 #include "EntornoUi.h"
-#include "ui/Colores.h"
-#include "ui/frmNomograma.h"
-#include "ui/frmPrincipal.h"
+#include "ui/common/Colores.h"
+#include "ui/determination/frmNomograma.h"
+#include "ui/determination/frmPrincipal.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

@@ -5,10 +5,10 @@
 #include <QClipboard>
 
 #include "EntornoUi.h"
-#include "ui/Colores.h"
-#include "ui/frmSerieNC.h"
-#include "ui/frmSerieNCCalculada.h"
-#include "ui/frmTarvelPrimera.h"
+#include "ui/common/Colores.h"
+#include "ui/series/frmSerieNC.h"
+#include "ui/series/frmSerieNCCalculada.h"
+#include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

@@ -4,7 +4,7 @@
 
 #include "EntornoUi.h"
 #include "app/FormatoNumerico.h"
-#include "ui/frmSuelo.h"
+#include "ui/determination/frmSuelo.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

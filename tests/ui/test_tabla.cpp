@@ -9,9 +9,9 @@
 
 #include "EntornoUi.h"
 #include "app/Idioma.h"
-#include "ui/Colores.h"
-#include "ui/RejillaTabla.h"
-#include "ui/frmTabla.h"
+#include "ui/common/Colores.h"
+#include "ui/determination/RejillaTabla.h"
+#include "ui/determination/frmTabla.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

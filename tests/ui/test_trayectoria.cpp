@@ -15,12 +15,12 @@
 
 #include "EntornoUi.h"
 #include "app/SessionState.h"
-#include "ui/Arranque.h"
-#include "ui/Ayuda.h"
-#include "ui/DialogoArchivo.h"
-#include "ui/GraficoTrayectoria.h"
-#include "ui/frmSerieNCCalculada.h"
-#include "ui/frmTrayectoria.h"
+#include "ui/shell/Arranque.h"
+#include "ui/help/Ayuda.h"
+#include "ui/common/DialogoArchivo.h"
+#include "ui/series/GraficoTrayectoria.h"
+#include "ui/series/frmSerieNCCalculada.h"
+#include "ui/series/frmTrayectoria.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;

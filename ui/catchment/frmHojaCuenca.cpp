@@ -1,0 +1,837 @@
+#include "ui/catchment/frmHojaCuenca.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+
+#include "app/Patrones.h"
+#include "app/SessionState.h"
+#include "catchment/ArchivoHoja.h"
+#include "catchment/TextosCuenca.h"
+#include "ui/catchment/TextosHoja.h"
+#include "ui/help/Ayuda.h"
+#include "ui/common/Colores.h"
+#include "ui/common/DialogoArchivo.h"
+#include "ui/common/GuardarArchivo.h"
+#include "ui/catchment/HojasRecientes.h"
+#include "ui/common/Informe.h"
+#include "ui/catchment/InformeHoja.h"
+#include "ui/common/Mensajes.h"
+#include "ui/common/ReglaTeclado.h"
+#include "ui/common/Textos.h"
+#include "ui/common/Ventana.h"
+#include "ui/determination/frmEleccion.h"
+
+namespace tarvel {
+namespace {
+
+// Columns of the rows; the runoff columns show only with a storm and its ratios.
+enum ColumnaHoja { kColNombre, kColArea, kColCuota, kColCN, kColQClasica, kColQReducida, kColOrigen, kColumnasHoja };
+
+QString Cifra(double valor) { return DeUtf8(Formatear(valor, Patron::UnDecimal)); }
+QString Numero(double valor) { return DeUtf8(TextoNumero(valor)); }
+QString SinMnemonico(int n) { return T(n).remove('&'); }
+std::string Utf8(const QString& texto) { return texto.toStdString(); }
+
+template <class C>
+C* Nombrado(C* control, const char* nombre) {
+    control->setObjectName(nombre);
+    return control;
+}
+
+// The file's text in place of the old one only once it is all written.
+std::expected<void, QString> EscribirArchivo(const QString& ruta, const QByteArray& contenido) {
+    return GuardarArchivo(ruta, [&](QIODevice& archivo) { return archivo.write(contenido) == contenido.size(); });
+}
+
+// A worksheet file, or its fault told to the user.
+std::optional<HojaCuenca> LeerArchivo(QWidget* padre, const QString& ruta) {
+    auto hoja = LeerHojaDeArchivo(std::filesystem::path(QFile::encodeName(ruta).toStdString()));
+    if (hoja) return std::move(*hoja);
+    MostrarMensaje(padre,
+                   T(kTextoNoAbierta, {Utf8(QDir::toNativeSeparators(ruta))}) + QStringLiteral("\n\n") +
+                       DeUtf8(MensajeErrorHoja(hoja.error())),
+                   BotonesMensaje::Aceptar, IconoMensaje::Aviso);
+    if (!QFileInfo::exists(ruta)) OlvidarHoja(ruta);
+    return std::nullopt;
+}
+
+// Where a file dialog starts: the worksheet's own folder, else the last one used.
+QString CarpetaPropuesta(const QString& ruta) {
+    if (!ruta.isEmpty()) return QFileInfo(ruta).absolutePath();
+    const QStringList recientes = HojasRecientes();
+    return recientes.isEmpty() ? QDir::homePath() : QFileInfo(recientes.first()).absolutePath();
+}
+
+// The area and curve-number cells are numeric fields: the key rule applies to
+// their editors, and what is typed reads in the program's number format.
+class DelegadoHoja : public QStyledItemDelegate {
+    static constexpr const char* kNumerica = "tarvelNumerica";
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    // The cell being edited takes what was typed and closes, as if left with Tab.
+    void Terminar() {
+        // An editor the view has already closed is hidden, waiting to be deleted.
+        if (!mEditor || mEditor->isHidden()) return;
+        QWidget* editor = mEditor;
+        mEditor = nullptr;
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+
+    QWidget* createEditor(QWidget* padre, const QStyleOptionViewItem& opcion,
+                          const QModelIndex& indice) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(padre, opcion, indice);
+        mEditor = editor;
+        const QString cabecera = indice.model()->headerData(indice.column(), Qt::Horizontal).toString();
+        editor->setAccessibleName(cabecera);
+        if (indice.column() == kColArea || indice.column() == kColCN) {
+            ReglaTeclado::AplicarACampo(editor);
+            editor->setProperty(kNumerica, true);
+            if (auto* caja = qobject_cast<QLineEdit*>(editor)) caja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        return editor;
+    }
+
+protected:
+    // Leaving the cell for another control keeps what was typed at once (not
+    // later, as the stock delegate does), so that a button acts on it.
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        // In a numeric cell Enter is the key rule's (it acts as Tab), not the delegate's.
+        if (evento->type() == QEvent::KeyPress && objeto == mEditor && mEditor->property(kNumerica).toBool()) {
+            const int tecla = static_cast<QKeyEvent*>(evento)->key();
+            if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) return false;
+        }
+        if (evento->type() == QEvent::FocusOut && objeto == mEditor) {
+            for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+                if (w == mEditor) return false;
+            }
+            Terminar();
+            return false;
+        }
+        return QStyledItemDelegate::eventFilter(objeto, evento);
+    }
+
+private:
+    mutable QPointer<QWidget> mEditor;
+};
+
+QTableWidget* TablaResultados(QWidget* padre, const char* nombre, int filas, int columnas) {
+    auto* tabla = Nombrado(new QTableWidget(filas, columnas, padre), nombre);
+    tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabla->setSelectionMode(QAbstractItemView::NoSelection);
+    tabla->verticalHeader()->hide();
+    tabla->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tabla->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabla->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int f = 0; f < filas; ++f) {
+        for (int c = 0; c < columnas; ++c) {
+            auto* celda = new QTableWidgetItem;
+            celda->setTextAlignment(c == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+            tabla->setItem(f, c, celda);
+        }
+    }
+    return tabla;
+}
+
+// Every row in view, without scroll bars.
+void AjustarAlto(QTableWidget* tabla) {
+    const QHeaderView* cabecera = tabla->horizontalHeader();
+    int alto = std::max(cabecera->sizeHint().height(), cabecera->minimumHeight()) + 2 * tabla->frameWidth();
+    for (int f = 0; f < tabla->rowCount(); ++f) alto += tabla->verticalHeader()->sectionSize(f);
+    tabla->setFixedHeight(alto);
+}
+
+void PonerCelda(QTableWidget* tabla, int fila, int columna, const QString& texto) {
+    if (QTableWidgetItem* celda = tabla->item(fila, columna)) celda->setText(texto);
+}
+
+}  // namespace
+
+frmHojaCuenca::frmHojaCuenca(QWidget* padre) : QDialog(padre) {
+    setObjectName("frmHojaCuenca");
+    PrepararDialogo(this);
+    setSizeGripEnabled(true);
+    CrearMenus();
+    CrearControles();
+    Disponer();
+    PonerTextos();
+    FijarTopicoAyuda(this, kAyudaHojaCuenca);
+
+    Cargar(HojaCuenca{}, QString());
+    // Wider than a window's first size usually is, while the screen allows, in its middle.
+    if (const QScreen* pantalla = screen()) {
+        const QRect libre = pantalla->availableGeometry();
+        resize(sizeHint().boundedTo(libre.size() * 9 / 10));
+        move(libre.center() - rect().center());
+    }
+    cmdAnadir->setFocus();
+}
+
+void frmHojaCuenca::CrearMenus() {
+    mnuBarra = Nombrado(new QMenuBar(this), "mnuBarra");
+    mnuArchivo = Nombrado(mnuBarra->addMenu(QString()), "mnuArchivo");
+    const auto item = [this](const char* nombre, auto accion, QKeySequence tecla = {}) {
+        QAction* a = mnuArchivo->addAction(QString(), this, accion);
+        a->setObjectName(nombre);
+        a->setShortcut(tecla);
+        return a;
+    };
+    mnuNueva = item("mnuNueva", [this] { mnuNueva_Click(); }, QKeySequence::New);
+    mnuAbrir = item("mnuAbrir", [this] { mnuAbrir_Click(); }, QKeySequence::Open);
+    mnuRecientes = Nombrado(mnuArchivo->addMenu(QString()), "mnuRecientes");
+    PrepararMenuRecientes(mnuRecientes, [this](const QString& ruta) { AbrirReciente(ruta); });
+    mnuArchivo->addSeparator();
+    mnuGuardar = item("mnuGuardar", [this] { mnuGuardar_Click(); }, QKeySequence::Save);
+    mnuGuardarComo = item("mnuGuardarComo", [this] { mnuGuardarComo_Click(); },
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuArchivo->addSeparator();
+    mnuExportarPdf = item("mnuExportarPdf", [this] { mnuExportarPdf_Click(); });
+    mnuImprimir = item("mnuImprimir", [this] { mnuImprimir_Click(); }, QKeySequence::Print);
+    mnuExportarCsv = item("mnuExportarCsv", [this] { mnuExportarCsv_Click(); });
+    mnuArchivo->addSeparator();
+    mnuCerrar = item("mnuCerrar", [this] { close(); }, QKeySequence::Close);
+}
+
+void frmHojaCuenca::CrearControles() {
+    lblTitulo = Nombrado(new QLabel(this), "lblTitulo");
+    txtTitulo = Nombrado(new QLineEdit(this), "txtTitulo");
+    lblTitulo->setBuddy(txtTitulo);
+    connect(txtTitulo, &QLineEdit::textEdited, this, &frmHojaCuenca::Modificado);
+
+    mrcSubareas = Nombrado(new QGroupBox(this), "mrcSubareas");
+    tblSubareas = Nombrado(new QTableWidget(0, kColumnasHoja, mrcSubareas), "tblSubareas");
+    tblSubareas->setItemDelegate(new DelegadoHoja(tblSubareas));
+    tblSubareas->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblSubareas->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                 QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    tblSubareas->setWordWrap(false);
+    tblSubareas->setTextElideMode(Qt::ElideRight);
+    tblSubareas->setTabKeyNavigation(false);
+    auto* cabecera = tblSubareas->horizontalHeader();
+    cabecera->setSectionResizeMode(QHeaderView::Interactive);
+    cabecera->setStretchLastSection(true);
+    // Every column in view at the first size; a trail longer than its cell
+    // ends in "…" and reads whole in its tooltip and in the report.
+    tblSubareas->setColumnWidth(kColNombre, 140);
+    for (int c : {kColArea, kColCuota, kColCN}) tblSubareas->setColumnWidth(c, 76);
+    for (int c : {kColQClasica, kColQReducida}) tblSubareas->setColumnWidth(c, 112);
+    tblSubareas->setColumnWidth(kColOrigen, 200);
+    tblSubareas->setMinimumHeight(200);
+    connect(tblSubareas, &QTableWidget::itemChanged, this, &frmHojaCuenca::tblSubareas_Cambio);
+    connect(tblSubareas, &QTableWidget::currentCellChanged, this, &frmHojaCuenca::ActualizarBotones);
+
+    cmdAnadir = Nombrado(new QPushButton(mrcSubareas), "cmdAnadir");
+    cmdQuitar = Nombrado(new QPushButton(mrcSubareas), "cmdQuitar");
+    cmdSubir = Nombrado(new QPushButton(mrcSubareas), "cmdSubir");
+    cmdBajar = Nombrado(new QPushButton(mrcSubareas), "cmdBajar");
+    cmdDeterminar = Nombrado(new QPushButton(mrcSubareas), "cmdDeterminar");
+    connect(cmdAnadir, &QPushButton::clicked, this, &frmHojaCuenca::cmdAnadir_Click);
+    connect(cmdQuitar, &QPushButton::clicked, this, &frmHojaCuenca::cmdQuitar_Click);
+    connect(cmdSubir, &QPushButton::clicked, this, [this] { Mover(-1); });
+    connect(cmdBajar, &QPushButton::clicked, this, [this] { Mover(+1); });
+    connect(cmdDeterminar, &QPushButton::clicked, this, &frmHojaCuenca::cmdDeterminar_Click);
+    // The same from the keyboard while the rows have the focus (not while a cell is edited).
+    // Ctrl+Delete, not Delete alone: a key pressed to clear a cell must not take its row and trail.
+    const std::pair<QKeySequence, QPushButton*> teclas[] = {
+        {QKeySequence(Qt::Key_Insert), cmdAnadir},           {QKeySequence(Qt::CTRL | Qt::Key_Delete), cmdQuitar},
+        {QKeySequence(Qt::ALT | Qt::Key_Up), cmdSubir},      {QKeySequence(Qt::ALT | Qt::Key_Down), cmdBajar},
+        {QKeySequence(Qt::CTRL | Qt::Key_D), cmdDeterminar},
+    };
+    for (const auto& [tecla, boton] : teclas) {
+        auto* atajo = new QShortcut(tecla, tblSubareas, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(atajo, &QShortcut::activated, boton, [boton] {
+            if (boton->isEnabled()) boton->click();
+        });
+        boton->setToolTip(tecla.toString(QKeySequence::NativeText));
+    }
+    lblAreaTotal = Nombrado(new QLabel(mrcSubareas), "lblAreaTotal");
+
+    mrcTormenta = Nombrado(new QGroupBox(this), "mrcTormenta");
+    lblLluvia = Nombrado(new QLabel(mrcTormenta), "lblLluvia");
+    txtLluvia = Nombrado(new QLineEdit(mrcTormenta), "txtLluvia");
+    txtLluvia->setAlignment(Qt::AlignRight);
+    txtLluvia->setMaximumWidth(110);
+    lblLluvia->setBuddy(txtLluvia);
+    ReglaTeclado::AplicarACampo(txtLluvia);
+    connect(txtLluvia, &QLineEdit::textEdited, this, [this] {
+        Modificado();
+        Recalcular();
+    });
+    lblLambda = Nombrado(new QLabel(mrcTormenta), "lblLambda");
+    lstLambda = Nombrado(new QComboBox(mrcTormenta), "lstLambda");
+    lblLambda->setBuddy(lstLambda);
+    connect(lstLambda, &QComboBox::currentIndexChanged, this, [this] {
+        if (mMostrando) return;
+        Modificado();
+        Recalcular();
+    });
+
+    mrcCompuesto = Nombrado(new QGroupBox(this), "mrcCompuesto");
+    tblCompuesto = TablaResultados(mrcCompuesto, "tblCompuesto", 3, 3);
+    tblEscorrentia = TablaResultados(mrcCompuesto, "tblEscorrentia", 2, 5);
+    lblMensaje = Nombrado(new QLabel(mrcCompuesto), "lblMensaje");
+    lblMensaje->setWordWrap(true);
+    QPalette aviso = lblMensaje->palette();
+    aviso.setColor(QPalette::WindowText, kTextoAviso);
+    lblMensaje->setPalette(aviso);
+
+    cmdAyuda = Nombrado(new QPushButton(QStringLiteral("?"), this), "cmdAyuda");
+    PonerNegrita(cmdAyuda);
+    cmdAyuda->setFixedWidth(32);
+    cmdAyuda->setFocusPolicy(Qt::NoFocus);
+    connect(cmdAyuda, &QPushButton::clicked, this, [] { EnviarF1(); });
+    cmdCerrar = Nombrado(new QPushButton(this), "cmdCerrar");
+    connect(cmdCerrar, &QPushButton::clicked, this, &QWidget::close);
+    // Enter belongs to the fields and the cells: no button is pressed by it.
+    for (QPushButton* boton : findChildren<QPushButton*>()) boton->setAutoDefault(false);
+}
+
+void frmHojaCuenca::Disponer() {
+    auto* titulo = new QHBoxLayout;
+    titulo->addWidget(lblTitulo);
+    titulo->addWidget(txtTitulo, 1);
+
+    auto* botones = new QVBoxLayout;
+    for (QPushButton* boton : {cmdAnadir, cmdQuitar, cmdSubir, cmdBajar}) botones->addWidget(boton);
+    botones->addSpacing(12);
+    botones->addWidget(cmdDeterminar);
+    botones->addStretch();
+    auto* filas = new QGridLayout(mrcSubareas);
+    filas->addWidget(tblSubareas, 0, 0);
+    filas->addLayout(botones, 0, 1);
+    filas->addWidget(lblAreaTotal, 1, 0);
+
+    auto* tormenta = new QGridLayout(mrcTormenta);
+    tormenta->addWidget(lblLluvia, 0, 0);
+    tormenta->addWidget(txtLluvia, 0, 1);
+    tormenta->addWidget(lblLambda, 1, 0);
+    tormenta->addWidget(lstLambda, 1, 1);
+    tormenta->setRowStretch(2, 1);
+
+    auto* compuesto = new QVBoxLayout(mrcCompuesto);
+    compuesto->addWidget(tblCompuesto);
+    compuesto->addWidget(tblEscorrentia);
+    compuesto->addWidget(lblMensaje);
+    compuesto->addStretch();
+
+    auto* resultados = new QHBoxLayout;
+    resultados->addWidget(mrcTormenta);
+    resultados->addWidget(mrcCompuesto, 1);
+
+    auto* pie = new QHBoxLayout;
+    pie->addWidget(cmdAyuda);
+    pie->addStretch();
+    pie->addWidget(cmdCerrar);
+
+    auto* columna = new QVBoxLayout(this);
+    columna->setMenuBar(mnuBarra);
+    columna->setContentsMargins(14, 10, 14, 12);
+    columna->setSpacing(10);
+    columna->addLayout(titulo);
+    columna->addWidget(mrcSubareas, 1);
+    columna->addLayout(resultados);
+    columna->addLayout(pie);
+
+    QWidget* orden[] = {txtTitulo, tblSubareas, cmdAnadir, cmdQuitar, cmdSubir, cmdBajar,
+                        cmdDeterminar, txtLluvia, lstLambda, tblCompuesto, tblEscorrentia, cmdCerrar};
+    for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
+}
+
+void frmHojaCuenca::PonerTextos() {
+    mnuArchivo->setTitle(T(203));
+    mnuNueva->setText(T(kTextoMenuNuevaHoja));
+    mnuAbrir->setText(T(kTextoMenuAbrirHoja));
+    mnuRecientes->setTitle(T(kTextoMenuRecientes));
+    mnuGuardar->setText(T(kTextoMenuGuardar));
+    mnuGuardarComo->setText(T(kTextoMenuGuardarComo));
+    mnuExportarPdf->setText(T(kTextoMenuExportarPdf));
+    mnuImprimir->setText(T(kTextoMenuImprimir));
+    mnuExportarCsv->setText(T(kTextoMenuExportarCsv));
+    mnuCerrar->setText(T(kTextoCerrar));
+
+    lblTitulo->setText(T(kTextoTituloHoja));
+    mrcSubareas->setTitle(T(kTextoSubareas));
+    tblSubareas->setHorizontalHeaderLabels({T(kTextoColumnaNombre), T(kTextoColumnaArea), T(kTextoColumnaCuota),
+                                            T(kTextoColumnaCN), T(kTextoColumnaQ, {"0.2"}),
+                                            T(kTextoColumnaQ, {"0.05"}), T(kTextoColumnaOrigen)});
+    cmdAnadir->setText(T(kTextoAnadirFila));
+    cmdQuitar->setText(T(kTextoQuitarFila));
+    cmdSubir->setText(T(kTextoSubir));
+    cmdBajar->setText(T(kTextoBajar));
+    cmdDeterminar->setText(T(kTextoDeterminar));
+    mrcTormenta->setTitle(T(kTextoTormenta));
+    lblLluvia->setText(T(kTextoLluvia));
+    lblLambda->setText(T(kTextoLambda));
+    for (int n : {kTextoLambdaClasica, kTextoLambdaReducida, kTextoLambdaAmbas}) lstLambda->addItem(T(n));
+    mrcCompuesto->setTitle(T(kTextoCompuesto));
+    tblCompuesto->setHorizontalHeaderLabels({T(kTextoCondicion), T(kTextoCNPonderado), T(kTextoUmbral)});
+    constexpr const char* kRomanos[3] = {"I", "II", "III"};
+    for (int j = 0; j < 3; ++j) PonerCelda(tblCompuesto, j, 0, QString::fromLatin1(kRomanos[j]));
+    tblEscorrentia->setHorizontalHeaderLabels({T(kTextoColumnaLambda), T(kTextoCNPonderado), T(kTextoQDelPonderado),
+                                               T(kTextoQPonderada), T(kTextoCNDeQ)});
+    for (QTableWidget* tabla : {tblCompuesto, tblEscorrentia}) {
+        tabla->horizontalHeader()->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
+        tabla->horizontalHeader()->setMinimumHeight(3 * fontMetrics().height() + 6);
+    }
+    cmdCerrar->setText(T(kTextoCerrar));
+
+    // Screen readers name each control by its caption; the total area and the
+    // message are read by their own text.
+    const std::pair<QWidget*, QString> nombres[] = {
+        {txtTitulo, SinMnemonico(kTextoTituloHoja)},   {tblSubareas, T(kTextoSubareas)},
+        {cmdAnadir, SinMnemonico(kTextoAnadirFila)},   {cmdQuitar, SinMnemonico(kTextoQuitarFila)},
+        {cmdSubir, SinMnemonico(kTextoSubir)},         {cmdBajar, SinMnemonico(kTextoBajar)},
+        {cmdDeterminar, SinMnemonico(kTextoDeterminar)},
+        {txtLluvia, SinMnemonico(kTextoLluvia)},       {lstLambda, SinMnemonico(kTextoLambda)},
+        {tblCompuesto, T(kTextoCompuesto)},            {tblEscorrentia, T(kTextoEscorrentiaTormenta)},
+        {cmdCerrar, SinMnemonico(kTextoCerrar)},
+        {cmdAyuda, QStringLiteral("?")},
+    };
+    for (const auto& [control, nombre] : nombres) control->setAccessibleName(nombre);
+}
+
+void frmHojaCuenca::Cargar(const HojaCuenca& hoja, const QString& ruta) {
+    mFilas.clear();
+    for (const FilaHoja& fila : hoja.filas) {
+        mFilas.push_back({DeUtf8(fila.nombre), Numero(fila.area), fila.area, Numero(fila.cn), fila.cn, fila.origen});
+    }
+    mMostrando = true;
+    txtTitulo->setText(DeUtf8(hoja.titulo));
+    txtLluvia->setText(hoja.lluvia ? Numero(*hoja.lluvia) : QString());
+    mLluvia = hoja.lluvia;
+    mTextoLluvia = txtLluvia->text();
+    lstLambda->setCurrentIndex(static_cast<int>(hoja.lambda));
+    mMostrando = false;
+    mRuta = ruta;
+    MostrarFilas(mFilas.empty() ? -1 : 0);
+    setWindowModified(false);
+    PonerTituloVentana();
+}
+
+std::expected<HojaCuenca, QString> frmHojaCuenca::Hoja() const {
+    HojaCuenca hoja;
+    hoja.titulo = Utf8(txtTitulo->text());
+    hoja.lambda = static_cast<EleccionLambda>(std::max(0, lstLambda->currentIndex()));
+    if (txtLluvia->text() == mTextoLluvia) {
+        hoja.lluvia = mLluvia;
+    } else if (!txtLluvia->text().trimmed().isEmpty()) {
+        const auto lluvia = LeerLluvia(Utf8(txtLluvia->text()));
+        if (!lluvia) return std::unexpected(T(MensajeEscorrentia(lluvia.error())));
+        hoja.lluvia = *lluvia;
+    }
+    for (std::size_t i = 0; i < mFilas.size(); ++i) {
+        const FilaVentana& fila = mFilas[i];
+        const int numero = static_cast<int>(i);
+        if (!fila.area) return std::unexpected(DeUtf8(MensajeCuenca({FalloCuenca::Area, numero})));
+        if (!fila.cn) return std::unexpected(DeUtf8(MensajeCuenca({FalloCuenca::NumeroCurva, numero})));
+        hoja.filas.push_back({Utf8(fila.nombre), *fila.area, *fila.cn, fila.origen});
+    }
+    return hoja;
+}
+
+// Room for a handful of rows and the whole composite at first; the user may
+// make it larger or smaller.
+QSize frmHojaCuenca::sizeHint() const { return QDialog::sizeHint().expandedTo(QSize(980, 660)); }
+
+// ----- the rows ---------------------------------------------------------------
+
+void frmHojaCuenca::TerminarEdicion() { static_cast<DelegadoHoja*>(tblSubareas->itemDelegate())->Terminar(); }
+
+void frmHojaCuenca::MostrarFilas(int filaActual) {
+    if (mMostrando) return;
+    mMostrando = true;
+    const int columna = std::max(0, tblSubareas->currentColumn());
+    tblSubareas->setRowCount(static_cast<int>(mFilas.size()));
+    for (int f = 0; f < tblSubareas->rowCount(); ++f) {
+        const FilaVentana& fila = mFilas[static_cast<std::size_t>(f)];
+        const QString origen = DeUtf8(TextoOrigen(fila.origen, gIdioma));
+        const QString textos[kColumnasHoja] = {fila.nombre, fila.textoArea, {}, fila.textoCN, {}, {}, origen};
+        for (int c = 0; c < kColumnasHoja; ++c) {
+            QTableWidgetItem* celda = tblSubareas->item(f, c);
+            if (!celda) {
+                celda = new QTableWidgetItem;
+                tblSubareas->setItem(f, c, celda);
+            }
+            const bool editable = c == kColNombre || c == kColArea || c == kColCN;
+            celda->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled |
+                            (editable ? Qt::ItemIsEditable : Qt::NoItemFlags));
+            celda->setTextAlignment(c == kColNombre || c == kColOrigen ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                      : Qt::AlignRight | Qt::AlignVCenter);
+            if (c != kColCuota && c != kColQClasica && c != kColQReducida) celda->setText(textos[c]);
+        }
+        tblSubareas->item(f, kColOrigen)->setToolTip(origen);
+    }
+    if (filaActual >= 0 && filaActual < tblSubareas->rowCount()) tblSubareas->setCurrentCell(filaActual, columna);
+    mMostrando = false;
+    ActualizarBotones();
+    Recalcular();
+}
+
+void frmHojaCuenca::ActualizarBotones() {
+    const int actual = tblSubareas->currentRow();
+    const bool hay = actual >= 0 && actual < tblSubareas->rowCount();
+    cmdQuitar->setEnabled(hay);
+    cmdDeterminar->setEnabled(hay);
+    cmdSubir->setEnabled(hay && actual > 0);
+    cmdBajar->setEnabled(hay && actual + 1 < tblSubareas->rowCount());
+}
+
+void frmHojaCuenca::tblSubareas_Cambio(QTableWidgetItem* celda) {
+    if (mMostrando) return;
+    const int f = celda->row();
+    if (f < 0 || f >= static_cast<int>(mFilas.size())) return;
+    FilaVentana& fila = mFilas[static_cast<std::size_t>(f)];
+    const QString texto = celda->text();
+    switch (celda->column()) {
+        case kColNombre:
+            fila.nombre = texto;
+            break;
+        case kColArea:
+            fila.textoArea = texto;
+            fila.area = LeerArea(Utf8(texto));
+            break;
+        case kColCN: {
+            // A number typed over a determined one is a typed number: its trail no longer holds.
+            const auto cn = LeerNumeroCurvaEscorrentia(Utf8(texto));
+            fila.textoCN = texto;
+            fila.cn = cn ? std::optional(*cn) : std::nullopt;
+            fila.origen = CurvaEscrita{};
+            break;
+        }
+        default:
+            return;
+    }
+    Modificado();
+    MostrarFilas(f);
+}
+
+void frmHojaCuenca::cmdAnadir_Click() {
+    TerminarEdicion();
+    const int actual = tblSubareas->currentRow();
+    const int nueva = actual < 0 ? static_cast<int>(mFilas.size()) : actual + 1;
+    mFilas.insert(mFilas.begin() + nueva, FilaVentana{});
+    Modificado();
+    MostrarFilas(nueva);
+    tblSubareas->setCurrentCell(nueva, kColNombre);
+    tblSubareas->setFocus();
+}
+
+void frmHojaCuenca::cmdQuitar_Click() {
+    TerminarEdicion();
+    const int actual = tblSubareas->currentRow();
+    if (actual < 0 || actual >= static_cast<int>(mFilas.size())) return;
+    mFilas.erase(mFilas.begin() + actual);
+    Modificado();
+    MostrarFilas(std::min(actual, static_cast<int>(mFilas.size()) - 1));
+    tblSubareas->setFocus();
+}
+
+void frmHojaCuenca::Mover(int paso) {
+    TerminarEdicion();
+    const int actual = tblSubareas->currentRow();
+    const int destino = actual + paso;
+    if (actual < 0 || destino < 0 || destino >= static_cast<int>(mFilas.size())) return;
+    std::swap(mFilas[static_cast<std::size_t>(actual)], mFilas[static_cast<std::size_t>(destino)]);
+    Modificado();
+    MostrarFilas(destino);
+    tblSubareas->setFocus();
+}
+
+void frmHojaCuenca::cmdDeterminar_Click() {
+    TerminarEdicion();
+    const int actual = tblSubareas->currentRow();
+    if (actual < 0 || actual >= static_cast<int>(mFilas.size())) return;
+    const auto numero = DeterminarNumeroCurva(this);
+    if (!numero) return;
+    FilaVentana& fila = mFilas[static_cast<std::size_t>(actual)];
+    fila.cn = *numero;
+    fila.textoCN = QString::number(*numero);
+    fila.origen = gOrigenCurva;
+    // A trail that would not read back from the file is not kept: the number stays, as typed.
+    HojaCuenca prueba;
+    prueba.filas = {FilaHoja{{}, 1, *fila.cn, fila.origen}};
+    if (!ValidarHoja(prueba)) fila.origen = CurvaEscrita{};
+    Modificado();
+    MostrarFilas(actual);
+    tblSubareas->setFocus();
+}
+
+// ----- the figures --------------------------------------------------------------
+
+void frmHojaCuenca::Recalcular() {
+    const bool antes = mMostrando;
+    mMostrando = true;
+    constexpr double kNada = std::numeric_limits<double>::quiet_NaN();
+    std::vector<Subarea> subareas;
+    for (const FilaVentana& fila : mFilas) subareas.push_back({fila.area.value_or(kNada), fila.cn.value_or(kNada)});
+    const auto compuesto = CalcularCompuesto(subareas);
+
+    QString mensaje;
+    std::optional<double> lluvia;
+    if (txtLluvia->text() == mTextoLluvia) {
+        lluvia = mLluvia;
+    } else if (!txtLluvia->text().trimmed().isEmpty()) {
+        const auto leida = LeerLluvia(Utf8(txtLluvia->text()));
+        if (leida) lluvia = *leida;
+        else mensaje = T(MensajeEscorrentia(leida.error()));
+    }
+    std::vector<EscorrentiaCompuesta> escorrentias;
+    if (!compuesto) {
+        mensaje = DeUtf8(MensajeCuenca(compuesto.error()));
+    } else if (lluvia) {
+        for (Lambda lambda : LambdasDe(static_cast<EleccionLambda>(std::max(0, lstLambda->currentIndex())))) {
+            const auto escorrentia = CalcularEscorrentiaCompuesta(subareas, *lluvia, lambda);
+            if (!escorrentia) {
+                mensaje = DeUtf8(MensajeCuenca(escorrentia.error()));
+                escorrentias.clear();
+                break;
+            }
+            escorrentias.push_back(*escorrentia);
+        }
+    }
+
+    // The rows: shares, runoff, and the values that read as none in red.
+    bool qClasica = false;
+    bool qReducida = false;
+    for (const auto& e : escorrentias) (e.lambda == Lambda::Clasica ? qClasica : qReducida) = true;
+    tblSubareas->setColumnHidden(kColQClasica, !qClasica);
+    tblSubareas->setColumnHidden(kColQReducida, !qReducida);
+    for (int f = 0; f < tblSubareas->rowCount(); ++f) {
+        const auto i = static_cast<std::size_t>(f);
+        const QString cuota = compuesto ? DeUtf8(Formatear(100 * compuesto->cuota[i], Patron::DosDecimales)) : QString();
+        PonerCelda(tblSubareas, f, kColCuota, cuota);
+        PonerCelda(tblSubareas, f, kColQClasica, QString());
+        PonerCelda(tblSubareas, f, kColQReducida, QString());
+        for (const auto& e : escorrentias) {
+            PonerCelda(tblSubareas, f, e.lambda == Lambda::Clasica ? kColQClasica : kColQReducida, Cifra(e.subareas[i].Q));
+        }
+        tblSubareas->item(f, kColArea)->setForeground(mFilas[i].area ? palette().text() : QBrush(kTextoFalta));
+        tblSubareas->item(f, kColCN)->setForeground(mFilas[i].cn ? palette().text() : QBrush(kTextoFalta));
+    }
+    lblAreaTotal->setText(compuesto ? T(kTextoAreaTotal, {TextoNumero(compuesto->areaTotal)}) : QString());
+
+    // The composite under the three conditions, and the storm's runoff by ratio.
+    for (int j = 0; j < 3; ++j) {
+        PonerCelda(tblCompuesto, j, 1, compuesto ? Cifra(compuesto->CN[static_cast<std::size_t>(j)]) : QString());
+        PonerCelda(tblCompuesto, j, 2, compuesto ? Cifra(compuesto->umbral[static_cast<std::size_t>(j)]) : QString());
+    }
+    for (int r = 0; r < 2; ++r) {
+        tblEscorrentia->setRowHidden(r, r >= static_cast<int>(escorrentias.size()));
+        if (r >= static_cast<int>(escorrentias.size())) continue;
+        const auto& e = escorrentias[static_cast<std::size_t>(r)];
+        const QString equivalente =
+            (e.equivalente.sinEscorrentia ? QStringLiteral("≤ ") : QString()) + Cifra(e.equivalente.CN);
+        const QString textos[] = {e.lambda == Lambda::Clasica ? QStringLiteral("0.2") : QStringLiteral("0.05"),
+                                  Cifra(e.compuesto.CN[1]), Cifra(e.delCompuesto.Q), Cifra(e.Q), equivalente};
+        for (int c = 0; c < 5; ++c) PonerCelda(tblEscorrentia, r, c, textos[c]);
+    }
+    tblEscorrentia->setVisible(!escorrentias.empty());
+    AjustarAlto(tblCompuesto);
+    AjustarAlto(tblEscorrentia);
+    lblMensaje->setText(mensaje);
+    lblMensaje->setVisible(!mensaje.isEmpty());
+    mMostrando = antes;
+}
+
+// ----- files ----------------------------------------------------------------------
+
+void frmHojaCuenca::Modificado() {
+    if (mMostrando) return;
+    setWindowModified(true);
+}
+
+QString frmHojaCuenca::NombreHoja() const { return mRuta.isEmpty() ? T(kTextoSinTitulo) : QFileInfo(mRuta).fileName(); }
+
+void frmHojaCuenca::PonerTituloVentana() {
+    setWindowTitle(NombreHoja() + QStringLiteral("[*] — ") + T(kTextoHojaCuenca));
+}
+
+bool frmHojaCuenca::PuedeDejarse() {
+    TerminarEdicion();
+    if (!isWindowModified()) return true;
+    switch (MostrarMensaje(this, T(kTextoCambiosSinGuardar, {Utf8(NombreHoja())}),
+                           BotonesMensaje::GuardarDescartarCancelar, IconoMensaje::Pregunta)) {
+        case RespuestaMensaje::Guardar: return mnuGuardar_Click();
+        case RespuestaMensaje::Descartar: return true;
+        default: return false;
+    }
+}
+
+void frmHojaCuenca::reject() {
+    if (PuedeDejarse()) QDialog::reject();
+}
+
+bool frmHojaCuenca::AbrirArchivo(const QString& ruta) {
+    const auto hoja = LeerArchivo(this, ruta);
+    if (!hoja) return false;
+    Cargar(*hoja, QFileInfo(ruta).absoluteFilePath());
+    RecordarHoja(ruta);
+    return true;
+}
+
+void frmHojaCuenca::mnuNueva_Click() {
+    if (PuedeDejarse()) Cargar(HojaCuenca{}, QString());
+}
+
+void frmHojaCuenca::mnuAbrir_Click() {
+    if (!PuedeDejarse()) return;
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Abrir, SinMnemonico(kTextoMenuAbrirHoja), {T(kTextoFiltroHoja)}, CarpetaPropuesta(mRuta)}).ruta;
+    if (!ruta.isEmpty()) AbrirArchivo(ruta);
+}
+
+void frmHojaCuenca::AbrirReciente(const QString& ruta) {
+    if (PuedeDejarse()) AbrirArchivo(ruta);
+}
+
+bool frmHojaCuenca::mnuGuardar_Click() { return mRuta.isEmpty() ? mnuGuardarComo_Click() : GuardarEn(mRuta); }
+
+bool frmHojaCuenca::mnuGuardarComo_Click() {
+    const QString propuesto = mRuta.isEmpty() ? CarpetaPropuesta(mRuta) : mRuta;
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, SinMnemonico(kTextoMenuGuardarComo), {T(kTextoFiltroHoja)}, propuesto}).ruta;
+    return !ruta.isEmpty() && GuardarEn(ruta);
+}
+
+bool frmHojaCuenca::GuardarEn(const QString& ruta) {
+    TerminarEdicion();
+    const auto hoja = Hoja();
+    if (!hoja) {
+        MostrarMensaje(this, hoja.error(), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
+        return false;
+    }
+    const auto texto = TextoHoja(*hoja);
+    if (!texto) {
+        MostrarMensaje(this, DeUtf8(MensajeErrorHoja(texto.error())), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
+        return false;
+    }
+    if (const auto escrito = EscribirArchivo(ruta, QByteArray::fromStdString(*texto)); !escrito) {
+        MostrarMensaje(this, T(kTextoNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
+                       BotonesMensaje::Aceptar, IconoMensaje::Aviso);
+        return false;
+    }
+    mRuta = QFileInfo(ruta).absoluteFilePath();
+    // What was saved is what the window now holds, value for value.
+    mLluvia = hoja->lluvia;
+    mTextoLluvia = txtLluvia->text();
+    setWindowModified(false);
+    PonerTituloVentana();
+    RecordarHoja(mRuta);
+    return true;
+}
+
+// ----- report and export --------------------------------------------------------------
+
+std::expected<Informe, QString> frmHojaCuenca::CrearInforme() {
+    TerminarEdicion();
+    const auto hoja = Hoja();
+    if (!hoja) return std::unexpected(hoja.error());
+    return InformeDeHoja(*hoja, NombreHoja(), QDate::currentDate());
+}
+
+// Beside the worksheet's file and with its name, or "untitled" in the last folder used.
+QString frmHojaCuenca::ArchivoPropuesto(const QString& sufijo) const {
+    const QString base = mRuta.isEmpty() ? QDir(CarpetaPropuesta(mRuta)).filePath(T(kTextoSinTitulo))
+                                         : QFileInfo(mRuta).absolutePath() + '/' + QFileInfo(mRuta).completeBaseName();
+    return base + sufijo;
+}
+
+void frmHojaCuenca::mnuExportarPdf_Click() {
+    const auto informe = CrearInforme();
+    if (!informe) {
+        MostrarMensaje(this, informe.error(), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
+        return;
+    }
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarPdf), {T(kTextoFiltroPdf)}, ArchivoPropuesto(QStringLiteral(".pdf"))}).ruta;
+    if (ruta.isEmpty()) return;
+    if (const auto escrito = GuardarPdf(*informe, ruta, windowTitle().remove(QStringLiteral("[*]"))); !escrito) {
+        MostrarMensaje(this, T(kTextoNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
+                       BotonesMensaje::Aceptar, IconoMensaje::Aviso);
+    }
+}
+
+void frmHojaCuenca::mnuImprimir_Click() {
+    const auto informe = CrearInforme();
+    if (!informe) {
+        MostrarMensaje(this, informe.error(), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
+        return;
+    }
+    ImprimirInforme(*informe, this, T(kTextoTituloImprimir));
+}
+
+void frmHojaCuenca::mnuExportarCsv_Click() {
+    TerminarEdicion();
+    const auto hoja = Hoja();
+    const auto csv = hoja ? CsvHoja(*hoja) : std::expected<std::string, RechazoCuenca>();
+    if (!hoja || !csv) {
+        MostrarMensaje(this, hoja ? DeUtf8(MensajeCuenca(csv.error())) : hoja.error(), BotonesMensaje::Aceptar,
+                       IconoMensaje::Aviso);
+        return;
+    }
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarCsv), {T(kTextoFiltroCsv)}, ArchivoPropuesto(QStringLiteral(".csv"))}).ruta;
+    if (ruta.isEmpty()) return;
+    if (const auto escrito = EscribirArchivo(ruta, QByteArray::fromStdString(*csv)); !escrito) {
+        MostrarMensaje(this, T(kTextoNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
+                       BotonesMensaje::Aceptar, IconoMensaje::Aviso);
+    }
+}
+
+// ----- from the main menu -------------------------------------------------------------
+
+void AbrirHojaCuenca(QWidget* padre, const QString& ruta) {
+    std::optional<HojaCuenca> leida;
+    if (!ruta.isEmpty()) {
+        leida = LeerArchivo(padre, ruta);
+        if (!leida) return;
+        RecordarHoja(ruta);
+    }
+    // On the heap and deleted when closed: whatever ends its owner while it is
+    // open takes it along, and exec() sees that.
+    auto* hoja = new frmHojaCuenca(padre);
+    hoja->setAttribute(Qt::WA_DeleteOnClose);
+    if (leida) hoja->Cargar(*leida, QFileInfo(ruta).absoluteFilePath());
+    hoja->exec();
+}
+
+void AnadirMenusHoja(QMenu* archivo, QAction* antes, QWidget* padre) {
+    auto* nueva = new QAction(T(kTextoMenuNuevaHoja), archivo);
+    nueva->setObjectName("mnuArchivoNuevaHoja");
+    QObject::connect(nueva, &QAction::triggered, padre, [padre] { AbrirHojaCuenca(padre); });
+    auto* abrir = new QAction(T(kTextoMenuAbrirHoja), archivo);
+    abrir->setObjectName("mnuArchivoAbrirHoja");
+    QObject::connect(abrir, &QAction::triggered, padre, [padre] {
+        const QString ruta = ElegirArchivo({padre, ModoArchivo::Abrir, SinMnemonico(kTextoMenuAbrirHoja), {T(kTextoFiltroHoja)}, CarpetaPropuesta({})}).ruta;
+        if (!ruta.isEmpty()) AbrirHojaCuenca(padre, ruta);
+    });
+    auto* recientes = new QMenu(T(kTextoMenuRecientes), archivo);
+    recientes->setObjectName("mnuArchivoHojasRecientes");
+    PrepararMenuRecientes(recientes, [padre](const QString& ruta) { AbrirHojaCuenca(padre, ruta); });
+    archivo->insertAction(antes, nueva);
+    archivo->insertAction(antes, abrir);
+    archivo->insertMenu(antes, recientes);
+    archivo->insertSeparator(antes);
+}
+
+}  // namespace tarvel

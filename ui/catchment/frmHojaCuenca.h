@@ -1,0 +1,152 @@
+#pragma once
+// The catchment worksheet: one row per sub-area (name, area, curve number and
+// how it was obtained), the composite curve number under the three
+// antecedent conditions and, for a design storm, the runoff of each row and
+// of the catchment. Kept in .tarvel files, reported on paper or as a PDF,
+// its rows exported as CSV. Modal to the main menu, from whose File menu it
+// is reached.
+#include <QDialog>
+#include <expected>
+#include <optional>
+#include <vector>
+
+#include "catchment/HojaCuenca.h"
+#include "ui/common/Informe.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace tarvel {
+
+class frmHojaCuenca : public QDialog {
+    Q_OBJECT
+public:
+    // An empty, untitled worksheet.
+    explicit frmHojaCuenca(QWidget* padre);
+
+    // Reads a worksheet file into the window. A file that cannot be read as
+    // a worksheet is reported and nothing on screen changes: false.
+    bool AbrirArchivo(const QString& ruta);
+    // Shows a worksheet read from `ruta` ("" for a new one), with no unsaved changes.
+    void Cargar(const HojaCuenca& hoja, const QString& ruta);
+    // The worksheet as the window holds it, or the message of what keeps it
+    // from being one (a row whose area or curve number is no value, a storm
+    // that is no depth).
+    std::expected<HojaCuenca, QString> Hoja() const;
+    QString Ruta() const { return mRuta; }
+
+    // The report of the worksheet, in the language of the run, as exported and printed.
+    std::expected<Informe, QString> CrearInforme();
+
+    // Closing with unsaved changes asks first (close box, Escape, Close).
+    void reject() override;
+    QSize sizeHint() const override;
+
+private:
+    // A row as it stands on screen: the texts typed, and the values they
+    // read as (kept exactly as a file gave them until the text is edited).
+    struct FilaVentana {
+        QString nombre;
+        QString textoArea;
+        std::optional<double> area;
+        QString textoCN;
+        std::optional<double> cn;
+        OrigenCurva origen;
+    };
+
+    void CrearMenus();
+    void CrearControles();
+    void Disponer();
+    void PonerTextos();
+
+    void mnuNueva_Click();
+    void mnuAbrir_Click();
+    void AbrirReciente(const QString& ruta);
+    bool mnuGuardar_Click();
+    bool mnuGuardarComo_Click();
+    void mnuExportarPdf_Click();
+    void mnuImprimir_Click();
+    void mnuExportarCsv_Click();
+    void cmdAnadir_Click();
+    void cmdQuitar_Click();
+    void Mover(int paso);
+    void cmdDeterminar_Click();
+    void tblSubareas_Cambio(QTableWidgetItem* celda);
+
+    // Writes the worksheet to a file atomically; false (and the user told) on any failure.
+    bool GuardarEn(const QString& ruta);
+    // Before the worksheet is left: true when the user saved or discarded
+    // its changes (or there were none), false when they cancelled.
+    bool PuedeDejarse();
+    void Modificado();
+    void PonerTituloVentana();
+    QString NombreHoja() const;
+    QString ArchivoPropuesto(const QString& sufijo) const;
+
+    // The rows drawn anew from mFilas, the current row kept.
+    void MostrarFilas(int filaActual);
+    // A cell being edited keeps what was typed before the rows are used or changed.
+    void TerminarEdicion();
+    void ActualizarBotones();
+    // Shares, runoff columns, total area and the composite, after any change.
+    void Recalcular();
+
+    std::vector<FilaVentana> mFilas;
+    QString mRuta;
+    // The storm as the file gave it, read again only once its text is edited.
+    std::optional<double> mLluvia;
+    QString mTextoLluvia;
+    bool mMostrando = false;  // the table is being filled: its changes are not the user's
+
+    QMenuBar* mnuBarra = nullptr;
+    QMenu* mnuArchivo = nullptr;
+    QAction* mnuNueva = nullptr;
+    QAction* mnuAbrir = nullptr;
+    QMenu* mnuRecientes = nullptr;
+    QAction* mnuGuardar = nullptr;
+    QAction* mnuGuardarComo = nullptr;
+    QAction* mnuExportarPdf = nullptr;
+    QAction* mnuImprimir = nullptr;
+    QAction* mnuExportarCsv = nullptr;
+    QAction* mnuCerrar = nullptr;
+
+    QLabel* lblTitulo = nullptr;
+    QLineEdit* txtTitulo = nullptr;
+    QGroupBox* mrcSubareas = nullptr;
+    QTableWidget* tblSubareas = nullptr;
+    QPushButton* cmdAnadir = nullptr;
+    QPushButton* cmdQuitar = nullptr;
+    QPushButton* cmdSubir = nullptr;
+    QPushButton* cmdBajar = nullptr;
+    QPushButton* cmdDeterminar = nullptr;
+    QLabel* lblAreaTotal = nullptr;
+    QGroupBox* mrcTormenta = nullptr;
+    QLabel* lblLluvia = nullptr;
+    QLineEdit* txtLluvia = nullptr;
+    QLabel* lblLambda = nullptr;
+    QComboBox* lstLambda = nullptr;
+    QGroupBox* mrcCompuesto = nullptr;
+    QTableWidget* tblCompuesto = nullptr;
+    QTableWidget* tblEscorrentia = nullptr;
+    QLabel* lblMensaje = nullptr;
+    QPushButton* cmdAyuda = nullptr;
+    QPushButton* cmdCerrar = nullptr;
+};
+
+// The worksheet window, empty or with a file; a file that cannot be read is
+// reported and no window opens.
+void AbrirHojaCuenca(QWidget* padre, const QString& ruta = {});
+
+// The worksheet items of a File menu, placed before `antes`: new, open and
+// the recent worksheets.
+void AnadirMenusHoja(QMenu* archivo, QAction* antes, QWidget* padre);
+
+}  // namespace tarvel
