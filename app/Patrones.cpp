@@ -8,8 +8,8 @@ namespace tarvel {
 
 std::string Formatear(double valor, Patron patron) {
     if (!std::isfinite(valor)) return {};
-    const int decimales = patron == Patron::UnDecimal ? 1 : 2;
-    const bool ceroInicial = patron == Patron::DosDecimales;
+    const int decimales = patron == Patron::DosDecimales ? 2 : 1;
+    const bool ceroInicial = patron != Patron::UnDecimal;
 
     // |valor| as d.dddddddddddddd × 10^exponente: 15 significant digits.
     // std::to_chars, unlike printf, ignores the C locale a desktop run sets.

@@ -113,7 +113,7 @@ Leido<Cuenca> LeerDeCsv(std::istream& entrada) {
     return cuenca;
 }
 
-std::string Cifra(double valor) { return Formatear(valor, Patron::UnDecimal); }
+std::string Cifra(double valor) { return Formatear(valor, Patron::UnDecimalConCero); }
 
 std::string NombreLambda(Lambda lambda) { return TextoNumero(ValorLambda(lambda)); }
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "hydrology/Escorrentia.h"
-#include "series/Conversion.h"
+#include "hydrology/Conversion.h"
 
 namespace tarvel {
 namespace {

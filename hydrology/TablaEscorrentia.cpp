@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* kCondiciones[3] = {"I", "II", "III"};
 
-std::string Cifra(double valor) { return Formatear(valor, Patron::UnDecimal); }
+std::string Cifra(double valor) { return Formatear(valor, Patron::UnDecimalConCero); }
 
 // One line of the summary: %1 the ratio, %2 P, %3 and %4 the runoff depths.
 std::string Resumen(int plantilla, Lambda lambda, const std::string& lluvia, const std::string& q1 = {},

@@ -30,6 +30,11 @@ TEST(Formatear, BothPatterns) {
     for (const auto& caso : casos) {
         EXPECT_EQ(Formatear(caso.valor, Patron::UnDecimal), caso.unDecimal) << caso.valor;
         EXPECT_EQ(Formatear(caso.valor, Patron::DosDecimales), caso.dosDecimales) << caso.valor;
+        // "0.0" is "##.0" with its leading zero.
+        std::string conCero = caso.unDecimal;
+        const std::size_t punto = conCero.find('.');
+        if (punto == 0 || (punto == 1 && conCero[0] == '-')) conCero.insert(punto, "0");
+        EXPECT_EQ(Formatear(caso.valor, Patron::UnDecimalConCero), conCero) << caso.valor;
     }
     EXPECT_EQ(Formatear(std::numeric_limits<double>::infinity(), Patron::UnDecimal), "");
     EXPECT_EQ(Formatear(std::numeric_limits<double>::quiet_NaN(), Patron::DosDecimales), "");

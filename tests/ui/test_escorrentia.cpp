@@ -198,7 +198,7 @@ private slots:
                  "P (mm)\t50\n"
                  "λ\tCondición\t" + grupos + "Ahorro NAC − NOB\tAhorro NAC − NOB\n"
                  "λ\tCondición\tNC\tS (mm)\tIa (mm)\tQ (mm)\tNC\tS (mm)\tIa (mm)\tQ (mm)\tQ (mm)\tQ (%)\n"
-                 "0.2\tI\t70.4\t106.7\t21.3\t6.1\t49.5\t259.2\t51.8\t.0\t6.1\t100.0\n"
+                 "0.2\tI\t70.4\t106.7\t21.3\t6.1\t49.5\t259.2\t51.8\t0.0\t6.1\t100.0\n"
                  "0.2\tII\t85.0\t44.8\t9.0\t19.6\t70.0\t108.9\t21.8\t5.8\t13.8\t70.4\n"
                  "0.2\tIII\t92.9\t19.5\t3.9\t32.4\t84.3\t47.3\t9.5\t18.7\t13.7\t42.3\n");
         QCOMPARE(Entorno().Vistos().front().texto,

@@ -275,7 +275,7 @@ private slots:
         QTest::keyClicks(Hijo<QLineEdit>(hoja, "txtLluvia"), "50");
 
         QCOMPARE((QStringList{Celda(filas, 0, 2), Celda(filas, 1, 2), Celda(filas, 0, 4), Celda(filas, 1, 4)}),
-                 (QStringList{"10.00", "90.00", "44.3", ".3"}));
+                 (QStringList{"10.00", "90.00", "44.3", "0.3"}));
         QCOMPARE(Hijo<QLabel>(hoja, "lblAreaTotal")->text(), "Área total: 100 ha");
         auto* compuesto = Hijo<QTableWidget>(hoja, "tblCompuesto");
         QStringList condiciones;

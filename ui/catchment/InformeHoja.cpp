@@ -9,7 +9,7 @@
 namespace tarvel {
 namespace {
 
-QString Cifra(double valor) { return DeUtf8(Formatear(valor, Patron::UnDecimal)); }
+QString Cifra(double valor) { return DeUtf8(Formatear(valor, Patron::UnDecimalConCero)); }
 QString Numero(double valor) { return DeUtf8(TextoNumero(valor)); }
 QString NombreLambda(Lambda lambda) {
     return DeUtf8(NombreEleccionLambda(lambda == Lambda::Clasica ? EleccionLambda::Clasica : EleccionLambda::Reducida));

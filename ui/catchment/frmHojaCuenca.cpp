@@ -50,7 +50,7 @@ namespace {
 // Columns of the rows; the runoff columns show only with a storm and its ratios.
 enum ColumnaHoja { kColNombre, kColArea, kColCuota, kColCN, kColQClasica, kColQReducida, kColOrigen, kColumnasHoja };
 
-QString Cifra(double valor) { return DeUtf8(Formatear(valor, Patron::UnDecimal)); }
+QString Cifra(double valor) { return DeUtf8(Formatear(valor, Patron::UnDecimalConCero)); }
 QString Numero(double valor) { return DeUtf8(TextoNumero(valor)); }
 QString SinMnemonico(int n) { return T(n).remove('&'); }
 std::string Utf8(const QString& texto) { return texto.toStdString(); }
