@@ -13,8 +13,6 @@ namespace {
 
 constexpr std::string_view kCondiciones[] = {"i", "ii", "iii"};
 
-bool LluviaValida(double p) { return std::isfinite(p) && p >= 0; }
-
 }  // namespace
 
 bool Trayectoria::ConEscorrentia(Lambda lambda) const {
@@ -39,7 +37,10 @@ std::expected<Trayectoria, FalloTrayectoria> CalcularTrayectoria(double nac, dou
     if (!NumeroCurvaCalculable(nac)) return std::unexpected(FalloTrayectoria::NAC);
     if (!NumeroCurvaCalculable(nob)) return std::unexpected(FalloTrayectoria::NOB);
     if (lapso < kLapsoMinimo || lapso > kLapsoMaximo) return std::unexpected(FalloTrayectoria::Lapso);
-    if (tormenta && !LluviaValida(tormenta->P)) return std::unexpected(FalloTrayectoria::Lluvia);
+    if (const auto error = tormenta ? ComprobarLluvia(tormenta->P) : std::nullopt) {
+        return std::unexpected(*error == ErrorEscorrentia::Lluvia ? FalloTrayectoria::Lluvia
+                                                                  : FalloTrayectoria::LluviaExcesiva);
+    }
 
     Trayectoria t;
     t.lapso = lapso;

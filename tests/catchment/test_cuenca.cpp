@@ -75,6 +75,7 @@ TEST_F(Cuenca, RefusesWhatCannotBeACatchmentNamingTheRow) {
     EXPECT_EQ(MensajeCuenca({FalloCuenca::NumeroCurva, 0}), "The curve number of row 1 must be >0 and <=100");
     const Subarea una[] = {{1, 80}};
     EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(una, -1, Lambda::Clasica)).fallo, FalloCuenca::Lluvia);
+    EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(una, 5001, Lambda::Clasica)).fallo, FalloCuenca::LluviaExcesiva);
     EXPECT_FALSE(LeerArea("1,5"));
     EXPECT_FALSE(LeerArea("0"));
     EXPECT_EQ(LeerArea(" 12.5 "), 12.5);

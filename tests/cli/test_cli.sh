@@ -39,7 +39,7 @@ done <<'EOF'
 1~~litter = «-1»: debe ser un espesor~forest|-1|5|2
 1~~vegetation = «99»: debe ser un número entero de 0 a 18\.$~cn|99|4|1|C
 1~~^Error en los datos introducidos\. Las tablas no tienen ninguna fila para la vegetación 1, el laboreo 0 y la condición 1\.$~cn|1|0|1|C
-1~~^Lapso de tiempo incorrecto\.$~series|85|70|--years|2.5
+1~~^Lapso de tiempo incorrecto\. years = «2\.5»: debe ser un número entero de 2 a 32767\.$~series|85|70|--years|2.5
 1~~^No se puede abrir «/nonexistent»: no existe\.$~series|--csv|/nonexistent
 2~~^Unknown command “foo”; the commands are: lookup, soil, forest, series, cn, ~--lang|en|foo
 2~~^Orden desconocida «rat»; las órdenes son: rate, texture\.~soil|rat|1
@@ -160,11 +160,13 @@ while IFS='~' read -r status err args; do
     IFS='|' read -r -a argv <<<"$args"
     t "$status" "" "$err" "$cli" --lang en "${argv[@]}" </dev/null
 done <<CASES
-1~^Error in input data\. p = “-1”: it must be a number of 0 or more\.$~runoff|85|-1
+1~^Error in input data\. p = “-1”: it must be a number from 0 to 5000\.$~runoff|85|-1
 1~cn = “0”: it must be a number greater than 0 and not above 100\.$~runoff|0|50
 1~lambda = “0.3”: it must be 0.2, 0.05 or both\.$~runoff|85|50|--lambda|0.3
 1~storm = “inf”~series|85|70|--storm|inf
-1~^Incorrect time interval\.$~series|85|70|--years|1|--by-year
+1~^Incorrect time interval\. years = “1”: it must be a whole number from 2 to 32767\.$~series|85|70|--years|1|--by-year
+1~^Error in input data\. p = “1e300”: it must be a number from 0 to 5000\.$~runoff|85|1e300
+1~storm = “5000\.5”: it must be a number from 0 to 5000\.$~composite|$work/c.csv|--storm|5000.5
 2~^The argument --storm is missing\.~series|85|70|--lambda|0.05
 2~^The argument --years is missing\.~series|85|70|--by-year
 1~row 2~composite|$work/area.csv
@@ -180,7 +182,7 @@ t 0 "id,nac,nob,years,year,cn_i,cn_ii,cn_iii,threshold_i_mm,threshold_ii_mm,thre
 a,85,70,2,0,70.41420118343196,85,92.87410926365796,21.344537815126053,8.964705882352941,3.897698209718676,
 a,85,70,2,1,59.12806539509537,77.5,88.7920298879203,35.115207373271886,14.748387096774193,6.412342215988786,
 a,85,70,2,2,49.4949494949495,70,84.29319371727748,51.83673469387754,21.771428571428572,9.465838509316777,
-b,85,70,,,,,,,,,Incorrect time interval." "^$" \
+b,85,70,,,,,,,,,Incorrect time interval. years = “”: it must be a whole number from 2 to 32767." "^$" \
     bash -c 'printf "id,nac,nob,years\na,85,70,2\nb,85,70,\n" | "$0" --lang en series --by-year --csv -' "$cli"
 [[ $(printf 'cn,p,lambda\n85,50,\n85,50,0.05\n' | "$cli" runoff --csv -) == *'
 85,50,,70.41420118343196,85,92.87410926365796,106.72268907563023,44.823529411764696,19.488491048593346,21.344537815126046,8.96470588235294,3.897698209718669,6.065495099343278,19.61237405896862,32.40427716102361,,,,,,,,,,,,,

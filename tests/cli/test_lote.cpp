@@ -216,7 +216,7 @@ TEST_F(Lote, ColumnsAndOptionsThatOnlyTheBatchHas) {
               "litter,humus,compactness,class,R,error\n5,5,2,V,5.045000000000001,\n");
     const std::string sinLapso = "nac,nob\n90,88.5\n";
     EXPECT_TRUE(Ejecutar(LoteSerie(std::string("2")), sinLapso).csv.ends_with(",0.75,\n"));
-    EXPECT_TRUE(Ejecutar(LoteSerie(std::string("")), sinLapso).csv.ends_with(",Incorrect time interval.\n"));
+    EXPECT_TRUE(Ejecutar(LoteSerie(std::string("")), sinLapso).csv.ends_with(",Incorrect time interval. years = “”: it must be a whole number from 2 to 32767.\n"));
 }
 
 // The one reading of numbers of both forms: blanks around them, no comma
