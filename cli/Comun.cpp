@@ -27,8 +27,12 @@ int Rechazar(const std::string& mensaje) {
     return kRechazado;
 }
 
+std::string TextoJson(const nlohmann::ordered_json& objeto) {
+    return objeto.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
 int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, const std::string& texto) {
-    std::cout << (opciones.json ? objeto.dump() : texto) << '\n';
+    std::cout << (opciones.json ? TextoJson(objeto) : texto) << '\n';
     return kHecho;
 }
 

@@ -55,6 +55,11 @@ std::filesystem::path RutaDatosPrograma();
 // The message on stderr; returns kRechazado.
 int Rechazar(const std::string& mensaje);
 
+// The JSON text of a result, compact. Text that is not UTF-8 (a name from a
+// file, a path) never stops it: each bad byte becomes U+FFFD. Every JSON the
+// companion writes goes through here.
+std::string TextoJson(const nlohmann::ordered_json& objeto);
+
 // Writes the JSON object with --json, else the plain text; returns kHecho.
 int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, const std::string& texto);
 

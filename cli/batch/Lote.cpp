@@ -239,8 +239,16 @@ private:
             lote->mFalta = Falta::RegistroLargo;
             return;
         }
-        registro.campos.push_back({registro.texto.size(), longitud});
-        registro.texto.append(texto, longitud);
+        // Text that is not UTF-8 is read as Windows-1252, what spreadsheets on
+        // Spanish Windows save: every field goes on, and out, in UTF-8.
+        const std::string_view leido(texto, longitud);
+        const std::size_t desde = registro.texto.size();
+        if (EsUtf8(leido)) {
+            registro.texto.append(leido);
+        } else {
+            registro.texto += TextoUtf8(leido);
+        }
+        registro.campos.push_back({desde, registro.texto.size() - desde});
     }
 
     static void FinRegistro(int terminador, void* datos) {

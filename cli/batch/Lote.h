@@ -24,7 +24,9 @@
 //   written as far as the header names columns.
 // Quoted fields (separators, quotes and line breaks inside) and a UTF-8
 // byte-order mark are read by libcsv; blanks around an unquoted field are not
-// part of it. A byte-order mark in the input is written back at the start of
+// part of it. A field that is not valid UTF-8 is read as Windows-1252 (what
+// spreadsheets on Spanish Windows save: "Pe\xF1as" is "Peñas"), so that the
+// values, the messages and the output are all UTF-8. A byte-order mark in the input is written back at the start of
 // the output. The output ends its lines with LF and quotes a field only where
 // a reader needs it.
 //

@@ -151,6 +151,16 @@ series|85|70|--years|32767|--by-year~32767\t49.4949494949495\t70\t84.29319371727
 composite|$work/c.csv|--storm|50~forest\t90\t55\ta, b\t90.0\t0.3|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2
 composite|$work/h.tarvel~road\t10\t98\t10.0\t44.3\t44.8|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2|0.05\t6.6\t67.9\t3.5
 CASES
+# A CSV saved by a spreadsheet on Windows (Windows-1252) is read as such and
+# written in UTF-8, in every form; nothing in it stops a JSON writer.
+printf 'name,area,cn\nOlivar de Pe\xf1as,10,55\n' > "$work/1252.csv"
+t 0 '{"total_area_ha":10.0,"cn":[33.920704845814974,55.0,73.76093294460642],"threshold_mm":[98.96103896103898,41.56363636363636,18.071146245059282],"rows":[{"row":1,"fields":{"name":"Olivar de Peñas","area":"10","cn":"55"},"area_ha":10.0,"cn":55.0,"share_pct":100.0}]}' \
+    "^$" "$cli" --json composite "$work/1252.csv"
+[[ $("$cli" --lang en composite "$work/1252.csv") == "name${tab}area${tab}cn${tab}Share (%)
+Olivar de Peñas${tab}10${tab}55${tab}100.0
+"* ]] || fail "composite of a Windows-1252 file"
+t 0 $'id,clay,silt,sand,group,error\nPeña,20,40,40,C,' "^$" \
+    bash -c 'printf "id,clay,silt,sand\nPe\xf1a,20,40,40\n" | "$0" soil texture --csv -' "$cli"
 [ "$("$cli" series 85 70 --years 32767 --by-year | wc -l)" = 32769 ] || fail "a path of 32767 years has 32768 years"
 
 # Refused values and files (1) and usage (2) of these commands.

@@ -201,6 +201,21 @@ TEST_F(Lote, TheSemicolonFormWithTheDecimalComma) {
     EXPECT_EQ(SeparadorDeCabecera("a,b;c\n"), ',');
 }
 
+// A spreadsheet on Spanish Windows saves Windows-1252: each field that is not
+// UTF-8 is read so, and everything goes out in UTF-8, the messages included.
+TEST_F(Lote, TextThatIsNotUtf8IsReadAsWindows1252) {
+    const Salida salida = Ejecutar(LoteTextura(),
+                                   "parcela,clay,silt,sand\n"
+                                   "Pe\xF1" "as,20,40,40\n"
+                                   "\x93" "A\x94,2\xBA,40,58\n"
+                                   "Ñu,70,10,20\n");
+    EXPECT_EQ(salida.csv,
+              "parcela,clay,silt,sand,group,error\n"
+              "Peñas,20,40,40,C,\n"
+              "“A”,2º,40,58,,\"Error in input data. clay = “2º”: it must be a percentage, a number of 0 or more.\"\n"
+              "Ñu,70,10,20,D,\n");
+}
+
 // What only the batch has: a column that overrides a command-line option for
 // its row, and the option for the rows that leave it out.
 TEST_F(Lote, ColumnsAndOptionsThatOnlyTheBatchHas) {
