@@ -84,7 +84,9 @@ int ConEntrada(const std::string& archivo, const std::function<int(std::istream&
 // (an option's value refused) is refused once --json is known to be absent.
 int EjecutarLoteCsv(const Opciones& opciones, const Leido<DefinicionLote>& definicion, const std::string& archivo);
 
-// The runoff table as the runoff window copies it, then its summary lines.
+// The runoff table as the runoff window shows it, with one heading line
+// (each column of a hillside or of the saving named with its group), then
+// its summary lines.
 std::string TextoEscorrentia(const TablaEscorrentia& tabla);
 
 // One curve number's runoff under conditions I, II and III for one ratio,

@@ -141,11 +141,11 @@ while IFS='~' read -r args lines; do
     done
 done <<CASES
 runoff|85|50~0.2\tII\t85.0\t44.8\t9.0\t19.6
-runoff|70|50|--lambda|both~0.2\tII\t70.0\t\t108.9\t21.8\t5.8
+runoff|70|50|--lambda|both~λ\tCondition\tCN\tCN0.05\tS (mm)\tIa (mm)\tQ (mm)|0.2\tII\t70.0\t\t108.9\t21.8\t5.8
 runoff|85|50|--lambda|0.05~0.05\tII\t85.0\t79.6\t64.9\t3.2\t19.6
 runoff|100|50~0.2\tIII\t100.0\t0.0\t0.0\t50.0
 runoff|85|8.96~0.2\tII\t85.0\t44.8\t9.0\t0.0
-series|85|70|--storm|50~0.2\tII\t85.0\t44.8\t9.0\t19.6\t70.0\t108.9\t21.8\t5.8\t13.8\t70.4
+series|85|70|--storm|50|--lambda|both~λ\tCondition\tNCS: CN\tNCS: CN0.05\tNCS: S (mm)\tNCS: Ia (mm)\tNCS: Q (mm)\tNOS: CN\tNOS: CN0.05\tNOS: S (mm)\tNOS: Ia (mm)\tNOS: Q (mm)\tSaving: Q (mm)\tSaving: Q (%)|0.2\tII\t85.0\t\t44.8\t9.0\t19.6\t70.0\t\t108.9\t21.8\t5.8\t13.8\t70.4
 series|85|70|--years|10|--by-year|--storm|50|--lambda|0.2~0\t70.41420118343196\t85\t92.87410926365796\t21.344537815126053\t8.964705882352941\t3.897698209718676\t6.065495099343278\t19.61237405896862\t32.40427716102361|10\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777\t0\t5.812802953611627\t18.69969870551382
 series|85|70|--years|32767|--by-year~32767\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777
 composite|$work/c.csv|--storm|50~forest\t90\t55\ta, b\t90.0\t0.3|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2
@@ -161,6 +161,13 @@ Olivar de Peñas${tab}10${tab}55${tab}100.0
 "* ]] || fail "composite of a Windows-1252 file"
 t 0 $'id,clay,silt,sand,group,error\nPeña,20,40,40,C,' "^$" \
     bash -c 'printf "id,clay,silt,sand\nPe\xf1a,20,40,40\n" | "$0" soil texture --csv -' "$cli"
+# One heading line over the runoff table, as the window reads: no group caption repeated over its columns.
+t 0 "P (mm)${tab}50
+λ${tab}Condición${tab}NC${tab}S (mm)${tab}Ia (mm)${tab}Q (mm)
+0.2${tab}I${tab}70.4${tab}106.7${tab}21.3${tab}6.1
+0.2${tab}II${tab}85.0${tab}44.8${tab}9.0${tab}19.6
+0.2${tab}III${tab}92.9${tab}19.5${tab}3.9${tab}32.4
+Con λ = 0.2, en condición II la tormenta de 50 mm produce 19.6 mm de escorrentía." "^$" "$cli" --lang es runoff 85 50
 [ "$("$cli" series 85 70 --years 32767 --by-year | wc -l)" = 32769 ] || fail "a path of 32767 years has 32768 years"
 
 # Refused values and files (1) and usage (2) of these commands.
