@@ -116,6 +116,9 @@ std::expected<Escorrentia, ErrorEscorrentia> CalcularEscorrentia(double cn, doub
 
 bool NumeroCurvaCalculable(double cn) {
     if (!std::isfinite(cn) || cn <= 0 || cn > 100) return false;
+    // A number between two calculable ones is: from this one up (and 100 is)
+    // every number is, and the whole check is left for the smallest.
+    if (cn >= kCurvaCalculableSegura) return true;
     const auto condiciones = ConvertirCondiciones(cn);
     if (!condiciones) return false;
     // The dry condition is the smallest of the three and has the largest retentions.

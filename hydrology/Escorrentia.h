@@ -87,6 +87,8 @@ std::expected<Escorrentia, ErrorEscorrentia> CalcularEscorrentia(double cn, doub
 // below about 1e-260 fail inside (0, 100]. A number between two calculable
 // ones is calculable: a weighted mean of calculable numbers always is.
 bool NumeroCurvaCalculable(double cn);
+// Every curve number from this one to 100 is calculable.
+inline constexpr double kCurvaCalculableSegura = 1e-200;
 
 // One curve number under the antecedent conditions I, II and III (element
 // J − 1 for condition J), converted as the series results window converts

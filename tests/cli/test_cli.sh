@@ -151,6 +151,18 @@ series|85|70|--years|32767|--by-year~32767\t49.4949494949495\t70\t84.29319371727
 composite|$work/c.csv|--storm|50~forest\t90\t55\ta, b\t90.0\t0.3|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2
 composite|$work/h.tarvel~road\t10\t98\t10.0\t44.3\t44.8|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2|0.05\t6.6\t67.9\t3.5
 CASES
+# composite reads a CSV twice: in place from a file or from standard input
+# redirected from one, through a temporary file (gone at once) from a pipe; all alike.
+mkdir "$work/tmp"
+for forma in "" "--json"; do
+    want=$("$cli" --lang en $forma composite "$work/c.csv" --storm 50 --lambda both)
+    [ "$(cat "$work/c.csv" | TMPDIR="$work/tmp" "$cli" --lang en $forma composite - --storm 50 --lambda both)" = "$want" ] &&
+        [ "$("$cli" --lang en $forma composite - --storm 50 --lambda both < "$work/c.csv")" = "$want" ] &&
+        [ -z "$(ls -A "$work/tmp")" ] || fail "composite $forma from a pipe or standard input"
+done
+t 1 "" "^The input cannot be copied to a temporary file to be read twice: " \
+    bash -c 'printf "area,cn\n1,80\n" | TMPDIR=/proc "$0" --lang en composite -' "$cli"
+
 # A CSV saved by a spreadsheet on Windows (Windows-1252) is read as such and
 # written in UTF-8, in every form; nothing in it stops a JSON writer.
 printf 'name,area,cn\nOlivar de Pe\xf1as,10,55\n' > "$work/1252.csv"
@@ -172,6 +184,7 @@ Con λ = 0.2, en condición II la tormenta de 50 mm produce 19.6 mm de escorrent
 
 # Refused values and files (1) and usage (2) of these commands.
 printf 'area,cn\n10,85\n0,70\n' > "$work/area.csv"
+printf 'area,cn\n10,85\n,\n7,1e-300\n' > "$work/cn.csv"
 printf '{"format":"tarvel-worksheet","version":1,"rows":[{"area_ha":' > "$work/cut.tarvel"
 while IFS='~' read -r status err args; do
     IFS='|' read -r -a argv <<<"$args"
@@ -186,7 +199,8 @@ done <<CASES
 1~storm = “5000\.5”: it must be a number from 0 to 5000\.$~composite|$work/c.csv|--storm|5000.5
 2~^The argument --storm is missing\.~series|85|70|--lambda|0.05
 2~^The argument --years is missing\.~series|85|70|--by-year
-1~row 2~composite|$work/area.csv
+1~^Row 2: Error in input data\. area = “0”: it must be a number greater than 0\.$~composite|$work/area.csv
+1~^Row 3: Error in input data\. cn = “1e-300”: it must be a number greater than 0 and not above 100\.$~composite|$work/cn.csv
 1~truncated: it ends at line 1~composite|$work/cut.tarvel
 1~none\.tarvel cannot be read\.$~composite|$work/none.tarvel
 1~^The input has no header row~composite|-

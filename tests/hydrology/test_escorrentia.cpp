@@ -95,6 +95,9 @@ TEST(Escorrentia, BadValuesAreNamed) {
     // A curve number near 0 with a storm near the largest double: P − Ia + S overflows.
     const auto desborde = CalcularEscorrentiaCurva(1e-262, std::numeric_limits<double>::max(), Lambda::Reducida);
     EXPECT_EQ(MensajeEscorrentia(ErrorDe(desborde)), 302);
+    // Above kCurvaCalculableSegura the answer is quick; just below it the whole check must agree.
+    EXPECT_TRUE(NumeroCurvaCalculable(std::nextafter(kCurvaCalculableSegura, 0.0)));
+    EXPECT_FALSE(NumeroCurvaCalculable(1e-300));
     for (const char* malo : {"", "abc", "-1", "1,5", "1e3", "50mm"}) EXPECT_FALSE(LeerLluvia(malo)) << malo;
     EXPECT_EQ(*LeerLluvia(" 50.5 "), 50.5);
     // The storm's bound, which its message gives: the window, the chart and the worksheet read P with LeerLluvia.
