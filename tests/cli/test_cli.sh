@@ -39,6 +39,10 @@ done <<'EOF'
 1~~litter = «-1»: debe ser un espesor~forest|-1|5|2
 1~~vegetation = «99»: debe ser un número entero de 0 a 18\.$~cn|99|4|1|C
 1~~^Error en los datos introducidos\. Las tablas no tienen ninguna fila para la vegetación 1, el laboreo 0 y la condición 1\.$~cn|1|0|1|C
+1~~^NOB debe ser >0 y <=100$~series|85|abc
+1~~^NOS must be >0 and <=100$~--lang|en|series|85|100.5
+1~~^NCS must be >0 and <=100$~--lang|en|series|0|70
+1~~nob = «70,5»: la marca decimal es el punto~series|85|70,5
 1~~^Lapso de tiempo incorrecto\. years = «2\.5»: debe ser un número entero de 2 a 32767\.$~series|85|70|--years|2.5
 1~~^No se puede abrir «/nonexistent»: no existe\.$~series|--csv|/nonexistent
 2~~^Unknown command “foo”; the commands are: lookup, soil, forest, series, cn, ~--lang|en|foo
@@ -130,6 +134,7 @@ agree "$broken" vegetation,treatment,condition,group campos --lang en cn -- "1|2
 # gives 1.2 mm where the sub-areas give 4.7 mm between them, which CN 68.1
 # (67.9 with the converted retention) yields over the whole area.
 printf 'name,area,cn,note\nforest,90,55,"a, b"\n,,,\nroad,10,98,\n' > "$work/c.csv"
+printf 'name;area;cn\nA;2,5;55,5\nB;7,5;80\n' > "$work/s.csv"  # the form of Spanish spreadsheets
 printf '{"format":"tarvel-worksheet","version":1,"storm_mm":50,"lambda":"both","rows":[
   {"name":"forest","area_ha":90,"cn":55,"source":"typed"},{"name":"road","area_ha":10,"cn":98,"source":"typed"}]}' > "$work/h.tarvel"
 while IFS='~' read -r args lines; do
@@ -148,6 +153,7 @@ runoff|85|8.96~0.2\tII\t85.0\t44.8\t9.0\t0.0
 series|85|70|--storm|50|--lambda|both~λ\tCondition\tNCS: CN\tNCS: CN0.05\tNCS: S (mm)\tNCS: Ia (mm)\tNCS: Q (mm)\tNOS: CN\tNOS: CN0.05\tNOS: S (mm)\tNOS: Ia (mm)\tNOS: Q (mm)\tSaving: Q (mm)\tSaving: Q (%)|0.2\tII\t85.0\t\t44.8\t9.0\t19.6\t70.0\t\t108.9\t21.8\t5.8\t13.8\t70.4
 series|85|70|--years|10|--by-year|--storm|50|--lambda|0.2~0\t70.41420118343196\t85\t92.87410926365796\t21.344537815126053\t8.964705882352941\t3.897698209718676\t6.065495099343278\t19.61237405896862\t32.40427716102361|10\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777\t0\t5.812802953611627\t18.69969870551382
 series|85|70|--years|32767|--by-year~32767\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777
+composite|$work/s.csv|--storm|50~A\t2,5\t55,5\t25.0\t0.4|II\t73.9\t18.0|0.2\t10.5\t76.4\t8.4
 composite|$work/c.csv|--storm|50~forest\t90\t55\ta, b\t90.0\t0.3|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2
 composite|$work/h.tarvel~road\t10\t98\t10.0\t44.3\t44.8|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2|0.05\t6.6\t67.9\t3.5
 CASES
@@ -185,6 +191,7 @@ Con λ = 0.2, en condición II la tormenta de 50 mm produce 19.6 mm de escorrent
 # Refused values and files (1) and usage (2) of these commands.
 printf 'area,cn\n10,85\n0,70\n' > "$work/area.csv"
 printf 'area,cn\n10,85\n,\n7,1e-300\n' > "$work/cn.csv"
+printf 'area;cn\n2,5;80\n7,5;80.5\n' > "$work/s-punto.csv"
 printf '{"format":"tarvel-worksheet","version":1,"rows":[{"area_ha":' > "$work/cut.tarvel"
 while IFS='~' read -r status err args; do
     IFS='|' read -r -a argv <<<"$args"
@@ -200,12 +207,34 @@ done <<CASES
 2~^The argument --storm is missing\.~series|85|70|--lambda|0.05
 2~^The argument --years is missing\.~series|85|70|--by-year
 1~^Row 2: Error in input data\. area = “0”: it must be a number greater than 0\.$~composite|$work/area.csv
+1~^Row 2: Error in input data\. cn = “80\.5”: the decimal mark of this file is the comma “,”; a full stop is not accepted\.$~composite|$work/s-punto.csv
 1~^Row 3: Error in input data\. cn = “1e-300”: it must be a number greater than 0 and not above 100\.$~composite|$work/cn.csv
 1~truncated: it ends at line 1~composite|$work/cut.tarvel
 1~none\.tarvel cannot be read\.$~composite|$work/none.tarvel
 1~^The input has no header row~composite|-
 2~^The argument --storm is missing\.~composite|$work/c.csv|--lambda|both
 CASES
+
+# The target of a series refused with its own message, the present one with
+# its own, in the batch as on the command line.
+empty=$(printf ',%.0s' {1..13})
+t 0 "nac,nob,nac_1,pac_1,nob_1,pob_1,nac_2,pac_2,nob_2,pob_2,nac_3,pac_3,nob_3,pob_3,annual,error
+85,abc$empty,NOS must be >0 and <=100
+85,0$empty,NOS must be >0 and <=100
+0,70$empty,NCS must be >0 and <=100
+85,85$empty,Curve number of the objective slope must be less than that of the degraded slope." "^$" \
+    bash -c 'printf "nac,nob\n85,abc\n85,0\n0,70\n85,85\n" | "$0" --lang en series --csv -' "$cli"
+[[ $(printf 'nac;nob\n85;70,5\n' | "$cli" series --csv -) == *$'\n85;70,5;70,4;21,3;50,1;50,6;85,0;9,0;70,5;21,3;92,9;3,9;84,6;9,2;;' ]] ||
+    fail "series --csv in the form of Spanish spreadsheets"
+
+# Every JSON writer: a map whose name is not UTF-8 is made and reported, the
+# bad byte shown as U+FFFD.
+printf 'ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 10\n1 2\n' > "$work/lc.asc"
+printf 'ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 10\n3 4\n' > "$work/hsg.asc"
+printf 'code,row\n1,9\n2,54\n' > "$work/map.csv"
+[[ $("$cli" --json raster --landcover "$work/lc.asc" --soil "$work/hsg.asc" --map "$work/map.csv" \
+    --out "$work/$(printf 'Pe\xf1a.tif')") == '{"out":"'"$work"'/Pe�a.tif","cells":2,"with_cn":2,'* ]] ||
+    fail "raster --json with a name that is not UTF-8"
 
 # The batches: a row per year of each path, the input's columns repeated;
 # the runoff columns only where a storm can be given.
