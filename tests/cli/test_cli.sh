@@ -170,15 +170,13 @@ t 1 "" "^The input cannot be copied to a temporary file to be read twice: " \
     bash -c 'printf "area,cn\n1,80\n" | TMPDIR=/proc "$0" --lang en composite -' "$cli"
 
 # A CSV saved by a spreadsheet on Windows (Windows-1252) is read as such and
-# written in UTF-8, in every form; nothing in it stops a JSON writer.
+# written in UTF-8, plain and in JSON (the batch: test_lote).
 printf 'name,area,cn\nOlivar de Pe\xf1as,10,55\n' > "$work/1252.csv"
 t 0 '{"total_area_ha":10.0,"cn":[33.920704845814974,55.0,73.76093294460642],"threshold_mm":[98.96103896103898,41.56363636363636,18.071146245059282],"rows":[{"row":1,"fields":{"name":"Olivar de Peñas","area":"10","cn":"55"},"area_ha":10.0,"cn":55.0,"share_pct":100.0}]}' \
     "^$" "$cli" --json composite "$work/1252.csv"
 [[ $("$cli" --lang en composite "$work/1252.csv") == "name${tab}area${tab}cn${tab}Share (%)
 Olivar de Peñas${tab}10${tab}55${tab}100.0
 "* ]] || fail "composite of a Windows-1252 file"
-t 0 $'id,clay,silt,sand,group,error\nPeña,20,40,40,C,' "^$" \
-    bash -c 'printf "id,clay,silt,sand\nPe\xf1a,20,40,40\n" | "$0" soil texture --csv -' "$cli"
 # One heading line over the runoff table, as the window reads: no group caption repeated over its columns.
 t 0 "P (mm)${tab}50
 λ${tab}Condición${tab}NC${tab}S (mm)${tab}Ia (mm)${tab}Q (mm)
