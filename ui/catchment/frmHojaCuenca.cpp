@@ -108,6 +108,9 @@ frmHojaCuenca::frmHojaCuenca(QWidget* padre) : QDialog(padre) {
     cmdAnadir->setFocus();
 }
 
+// The controls are taken down after this: none of their focus changes reaches the window any more.
+frmHojaCuenca::~frmHojaCuenca() { disconnect(mFocoLluvia); }
+
 void frmHojaCuenca::CrearMenus() {
     mnuBarra = Nombrado(new QMenuBar(this), "mnuBarra");
     mnuArchivo = Nombrado(mnuBarra->addMenu(QString()), "mnuArchivo");
@@ -209,7 +212,7 @@ void frmHojaCuenca::CrearControles() {
         Recalcular();
     });
     // A storm being typed is told of its fault once it is left.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* despues) {
+    mFocoLluvia = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* despues) {
         if (antes == txtLluvia || despues == txtLluvia) MostrarMensajes();
     });
     lblLambda = Nombrado(new QLabel(mrcTormenta), "lblLambda");

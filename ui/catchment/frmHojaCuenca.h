@@ -32,6 +32,7 @@ class frmHojaCuenca : public QDialog {
 public:
     // An empty, untitled worksheet.
     explicit frmHojaCuenca(QWidget* padre);
+    ~frmHojaCuenca() override;
 
     // Reads a worksheet file into the window. A file that cannot be read as
     // a worksheet is reported and nothing on screen changes: false.
@@ -123,6 +124,7 @@ private:
     QString mAvisoCelda;              // text typed where it cannot go, until the cell changes
     std::optional<int> mFilaEnCurso;  // a row just added and not yet left
     bool mMostrarFallos = false;
+    QMetaObject::Connection mFocoLluvia;  // the storm field's focus, followed through the application
 
     QMenuBar* mnuBarra = nullptr;
     QMenu* mnuArchivo = nullptr;
