@@ -9,7 +9,9 @@
 #include <cmath>
 #include <csignal>
 #include <iostream>
+#include <limits>
 #include <memory>
+#include <tuple>
 #include <optional>
 
 #include "app/Idioma.h"
@@ -75,6 +77,20 @@ private:
     int mUltimo = -1;
 };
 
+// The run's progress as a bar when standard error is a terminal; a signal stops it.
+class SeguimientoTerminal : public Seguimiento {
+public:
+    explicit SeguimientoTerminal(bool terminal) : mTerminal(terminal) {}
+    void Avance(double fraccion) override {
+        if (mTerminal) mBarra(fraccion);
+    }
+    bool Cancelado() const override { return gDetener.load(); }
+
+private:
+    bool mTerminal;
+    Barra mBarra;
+};
+
 std::string Letra(int grupo) { return std::string(1, static_cast<char>('A' + grupo - 1)); }
 
 int FilaDe(const TablaCobertura& tabla, std::int64_t codigo) {
@@ -136,7 +152,7 @@ nlohmann::ordered_json InformeJson(const Recuento& r, const PeticionMapa& p) {
 Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
     struct Argumentos {
         std::string cobertura, suelo, tabla, salida, umbral, escorrentia;
-        std::string condicion = "II", dual = "drained", lambda = "0.2", lluvia, hilos;
+        std::string condicion = "II", dual = "drained", lambda = "0.2", lluvia, hilos, bandaCobertura, bandaSuelo;
         bool estricto = false;
     };
     auto a = std::make_shared<Argumentos>();
@@ -155,6 +171,14 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
                       ->type_name("FILE");
     auto* salida =
         raster->add_option("--out", a->salida, "curve-number GeoTIFF to write (bytes, no-data 255)")->type_name("FILE");
+    raster
+        ->add_option("--landcover-band", a->bandaCobertura,
+                     "band of the land-cover raster to read, from 1 (required when it has several)")
+        ->type_name("N");
+    raster
+        ->add_option("--soil-band", a->bandaSuelo,
+                     "band of the soil-group raster to read, from 1 (required when it has several)")
+        ->type_name("N");
     raster->add_option("--condition", a->condicion, "antecedent moisture condition I, II or III (default II)")
         ->type_name("I|II|III");
     raster->add_option("--dual", a->dual, "dual groups 11-14: drained (first letter, default) or undrained (D)")
@@ -176,7 +200,8 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
         "its soil-group cell is no-data or no group, its code is not in the table, or the data file gives no value\n"
         "(-1) for that row and group; the report counts each kind, by value and code. The outputs share the "
         "land-cover\n"
-        "raster's size, geotransform and projection; inputs on different grids are refused, never resampled.");
+        "raster's size, geotransform and projection; inputs on different grids are refused, never resampled.\n"
+        "A raster of several bands is read at the band --landcover-band or --soil-band names, and refused without one.");
 
     return {raster, [=, &opciones] {
                 ExigirArgumentos({cobertura, suelo, tabla, salida});
@@ -213,6 +238,13 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
                     if (!hilos) return Rechazar(hilos.error());
                     p.hilos = static_cast<unsigned>(*hilos);
                 }
+                for (auto [texto, banda, nombre] : {std::tuple{&a->bandaCobertura, &p.bandaCobertura, "--landcover-band"},
+                                                    std::tuple{&a->bandaSuelo, &p.bandaSuelo, "--soil-band"}}) {
+                    if (texto->empty()) continue;
+                    const auto leida = LeerEntero(*texto, nombre, 1, std::numeric_limits<int>::max());
+                    if (!leida) return Rechazar(leida.error());
+                    *banda = *leida;
+                }
 
                 auto datos = LeerDatos(RutaDatosPrograma());
                 if (!datos) return Rechazar(MensajeErrorDatos(datos.error(), IdiomaEnVigor().idioma));
@@ -220,13 +252,13 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
                 auto tabla = LeerTablaCobertura(a->tabla);
                 if (!tabla) return Rechazar(MensajeErrorTabla(tabla.error(), a->tabla));
                 p.tabla = std::move(*tabla);
+                p.archivoTabla = a->tabla;
 
                 const bool terminal = isatty(STDERR_FILENO) == 1;
-                Barra barra;
-                if (terminal) p.progreso = [&barra](double f) { barra(f); };
+                SeguimientoTerminal seguimiento(terminal);
                 gDetener.store(false);
                 gSenal = 0;
-                p.detener = &gDetener;
+                p.seguimiento = &seguimiento;
                 std::expected<Recuento, ErrorMapa> recuento;
                 {
                     Senales senales;

@@ -280,9 +280,13 @@ TEST_F(Mapa, UnknownCodeIsCountedOrUnderStrictAnErrorThatWritesNothing) {
 TEST_F(Mapa, AStoppedRunLeavesWhatHadTheFinalNameUntouched) {
     Entradas({.w = 200, .h = 200, .bloque = 16}, {.w = 200, .h = 200, .bloque = 16});
     std::ofstream(mParametros.numeroCurva) << "older map";
-    std::atomic<bool> detener{false};
-    mParametros.detener = &detener;
-    mParametros.progreso = [&detener](double) { detener = true; };
+    // Stops the run as soon as it has written its first block.
+    struct Impaciente : Seguimiento {
+        void Avance(double) override { detener = true; }
+        bool Cancelado() const override { return detener; }
+        std::atomic<bool> detener{false};
+    } impaciente;
+    mParametros.seguimiento = &impaciente;
     const auto resultado = GenerarMapa(mParametros);
     ASSERT_FALSE(resultado);
     EXPECT_EQ(resultado.error().fallo, FalloMapa::Interrumpido);
