@@ -1,7 +1,9 @@
 // raster: a curve-number GeoTIFF from a land-cover raster and a soil-group
 // raster through a lookup table of land-cover codes, with the runoff
 // threshold and the runoff of a design storm if asked for; then a report of
-// the cells left without a value and why.
+// the cells left without a value and why. Built into tarvel-cli-raster, the
+// only program that loads GDAL; tarvel-cli hands the command over to it
+// (cli/EntregaRaster.cpp).
 #include <unistd.h>
 
 #include <algorithm>
@@ -156,7 +158,7 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
         bool estricto = false;
     };
     auto a = std::make_shared<Argumentos>();
-    auto* raster = app.add_subcommand("raster", "a curve-number GeoTIFF from land-cover and soil-group rasters");
+    auto* raster = app.add_subcommand("raster", kAyudaRaster);
     raster->fallthrough();
     auto* cobertura =
         raster->add_option("--landcover", a->cobertura, "land-cover raster (any format GDAL reads), whole-number codes")

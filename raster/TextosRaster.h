@@ -45,6 +45,8 @@ inline constexpr int kTextoArchivoRepetido = 525;
 inline constexpr int kTextoOpcionCondicion = 526;
 inline constexpr int kTextoOpcionDual = 527;
 inline constexpr int kTextoOpcionLambda = 528;
+// tarvel-cli hands the command over to the program that makes the maps.
+inline constexpr int kTextoSinProgramaMapas = 542;
 
 // The report of the cells left empty.
 inline constexpr int kTextoInforme = 530;
