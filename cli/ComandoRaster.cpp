@@ -203,7 +203,9 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
         "(-1) for that row and group; the report counts each kind, by value and code. The outputs share the "
         "land-cover\n"
         "raster's size, geotransform and projection; inputs on different grids are refused, never resampled.\n"
-        "A raster of several bands is read at the band --landcover-band or --soil-band names, and refused without one.");
+        "A raster of several bands is read at the band --landcover-band or --soil-band names, and refused without one.\n"
+        "A lookup table whose header separates its columns with \";\" is read that way, as --csv files are; a line with\n"
+        "more fields than the header is refused; text that is not UTF-8 is read as Windows-1252.");
 
     return {raster, [=, &opciones] {
                 ExigirArgumentos({cobertura, suelo, tabla, salida});

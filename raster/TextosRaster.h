@@ -21,6 +21,7 @@ inline constexpr int kTextoTablaFilaDistinta = 509;
 inline constexpr int kTextoTablaVacia = 510;
 inline constexpr int kTextoTablaCsv = 511;
 inline constexpr int kTextoTablaGrande = 538;
+inline constexpr int kTextoTablaCamposDeMas = 541;
 
 // The rasters.
 inline constexpr int kTextoRasterIlegible = 512;

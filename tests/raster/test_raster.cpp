@@ -331,13 +331,30 @@ TEST(TablaCobertura, EveryFaultNamesItsLine) {
              {"code,row,CODE\n1,9,1\n", "line 1: the column “code” appears twice."},
              {"code,row\n1,9\n2,\"10\n", "line 3: it cannot be read as CSV"},
              {"code,row\n1,9\n2,1\"0\n", "line 3: it cannot be read as CSV"},
-             {"code,row\n,,\n", "Lookup table “m.csv”: it lists no code."}}) {
+             {"code,row\n,,\n", "Lookup table “m.csv”: it lists no code."},
+             // As a batch file: more fields than the header, the ";" form, Windows-1252.
+             {"code,row\n1,9\n2,10,x\n", "line 3: the line has 3 fields and the header 2."},
+             {"code;row;name\n1;9;\"a; b\"\n2;10;x;y\n", "line 3: the line has 4 fields and the header 3."},
+             {"code;row\n1,5;9\n", "line 2: “1,5” is not a land-cover code"},
+             {"code,row\nPe\xF1" "as,9\n", "line 2: “Peñas” is not a land-cover code"}}) {
         const auto tabla = AnalizarTablaCobertura(csv);
         ASSERT_FALSE(tabla) << csv;
         const std::string texto = MensajeErrorTabla(tabla.error(), "m.csv");
         EXPECT_NE(texto.find(mensaje), std::string::npos) << texto;
     }
     FijarIdioma(kIdiomaEspanol);
+}
+
+TEST(TablaCobertura, TheSemicolonFormIsReadByItsHeader) {
+    const auto tabla = AnalizarTablaCobertura("code;row;vegetation;treatment;condition;name\r\n"
+                                              "40;;7;-1;2;brush, fair\r\n"
+                                              " 11 ; 56 ;;;;\r\n");
+    ASSERT_TRUE(tabla);
+    ASSERT_EQ(tabla->entradas.size(), 2u);
+    EXPECT_EQ(tabla->entradas[0].codigo, 11);
+    EXPECT_EQ(tabla->entradas[0].fila, 56);
+    EXPECT_EQ(tabla->entradas[1].fila, 42);
+    EXPECT_EQ(tabla->entradas[1].linea, 2);
 }
 
 }  // namespace
