@@ -18,6 +18,7 @@
 
 #include "app/Idioma.h"
 #include "app/TablaTextos.h"
+#include "app/Texto.h"
 #include "app/TextosMensajes.h"
 #include "cli/Comun.h"
 #include "cli/batch/Valores.h"
@@ -124,9 +125,10 @@ std::string InformeTexto(const Recuento& r, const PeticionMapa& p, bool escrito)
 }
 
 nlohmann::ordered_json InformeJson(const Recuento& r, const PeticionMapa& p) {
-    nlohmann::ordered_json objeto{{"out", p.numeroCurva.string()}};
-    if (!p.umbral.empty()) objeto["threshold"] = p.umbral.string();
-    if (!p.escorrentia.empty()) objeto["runoff"] = p.escorrentia.string();
+    // A file's name is bytes; JSON text is UTF-8: a name that is not is read as Windows-1252.
+    nlohmann::ordered_json objeto{{"out", TextoUtf8(p.numeroCurva.string())}};
+    if (!p.umbral.empty()) objeto["threshold"] = TextoUtf8(p.umbral.string());
+    if (!p.escorrentia.empty()) objeto["runoff"] = TextoUtf8(p.escorrentia.string());
     objeto["cells"] = r.celdas;
     objeto["with_cn"] = r.conNumero;
     objeto["empty"] = r.Vacias();
