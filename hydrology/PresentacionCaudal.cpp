@@ -182,7 +182,6 @@ std::string TablaCaudalTsv(const TablaCaudal& tabla) {
     std::string texto = Linea(cabecera);
     for (const auto& fila : tabla.filas) texto += Linea(fila);
     if (!tabla.constantes.empty()) texto += tabla.constantes + '\n';
-    for (const std::string& aviso : tabla.avisos) texto += aviso + '\n';
     return texto;
 }
 

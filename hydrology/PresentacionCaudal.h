@@ -38,7 +38,8 @@ std::string MotivoRango(const Rango& rango);
 // belongs to segment 1 (RechazoCaudal::tramo, from 0).
 std::string NombreDeDato(std::string_view nombre, int tramo);
 
-// A warning in words, with its value and its limit.
+// A warning in words, with its value (a figure without the zeros that only
+// mark its precision: 35, 0.05) and its limit (TextoLimite).
 std::string TextoAviso(const Aviso& aviso, MetodoCaudal metodo);
 
 // The key scripts tell a warning by: sheet_flow_too_long, cn_below_range,
@@ -74,8 +75,9 @@ TablaCaudal TablaDeTR55(const DatosTR55& cuenca, std::span<const TormentaTR55> t
 inline constexpr int kColumnasDatosIC = 4;
 TablaCaudal TablaDeIC(const DatosIC& cuenca, std::span<const TormentaIC> tormentas, std::span<const FilaIC> filas);
 
-// The headings and the rows, tab-separated, then the shared line and one line
-// per warning; every line ended by a line break.
+// The headings and the rows, tab-separated, then the shared line; every line
+// ended by a line break. The warnings are left to the caller, who may have
+// more of its own (a flow path's).
 std::string TablaCaudalTsv(const TablaCaudal& tabla);
 
 }  // namespace tarvel
