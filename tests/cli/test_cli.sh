@@ -208,6 +208,7 @@ peak|tr55|--area|4|--cn|74|--storm|90|--tc|1.5|--distribution|ii|--ponds|1~Ia/P\
 peak|ic52|--area|380|--cn|89.48|--pd|88.21|--i1id|11.72|--tc|2.32~KA\t0.828|I (mm/h)\t20.7|P0 (mm)\t5.97|C\t0.733|Kt\t1.17|Qp (m³/s)\t1869
 peak|ic52|--area|0.5|--p0|20|--beta|1.5|--pd|100|--i1id|10|--fb|40|--length|1|--slope|1~Fint\t40.0|P0 (mm)\t30.0|Tc (h)\t0.300
 tc|ic52|--length|10|--slope|0.05~Tc (h)\t3.05
+tc|tr55|--shallow|426.72,0.01,unpaved|--sheet|0.24,30.48,91.44,0.01|--shallow|10,0.01,paved~1\tShallow concentrated\t0.492\t0.241|2\tSheet flow\t0.0286\t0.296|3\tShallow concentrated\t0.620\t0.00448
 CASES
 [[ $("$cli" --json peak tr55 --area 1.0117141056 --cn 75 --storm 152.4 --tc 1.53 --distribution II) == \
     '{"peak_m3s":9.75'*',"runoff_mm":83.36'*'"warnings":[]}' ]] || fail "peak tr55 --json"

@@ -167,6 +167,9 @@ private slots:
             }
             QCOMPARE(Hijo<QWidget>(ventana, "txtLongitud_2")->accessibleName(),
                      ingles ? QString("Segment 3: L (m)") : QString("Tramo 3: L (m)"));
+            // A segment added and left empty is no part of the path.
+            QTest::mouseClick(Hijo<QPushButton>(ventana, "cmdAnadirTramo"), Qt::LeftButton);
+            QVERIFY(Hijo<QLabel>(ventana, "lblTc")->text().endsWith(" 1.53 h"));
         });
     }
 
