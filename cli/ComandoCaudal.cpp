@@ -70,8 +70,9 @@ Comando RegistrarCaudal(CLI::App& app, const Opciones& opciones) {
         "interpolated in Ia/P), the pond and swamp factor Fp (table 4-2), the runoff Q and the peak Qp = qu A Q Fp,\n"
         "figures with three significant digits. Inputs outside the method's limits (CN below 40, Tc outside 0.1-10 h,\n"
         "Ia/P outside 0.1-0.5, over 2000 acres = 8.09 km², ponds over 5 %) are computed and warned about on standard\n"
-        "error. --json: {\"peak_m3s\", \"runoff_mm\", \"ia_p\", \"qu\", \"tc_h\", \"s_mm\", \"ia_mm\", \"qu_csm_in\", \"fp\",\n"
-        "\"segments\" (with the segment options), \"warnings\": [{\"kind\", \"value\", \"limit\", \"message\"}]}.");
+        "error (with --json, in its warnings array). --json: {\"peak_m3s\", \"runoff_mm\", \"ia_p\", \"qu\", \"tc_h\",\n"
+        "\"s_mm\", \"ia_mm\", \"qu_csm_in\", \"fp\", \"segments\" (with the segment options), \"warnings\": [{\"kind\",\n"
+        "\"value\", \"limit\", \"message\"}]}.");
 
     auto* ic52 = pico->add_subcommand("ic52", "by the modified rational method of the 5.2-IC standard (Orden FOM/298/2016)");
     ic52->fallthrough();
@@ -90,7 +91,8 @@ Comando RegistrarCaudal(CLI::App& app, const Opciones& opciones) {
         "Printed: tc, KA = 1 - log10 A / 15 (1 below 1 km²), Id = Pd KA / 24, Fa = (I1/Id)^(3.5287 - 2.5287 tc^0.1),\n"
         "Fint = max(Fa, Fb), I = Id Fint, P0 = P0i β, C = (Pd KA/P0 - 1)(Pd KA/P0 + 23) / (Pd KA/P0 + 11)^2 (0 when\n"
         "Pd KA <= P0), Kt = 1 + tc^1.25 / (tc^1.25 + 14) and Q = I C A Kt / 3.6, figures with three significant\n"
-        "digits. An area over 50 km² or a tc outside 0.25-24 h is computed and warned about on standard error.\n"
+        "digits. An area over 50 km² or a tc outside 0.25-24 h is computed and warned about on standard error\n"
+        "(with --json, in its warnings array).\n"
         "--json: {\"peak_m3s\", \"c\", \"kt\", \"i_mm_h\", \"tc_h\", \"ka\", \"id_mm_h\", \"fa\", \"fint\", \"p0_mm\", \"warnings\"}.");
 
     return {pico, [=, &opciones] {

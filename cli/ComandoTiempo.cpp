@@ -135,7 +135,8 @@ Comando RegistrarTiempo(CLI::App& app, const Opciones& opciones) {
         "Printed: each segment's mean velocity V (m/s) and travel time Tt (h), then Tc = the sum of the Tt, with three\n"
         "significant digits. Sheet flow: Tt = 0.0913 (n L)^0.8 / (P2^0.5 s^0.4) (TR-55's 0.007 in US units);\n"
         "shallow flow: V = 4.918 s^0.5 unpaved, 6.196 s^0.5 paved; channel: V = r^(2/3) s^(1/2) / n with r = a / pw;\n"
-        "Tt = L / (3600 V). Sheet flow longer than 300 ft (91.44 m) is computed and warned about on standard error.\n"
+        "Tt = L / (3600 V). Sheet flow longer than 300 ft (91.44 m) is computed and warned about on standard error\n"
+        "(with --json, in its warnings array).\n"
         "--json: {\"tc_h\", \"segments\": [{\"kind\", \"tt_h\", \"velocity_m_s\"}], \"warnings\": [{\"kind\", \"value\",\n"
         "\"limit\", \"segment\", \"message\"}]}.");
 

@@ -33,7 +33,10 @@ std::string Incompatibles(std::string_view uno, std::string_view otro) {
 }  // namespace
 
 Leido<double> LeerDatoCaudal(std::string_view valor, DatoCaudal dato, MarcaDecimal marca, int tramo) {
-    const std::string nombre = NombreDeDato(ClaveDato(dato), tramo);
+    // A segment's value is named with its segment; any other by its key, with
+    // no text made for it (a batch reads millions of values).
+    const std::string deTramo = tramo < 0 ? std::string() : NombreDeDato(ClaveDato(dato), tramo);
+    const std::string_view nombre = tramo < 0 ? ClaveDato(dato) : std::string_view(deTramo);
     const auto texto = TextoDeNumero(valor, nombre, marca);
     if (!texto) return std::unexpected(texto.error());
     const auto numero = ConvertirNumero(*texto, FormatoNumerico{'.', ','});
