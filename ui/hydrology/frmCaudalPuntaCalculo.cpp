@@ -207,6 +207,8 @@ void frmCaudalPunta::Actualizar() {
         }
     }
     lblConstantes->setText(c.tabla ? DeUtf8(c.tabla->constantes) : QString());
+    // An empty β of a row is the catchment's, and shows it.
+    for (QLineEdit* beta : txtBetaFila) beta->setPlaceholderText(txtBeta->text().trimmed());
     QStringList avisos;
     for (const std::string& aviso : c.avisos) avisos << QStringLiteral("• ") + DeUtf8(aviso);
     QPalette paleta = lblAvisos->palette();
