@@ -98,5 +98,7 @@ Comando RegistrarCn(CLI::App& app, const Opciones& opciones);
 Comando RegistrarRaster(CLI::App& app, const Opciones& opciones);
 Comando RegistrarEscorrentia(CLI::App& app, const Opciones& opciones);
 Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones);
+Comando RegistrarTiempo(CLI::App& app, const Opciones& opciones);
+Comando RegistrarCaudal(CLI::App& app, const Opciones& opciones);
 
 }  // namespace tarvel::cli

@@ -121,6 +121,8 @@ int main(int argc, char** argv) {
         RegistrarCn(app, opciones),
         RegistrarEscorrentia(app, opciones),
         RegistrarCompuesto(app, opciones),
+        RegistrarTiempo(app, opciones),
+        RegistrarCaudal(app, opciones),
         RegistrarRaster(app, opciones),
     };
 
