@@ -110,6 +110,10 @@ private slots:
         numeros = Grafico(ventana, PanelTrayectoria::NumerosCurva);
         emit static_cast<QLineSeries*>(numeros->series()[1])->hovered(QPointF(5.2, 77.4), true);
         QVERIFY(numeros->toolTip().contains(textos[5]) && numeros->toolTip().contains("77.50"));
+        // The restored dry hillside gives no runoff with λ = 0.2: "0.00 mm", never ".00".
+        emit static_cast<QLineSeries*>(laminas->series()[3])->hovered(QPointF(10, 0), true);
+        QVERIFY2(laminas->toolTip().contains("&nbsp;0.00 mm") && !laminas->toolTip().contains(QRegularExpression("[^0-9]\\.[0-9]")),
+                 qPrintable(laminas->toolTip()));
     }
 
     // Each change of the storm or the ratio redraws the depth chart with the
