@@ -235,6 +235,7 @@ private slots:
         oscura.setColor(QPalette::Base, QColor(30, 30, 32));
         oscura.setColor(QPalette::Text, QColor(230, 230, 230));
         QApplication::setPalette(oscura);
+        QTRY_VERIFY(ventana->palette().color(QPalette::Base).lightness() < 60);
         ruta = carpeta.filePath("t.png");
         QTest::mouseClick(Hijo<QPushButton>(ventana.get(), "cmdGuardarGrafico"), Qt::LeftButton);
         const QImage imagen(ruta);
