@@ -136,7 +136,7 @@ private slots:
             for (const Lambda lambda : LambdasDe(eleccion)) {
                 const QString valor = lambda == Lambda::Clasica ? "0.2" : "0.05";
                 const bool clasica = lambda == Lambda::Clasica;
-                for (const QString cantidad : {QString("Ia"), QString("Q")}) {
+                for (const QString& cantidad : {QString("Ia"), QString("Q")}) {
                     if (cantidad == "Q" && !lluvia) continue;
                     for (const char* romano : {"I", "II", "III"}) nombres << QString("%1 %2, λ = %3").arg(cantidad, romano, valor);
                     campos.push_back(cantidad == "Ia" ? (clasica ? &AnioTrayectoria::IaClasica : &AnioTrayectoria::IaReducida)
