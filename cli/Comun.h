@@ -102,5 +102,7 @@ inline constexpr const char* kAyudaRaster = "a curve-number GeoTIFF from land-co
 Comando RegistrarRaster(CLI::App& app, const Opciones& opciones);
 Comando RegistrarEscorrentia(CLI::App& app, const Opciones& opciones);
 Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones);
+Comando RegistrarTiempo(CLI::App& app, const Opciones& opciones);
+Comando RegistrarCaudal(CLI::App& app, const Opciones& opciones);
 
 }  // namespace tarvel::cli

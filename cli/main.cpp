@@ -124,6 +124,8 @@ int main(int argc, char** argv) {
         RegistrarCn(app, opciones),
         RegistrarEscorrentia(app, opciones),
         RegistrarCompuesto(app, opciones),
+        RegistrarTiempo(app, opciones),
+        RegistrarCaudal(app, opciones),
 #endif
         // tarvel-cli-raster, built from this file with TARVEL_PROGRAMA_MAPAS, has this command alone.
         RegistrarRaster(app, opciones),
