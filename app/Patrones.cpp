@@ -1,15 +1,16 @@
 #include "app/Patrones.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
 
 namespace tarvel {
 
-std::string Formatear(double valor, Patron patron) {
+namespace {
+
+std::string Redondear(double valor, int decimales, bool ceroInicial) {
     if (!std::isfinite(valor)) return {};
-    const int decimales = patron == Patron::DosDecimales ? 2 : 1;
-    const bool ceroInicial = patron != Patron::UnDecimal;
 
     // |valor| as d.dddddddddddddd × 10^exponente: 15 significant digits.
     // std::to_chars, unlike printf, ignores the C locale a desktop run sets.
@@ -52,8 +53,18 @@ std::string Formatear(double valor, Patron patron) {
 
     const std::size_t minimo = decimales + (ceroInicial ? 1 : 0);
     if (entero.size() < minimo) entero.insert(0, minimo - entero.size(), '0');
-    entero.insert(entero.size() - decimales, 1, '.');
+    if (decimales > 0) entero.insert(entero.size() - decimales, 1, '.');
     return negativo ? "-" + entero : entero;
+}
+
+}  // namespace
+
+std::string Formatear(double valor, Patron patron) {
+    return Redondear(valor, patron == Patron::DosDecimales ? 2 : 1, patron != Patron::UnDecimal);
+}
+
+std::string FormatearDecimales(double valor, int decimales) {
+    return Redondear(valor, std::clamp(decimales, 0, 15), true);
 }
 
 std::string TextoNumero(double valor) {

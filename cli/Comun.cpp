@@ -28,7 +28,9 @@ int Rechazar(const std::string& mensaje) {
 }
 
 int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, const std::string& texto) {
-    std::cout << (opciones.json ? objeto.dump() : texto) << '\n';
+    // Text that is not UTF-8 is converted where it is read; a byte that slipped through is replaced, never thrown at.
+    std::cout << (opciones.json ? objeto.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) : texto)
+              << '\n';
     return kHecho;
 }
 

@@ -8,6 +8,7 @@
 #include "app/Idioma.h"
 #include "app/TablaTextos.h"
 #include "cli/batch/Evaluacion.h"
+#include "cli/batch/EvaluacionCaudal.h"
 #include "cli/batch/Lote.h"
 
 namespace tarvel::cli {
@@ -217,6 +218,25 @@ TEST_F(Lote, ColumnsAndOptionsThatOnlyTheBatchHas) {
     const std::string sinLapso = "nac,nob\n90,88.5\n";
     EXPECT_TRUE(Ejecutar(LoteSerie(std::string("2")), sinLapso).csv.ends_with(",0.75,\n"));
     EXPECT_TRUE(Ejecutar(LoteSerie(std::string("")), sinLapso).csv.ends_with(",Incorrect time interval.\n"));
+}
+
+// Peak discharge: an option's value, read once with ".", stands for the rows
+// that leave its column empty; a row's own value is read with the file's
+// mark. A row that gives any of a group (tc_h, length_km, slope) takes the
+// whole group from itself.
+TEST_F(Lote, PeakBatchesTakeOptionsOnlyWhereARowIsSilent) {
+    const std::string tr55 = Ejecutar(LotePicoTR55({1.5, DistribucionLluvia::II, std::nullopt}),
+                                      "area_km2;cn;storm_mm;tc_h;distribution\n1;80;50;;\n1;80;50;2,5;iii\n1;80;50;0,0;\n")
+                                 .csv;
+    EXPECT_NE(tr55.find("\n1;80;50;;;"), std::string::npos) << tr55;
+    EXPECT_NE(tr55.find(";1,5;;\n1;80;50;2,5;iii;"), std::string::npos) << tr55;
+    EXPECT_NE(tr55.find(";2,5;;\n"), std::string::npos) << tr55;
+    EXPECT_TRUE(tr55.ends_with(";Error in input data. tc_h = “0,0”: it must be a number above 0 and not above 1000.\n"))
+        << tr55;
+    const Salida ic = Ejecutar(LotePicoIC({20.0, std::nullopt, std::nullopt, 3.0}),
+                               "area_km2,pd_mm,i1id,tc_h,slope\n2,80,10,,\n2,80,10,,0.05\n");
+    EXPECT_NE(ic.csv.find(",20,3,,\n"), std::string::npos) << ic.csv;
+    EXPECT_TRUE(ic.csv.ends_with(",Error in input data. length_km = “”: it must be a number from 0.001 to 10000.\n")) << ic.csv;
 }
 
 // The one reading of numbers of both forms: blanks around them, no comma
