@@ -4,16 +4,20 @@
 // runoff, the area-weighted runoff and the curve number that gives it.
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 #include <istream>
 #include <memory>
 #include <optional>
 
 #include "app/FormatoNumerico.h"
+#include "app/Idioma.h"
 #include "app/Patrones.h"
 #include "app/TablaTextos.h"
 #include "app/TextosMensajes.h"
 #include "catchment/ArchivoHoja.h"
 #include "catchment/Compuesto.h"
+#include "catchment/EvaluacionHoja.h"
+#include "catchment/TextosCuenca.h"
 #include "cli/Comun.h"
 #include "cli/batch/Evaluacion.h"
 #include "cli/batch/Mensajes.h"
@@ -41,24 +45,6 @@ bool EsHoja(const std::string& archivo) {
     std::string sufijo = std::filesystem::path(archivo).extension().string();
     std::ranges::transform(sufijo, sufijo.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
     return sufijo == kSufijoHoja;
-}
-
-Leido<Cuenca> LeerDeHoja(const std::string& archivo) {
-    const auto hoja = LeerHojaDeArchivo(archivo);
-    if (!hoja) return std::unexpected(MensajeErrorHoja(hoja.error()));
-    Cuenca cuenca{true,
-                  {std::string(Texto(kTextoColumnaNombre)), std::string(Texto(kTextoColumnaArea)),
-                   std::string(Texto(kTextoColumnaNC))},
-                  {},
-                  {},
-                  SubareasDe(*hoja),
-                  hoja->lluvia,
-                  hoja->lambda};
-    for (const FilaHoja& fila : hoja->filas) {
-        cuenca.campos.push_back({fila.nombre, TextoNumero(fila.area), TextoNumero(fila.cn)});
-        cuenca.filas.push_back(static_cast<int>(cuenca.filas.size()) + 1);
-    }
-    return cuenca;
 }
 
 // A cell's number. Only the other decimal mark is refused here: what is no
@@ -207,6 +193,40 @@ nlohmann::ordered_json JsonCompuesto(const Cuenca& cuenca, const Compuesto& comp
     return objeto;
 }
 
+// A worksheet: its own storm and ratio unless the command gives them; every
+// row whose trail does not give its number is told on standard error, and
+// the stored number is the one used.
+int CompuestoDeHoja(const Opciones& opciones, const std::string& archivo, std::optional<double> p,
+                    std::optional<EleccionLambda> eleccion) {
+    auto hoja = LeerHojaDeArchivo(archivo);
+    if (!hoja) return Rechazar(MensajeErrorHoja(hoja.error()));
+    if (p) hoja->lluvia = p;
+    if (eleccion && !hoja->lluvia) Uso(kTextoFaltaArgumento, {"--storm"});
+    if (eleccion) hoja->lambda = *eleccion;
+
+    const auto datos = LeerDatos(RutaDatosPrograma());
+    if (!datos) std::cerr << Mensaje(kTextoAvisoCompuesto, {MensajeErrorDatos(datos.error(), IdiomaEnVigor().idioma)}) << '\n';
+    const EvaluacionHoja evaluacion = EvaluarHoja(*hoja, datos ? std::span<const FilaDatos>(*datos) : std::span<const FilaDatos>());
+    for (std::size_t i = 0; i < hoja->filas.size(); ++i) {
+        for (const std::string& aviso : MensajesTraza(hoja->filas[i], static_cast<int>(i), evaluacion.trazas[i])) {
+            std::cerr << Mensaje(kTextoAvisoCompuesto, {aviso}) << '\n';
+        }
+    }
+    if (evaluacion.rechazo) return Rechazar(MensajeCuenca(*evaluacion.rechazo));
+
+    Cuenca cuenca;
+    cuenca.hoja = true;
+    cuenca.cabecera = {std::string(Texto(kTextoColumnaNombre)), std::string(Texto(kTextoColumnaArea)),
+                       std::string(Texto(kTextoColumnaNC))};
+    cuenca.subareas = SubareasDe(*hoja);
+    for (const FilaHoja& fila : hoja->filas) {
+        cuenca.campos.push_back({fila.nombre, TextoNumero(fila.area), TextoNumero(fila.cn)});
+        cuenca.filas.push_back(static_cast<int>(cuenca.filas.size()) + 1);
+    }
+    return Escribir(opciones, JsonCompuesto(cuenca, *evaluacion.compuesto, evaluacion.escorrentias),
+                    TextoCompuesto(cuenca, *evaluacion.compuesto, evaluacion.escorrentias));
+}
+
 }  // namespace
 
 Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones) {
@@ -259,14 +279,14 @@ Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones) {
                     eleccion = *leida;
                 }
 
+                if (hoja) return CompuestoDeHoja(opciones, a->archivo, p, eleccion);
+
                 Leido<Cuenca> cuenca = std::unexpected(std::string());
-                if (hoja) {
-                    cuenca = LeerDeHoja(a->archivo);
-                } else if (const int estado = ConEntrada(a->archivo, [&cuenca](std::istream& entrada) {
-                               cuenca = LeerDeCsv(entrada);
-                               return kHecho;
-                           });
-                           estado != kHecho) {
+                if (const int estado = ConEntrada(a->archivo, [&cuenca](std::istream& entrada) {
+                        cuenca = LeerDeCsv(entrada);
+                        return kHecho;
+                    });
+                    estado != kHecho) {
                     return estado;
                 }
                 if (!cuenca) return Rechazar(cuenca.error());

@@ -157,6 +157,10 @@ CASES
 # Refused values and files (1) and usage (2) of these commands.
 printf 'area,cn\n10,85\n0,70\n' > "$work/area.csv"
 printf '{"format":"tarvel-worksheet","version":1,"rows":[{"area_ha":' > "$work/cut.tarvel"
+mkdir "$work/folder.tarvel"
+printf '{"format":"tarvel-worksheet","version":1,"rows":[{"area_ha":1,"cn":82,"source":"step-by-step","trail":{
+  "vegetation":1,"treatment":4,"condition":1,"soil_group":"C","soil_group_from":{"method":"texture","clay":"20",
+  "silt":"cuarenta","sand":"40"},"data_row":9,"description":"","language":"es"}}]}' > "$work/letters.tarvel"
 while IFS='~' read -r status err args; do
     IFS='|' read -r -a argv <<<"$args"
     t "$status" "" "$err" "$cli" --lang en "${argv[@]}" </dev/null
@@ -170,10 +174,32 @@ done <<CASES
 2~^The argument --years is missing\.~series|85|70|--by-year
 1~row 2~composite|$work/area.csv
 1~truncated: it ends at line 1~composite|$work/cut.tarvel
-1~none\.tarvel cannot be read\.$~composite|$work/none.tarvel
+1~none\.tarvel cannot be read: it does not exist\.$~composite|$work/none.tarvel
+1~folder\.tarvel cannot be read: it is a folder\.$~composite|$work/folder.tarvel
+1~^The value /rows/0/trail/soil_group_from/silt must be a percentage written in figures\.$~composite|$work/letters.tarvel
 1~^The input has no header row~composite|-
 2~^The argument --storm is missing\.~composite|$work/c.csv|--lambda|both
 CASES
+
+# A worksheet whose stored numbers its trails do not give (row 9, group C
+# gives 82; clay 60 % is group D) is worked out with the stored numbers, and
+# each row's finding goes to standard error.
+printf '{"format":"tarvel-worksheet","version":1,"rows":[
+  {"name":"olivar","area_ha":10,"cn":50,"source":"table","trail":{"table":"general","data_row":9,"soil_group":"C"}},
+  {"area_ha":10,"cn":82,"source":"step-by-step","trail":{"vegetation":1,"treatment":4,"condition":1,"soil_group":"C",
+   "soil_group_from":{"method":"texture","clay":"60","silt":"20","sand":"20"},"data_row":9,"description":"","language":"es"}}]}' \
+    > "$work/trail.tarvel"
+t 0 "Name${tab}Area (ha)${tab}CN${tab}Share (%)
+olivar${tab}10${tab}50${tab}50.0
+${tab}10${tab}82${tab}50.0
+
+Total area (ha)${tab}20
+Condition${tab}CN${tab}P0 (mm)
+I${tab}44.9${tab}62.3
+II${tab}66.0${tab}26.2
+III${tab}81.7${tab}11.4" "^Warning: Row 1 \(olivar\): how its CN was obtained \(row 9 of the tables, group C\) gives 82, not the stored 50; the stored one is used\.
+Warning: Row 2: the texture percentages \(clay 60 %, silt 20 %, sand 20 %\) give soil group D, not the stored C\.$" \
+    "$cli" --lang en composite "$work/trail.tarvel"
 
 # The batches: a row per year of each path, the input's columns repeated;
 # the runoff columns only where a storm can be given.

@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -242,14 +241,13 @@ bool frmTrayectoria::AplicarTormenta() {
 
 void frmTrayectoria::opcLambda_Click() { AplicarTormenta(); }
 
-// In the user's documents folder, named after the series.
+// Named after the series; the file dialog starts in the folder last used.
 QString frmTrayectoria::ArchivoPropuesto(const char* extension) const {
     const Trayectoria& datos = *mTrayectoria;
-    const QDir documentos(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    return documentos.filePath(QStringLiteral("%1-%2-%3-%4.%5")
+    return QStringLiteral("%1-%2-%3-%4.%5")
         .arg(T(kTextoNombreArchivo), DeUtf8(TextoNumero(datos.anios.front().CN[1])),
              DeUtf8(TextoNumero(datos.anios.back().CN[1])), QString::number(datos.lapso),
-             QLatin1String(extension)));
+             QLatin1String(extension));
 }
 
 bool frmTrayectoria::Escribir(const QString& ruta, const std::function<bool(QIODevice&)>& escribir) {
