@@ -35,7 +35,7 @@
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmEleccion.h"
 #include "ui/help/Ayuda.h"
-#include "ui/shell/Arranque.h"
+#include "ui/common/DatosPrograma.h"
 
 namespace tarvel {
 namespace {
