@@ -15,6 +15,21 @@ std::string CampoCsv(std::string_view campo, char separador) {
     return texto;
 }
 
+char SeparadorCsv(std::string_view texto) {
+    bool comillas = false;
+    std::size_t comas = 0, puntosYComa = 0;
+    for (const char c : texto) {
+        if (c == '"') {
+            comillas = !comillas;
+        } else if (!comillas) {
+            if (c == '\r' || c == '\n') break;
+            comas += c == ',';
+            puntosYComa += c == ';';
+        }
+    }
+    return puntosYComa > 0 && comas == 0 ? ';' : ',';
+}
+
 std::string NumeroCsv(double valor) {
     char cifras[32];
     const auto fin = std::to_chars(cifras, cifras + sizeof cifras, valor).ptr;

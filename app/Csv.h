@@ -1,7 +1,7 @@
 #pragma once
 // Writing CSV (RFC 4180) that any spreadsheet and the companion's batch
 // reader read back: fields separated by commas (or the separator given),
-// lines ended by LF.
+// lines ended by LF; and which of the two forms a CSV text is written in.
 #include <string>
 #include <string_view>
 
@@ -23,6 +23,11 @@ inline bool NecesitaComillas(std::string_view campo, char separador = ',') {
 // A field, in double quotes (inner quotes doubled) where it needs them; any
 // other field stands as it is.
 std::string CampoCsv(std::string_view campo, char separador = ',');
+
+// The field separator of a CSV text, by its first line (quoted parts aside):
+// ';' when that line holds a ';' and no ',' (the form spreadsheets write in
+// Spanish locales, with ',' as the decimal mark), else ','.
+char SeparadorCsv(std::string_view texto);
 
 // A number in the fewest digits that read back to exactly the same double
 // ("85", "12.5", "8.964705882352942", "1e-07"), with "." as the decimal mark

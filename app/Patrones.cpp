@@ -7,19 +7,19 @@
 
 namespace tarvel {
 
-std::string Formatear(double valor, Patron patron) {
+namespace {
+
+std::string Redondear(double valor, int decimales, bool ceroInicial) {
     if (!std::isfinite(valor)) return {};
-    const int decimales = patron == Patron::DosDecimales ? 2 : 1;
-    const bool ceroInicial = patron != Patron::UnDecimal;
 
     // |valor| as d.dddddddddddddd × 10^exponente: 15 significant digits.
     // std::to_chars, unlike printf, ignores the C locale a desktop run sets.
-    // Built on the stack: the companion formats millions of numbers.
     char cientifico[32];
     const auto fin = std::to_chars(cientifico, cientifico + sizeof cientifico, std::fabs(valor),
                                    std::chars_format::scientific, 14).ptr;
     const std::string_view texto(cientifico, fin - cientifico);
     const auto e = texto.find('e');
+    // Built on the stack: the companion formats millions of numbers.
     char cifras[16];
     int n = 0;
     for (const char c : texto.substr(0, e)) {
@@ -69,10 +69,20 @@ std::string Formatear(double valor, Patron patron) {
     std::size_t k = 0;
     if (negativo) salida[k++] = '-';
     for (std::size_t i = 0; i < total; ++i) {
-        if (i + decimales == total) salida[k++] = '.';
+        if (decimales > 0 && i + decimales == total) salida[k++] = '.';
         salida[k++] = i < ceros ? '0' : cuenta[i - ceros];
     }
     return std::string(salida, k);
+}
+
+}  // namespace
+
+std::string Formatear(double valor, Patron patron) {
+    return Redondear(valor, patron == Patron::DosDecimales ? 2 : 1, patron != Patron::UnDecimal);
+}
+
+std::string FormatearDecimales(double valor, int decimales) {
+    return Redondear(valor, std::clamp(decimales, 0, 15), true);
 }
 
 std::string TextoNumero(double valor) {

@@ -24,6 +24,11 @@ enum class Patron {
 // finite has no pattern text: the result is empty.
 std::string Formatear(double valor, Patron patron);
 
+// The same rounding with `decimales` decimals (0 to 15) and at least one
+// integer digit: FormatearDecimales(9.746, 2) is "9.75", (0.05, 3) "0.050",
+// (1867.6, 0) "1868".
+std::string FormatearDecimales(double valor, int decimales);
+
 // A number as plain text, up to 15 significant digits and nothing more:
 // 10 shows as 10, 2.5 as 2.5.
 std::string TextoNumero(double valor);

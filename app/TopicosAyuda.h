@@ -20,6 +20,8 @@ enum TopicoAyuda : int {
     kAyudaEscorrentia = 80,    // runoff of a design storm
     kAyudaHojaCuenca = 90,     // catchment worksheet and composite curve number
     kAyudaTrayectoria = 100,   // the year-by-year chart of a series
+    kAyudaCaudalPunta = 110,   // peak discharge by TR-55 and by 5.2-IC
+    kAyudaTiempoConcentracion = 111,  // time of concentration: flow-path segments, main channel
 };
 
 // Every topic above but kAyudaNinguno, for checks over the help files.
@@ -27,6 +29,7 @@ inline constexpr TopicoAyuda kTopicosAyuda[] = {
     kAyudaMenu,           kAyudaGeneral, kAyudaPastizal, kAyudaPradera, kAyudaMatorral,
     kAyudaBosqueHerbaceo, kAyudaBosquePastoreo, kAyudaBosque, kAyudaGrupoSuelo, kAyudaArida,
     kAyudaSerie,          kAyudaFuentes,  kAyudaEscorrentia, kAyudaHojaCuenca, kAyudaTrayectoria,
+    kAyudaCaudalPunta,    kAyudaTiempoConcentracion,
 };
 
 }  // namespace tarvel

@@ -97,9 +97,10 @@ void BM_AbrirSerieCalculada(benchmark::State& estado) {
 BENCHMARK(BM_AbrirSerieCalculada)->Unit(benchmark::kMillisecond);
 
 // The year-by-year chart as the results window's button opens it: the path
-// computed, the window built, shown and painted.
+// computed with the thresholds of λ = 0.2, the window built, shown and painted.
 void AbrirTrayectoria(int lapso) {
-    auto ventana = std::make_unique<frmTrayectoria>(nullptr, *CalcularTrayectoria(85, 70, lapso));
+    auto ventana =
+        std::make_unique<frmTrayectoria>(nullptr, *CalcularTrayectoria(85, 70, lapso, EleccionLambda::Clasica, std::nullopt));
     Mostrar(ventana.get());
 }
 
@@ -111,7 +112,7 @@ BENCHMARK(BM_AbrirTrayectoria)->Arg(100)->Arg(32767)->Unit(benchmark::kMilliseco
 // A design storm applied on the chart of the longest span, the ratio switched
 // between 0.2 and both: the path computed again and the chart redrawn.
 void BM_TormentaTrayectoria(benchmark::State& estado) {
-    frmTrayectoria ventana(nullptr, *CalcularTrayectoria(85, 70, 32767));
+    frmTrayectoria ventana(nullptr, *CalcularTrayectoria(85, 70, 32767, EleccionLambda::Clasica, std::nullopt));
     Mostrar(&ventana);
     ventana.findChild<QLineEdit*>("txtLluvia")->setText(QStringLiteral("50"));
     std::array<QRadioButton*, 2> opciones{ventana.findChild<QRadioButton*>("opcLambda_0"),

@@ -1,10 +1,13 @@
 #include "catchment/ArchivoHoja.h"
 
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "app/FormatoNumerico.h"
+#include "app/MotivoSistema.h"
 #include "app/TablaTextos.h"
 #include "catchment/TextosCuenca.h"
 #include "determination/Clasificacion.h"
@@ -73,6 +76,12 @@ ErrorHoja ErrorEntero(std::string ruta, long long minimo, long long maximo, Fall
 
 bool GrupoValido(std::string_view grupo) { return grupo == "A" || grupo == "B" || grupo == "C" || grupo == "D"; }
 
+// A percentage as some run of the program could have typed it: a number with
+// "." or "," as its decimal mark. Letters are a damaged trail.
+bool EnCifras(std::string_view texto) {
+    return ConvertirNumero(texto, {'.', ','}).has_value() || ConvertirNumero(texto, {',', '.'}).has_value();
+}
+
 // --- checks of a worksheet in memory ---------------------------------------
 
 std::expected<void, ErrorHoja> ValidarPasoAPaso(const TrazaPasoAPaso& t, const std::string& ruta) {
@@ -87,6 +96,14 @@ std::expected<void, ErrorHoja> ValidarPasoAPaso(const TrazaPasoAPaso& t, const s
         const std::string rutaClase = Ruta(Ruta(ruta, clave::comoGrupo), clave::clase);
         if (fuera(tasa->clase, 0, 3)) return std::unexpected(ErrorEntero(rutaClase, 0, 3));
         if (GrupoPorTasa(tasa->clase) != t.grupoSuelo) return std::unexpected(Error(FalloHoja::GrupoTasa, rutaClase));
+    } else {
+        const std::string rutaComo = Ruta(ruta, clave::comoGrupo);
+        const auto& porcentajes = std::get<SueloPorTextura>(t.comoGrupo).porcentajes;
+        for (int i = 0; i < 3; ++i) {
+            if (!EnCifras(porcentajes[static_cast<std::size_t>(i)])) {
+                return std::unexpected(Error(FalloHoja::Porcentaje, Ruta(rutaComo, clave::porcentajes[i])));
+            }
+        }
     }
     const bool bosque = t.vegetacion == kBosques;
     const bool claseCorrecta = bosque ? t.condicion >= 1 && t.condicion <= 5 &&
@@ -333,7 +350,7 @@ std::string MensajeErrorHoja(const ErrorHoja& e) {
     const std::string minimo = std::to_string(e.minimo);
     const std::string maximo = std::to_string(e.maximo);
     switch (e.fallo) {
-        case FalloHoja::NoLegible: return con(kTextoArchivoIlegible, {e.ruta});
+        case FalloHoja::NoLegible: return con(kTextoArchivoIlegibleMotivo, {e.ruta, MotivoDeSistema(e.errorSistema)});
         case FalloHoja::Grande: return con(kTextoArchivoGrande, {e.ruta});
         case FalloHoja::Sintaxis: return con(kTextoSintaxis, {std::to_string(e.linea), std::to_string(e.columna)});
         case FalloHoja::Incompleto: return con(kTextoIncompleto, {std::to_string(e.linea), std::to_string(e.columna)});
@@ -351,6 +368,7 @@ std::string MensajeErrorHoja(const ErrorHoja& e) {
         case FalloHoja::ClaseBosque: return con(kTextoClaseBosque, {e.ruta});
         case FalloHoja::GrupoTasa: return con(kTextoGrupoTasa, {e.ruta});
         case FalloHoja::FilaTabla: return con(kTextoFilaTabla, {e.ruta, minimo, maximo});
+        case FalloHoja::Porcentaje: return con(kTextoPorcentajeNoNumero, {e.ruta});
         case FalloHoja::Cuenca: break;
     }
     return con(kTextoEnRuta, {e.ruta, MensajeCuenca(e.cuenca)});
@@ -423,14 +441,25 @@ std::expected<HojaCuenca, ErrorHoja> LeerHoja(std::string_view texto) {
 }
 
 std::expected<HojaCuenca, ErrorHoja> LeerHojaDeArchivo(const std::filesystem::path& archivo) {
-    std::ifstream entrada(archivo, std::ios::binary);
+    const auto ilegible = [&](int error) {
+        ErrorHoja e = Error(FalloHoja::NoLegible, archivo.string());
+        e.errorSistema = error;
+        return std::unexpected(e);
+    };
     std::error_code ec;
+    const auto estado = std::filesystem::status(archivo, ec);
+    if (ec) return ilegible(ec.value());
+    if (std::filesystem::is_directory(estado)) return ilegible(EISDIR);
+    errno = 0;
+    std::ifstream entrada(archivo, std::ios::binary);
+    if (!entrada) return ilegible(errno);
     const auto tamano = std::filesystem::file_size(archivo, ec);
-    if (!entrada || ec) return std::unexpected(Error(FalloHoja::NoLegible, archivo.string()));
+    if (ec) return ilegible(ec.value());
     if (tamano > kTamanoMaximoHoja) return std::unexpected(Error(FalloHoja::Grande, archivo.string()));
     std::string texto(tamano, '\0');
+    errno = 0;
     if (!entrada.read(texto.data(), static_cast<std::streamsize>(tamano)) || entrada.peek() != std::char_traits<char>::eof()) {
-        return std::unexpected(Error(FalloHoja::NoLegible, archivo.string()));
+        return ilegible(errno);
     }
     return LeerHoja(texto);
 }

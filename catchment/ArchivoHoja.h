@@ -21,7 +21,7 @@ inline constexpr int kVersionHoja = 1;  // the version written, and the newest r
 inline constexpr std::size_t kTamanoMaximoHoja = 64u << 20;  // bytes; far above any real worksheet
 
 enum class FalloHoja {
-    NoLegible,          // the file cannot be opened or read (LeerHojaDeArchivo)
+    NoLegible,          // the file cannot be opened or read (LeerHojaDeArchivo): errorSistema says why
     Grande,             // the file exceeds kTamanoMaximoHoja
     Sintaxis,           // not JSON: linea and columna say where
     Incompleto,         // JSON that stops before its end: a truncated file
@@ -39,6 +39,7 @@ enum class FalloHoja {
     ClaseBosque,        // a forest class that does not match the vegetation and condition
     GrupoTasa,          // a soil group other than the one of its rate class
     FilaTabla,          // a data row outside its table (minimo, maximo)
+    Porcentaje,         // a texture percentage that is no number at all (letters): a damaged trail
     Cuenca,             // a row that cannot be a sub-area: see `cuenca`
 };
 
@@ -51,6 +52,7 @@ struct ErrorHoja {
     long long maximo = 0;
     std::string detalle;
     RechazoCuenca cuenca;     // Cuenca
+    int errorSistema = 0;     // NoLegible: the errno of the failure (ENOENT, EISDIR, ...)
 };
 
 // What is wrong and where, in the language of the run.
@@ -62,7 +64,10 @@ std::string MensajeErrorHoja(const ErrorHoja& error);
 // in their ranges, soil groups A-D, the step-by-step answers leading to the
 // data row (FilaDeDatos), a forest class exactly for woods and matching its
 // condition, a rate class giving the soil group kept, a table row in its
-// table. The first fault found, by its JSON Pointer in the file.
+// table, texture percentages written in figures (with either decimal mark;
+// whether they make 100 and give the group kept is the worksheet's answer,
+// EvaluarHoja, not a fault of the file). The first fault found, by its JSON
+// Pointer in the file.
 std::expected<void, ErrorHoja> ValidarHoja(const HojaCuenca& hoja);
 
 // The file's text: JSON indented by two blanks, UTF-8, ended by LF. A
@@ -74,8 +79,9 @@ std::expected<std::string, ErrorHoja> TextoHoja(const HojaCuenca& hoja);
 // The worksheet of a file's text. Keys the format does not know are ignored.
 std::expected<HojaCuenca, ErrorHoja> LeerHoja(std::string_view texto);
 
-// The same from a file on disk (for the command line); ruta of NoLegible and
-// Grande is the file's path.
+// The same from a file on disk; ruta of NoLegible and Grande is the file's
+// path. A folder, a missing file or one that cannot be read is NoLegible with
+// the system's reason.
 std::expected<HojaCuenca, ErrorHoja> LeerHojaDeArchivo(const std::filesystem::path& archivo);
 
 }  // namespace tarvel

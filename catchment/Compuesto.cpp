@@ -72,10 +72,9 @@ std::expected<Compuesto, RechazoCuenca> CalcularCompuesto(std::span<const Subare
     return c;
 }
 
-std::expected<EscorrentiaCompuesta, RechazoCuenca> CalcularEscorrentiaCompuesta(std::span<const Subarea> subareas,
+std::expected<EscorrentiaCompuesta, RechazoCuenca> CalcularEscorrentiaCompuesta(const Compuesto& compuesto,
+                                                                               std::span<const Subarea> subareas,
                                                                                double p, Lambda lambda) {
-    auto compuesto = CalcularCompuesto(subareas);
-    if (!compuesto) return std::unexpected(compuesto.error());
     const auto fallo = [](ErrorEscorrentia e) {
         return std::unexpected(RechazoCuenca{e == ErrorEscorrentia::Lluvia ? FalloCuenca::Lluvia
                                                                            : FalloCuenca::LluviaExcesiva});
@@ -85,21 +84,29 @@ std::expected<EscorrentiaCompuesta, RechazoCuenca> CalcularEscorrentiaCompuesta(
     r.lambda = lambda;
     r.P = p;
     std::vector<double> q;
+    r.subareas.reserve(subareas.size());
+    q.reserve(subareas.size());
     for (const auto& s : subareas) {
         const auto e = CalcularEscorrentia(s.cn, p, lambda);
         if (!e) return fallo(e.error());
         r.subareas.push_back(*e);
         q.push_back(e->Q);
     }
-    r.Q = MediaPonderada(compuesto->cuota, q);
-    const auto delCompuesto = CalcularEscorrentia(compuesto->CN[1], p, lambda);
+    r.Q = MediaPonderada(compuesto.cuota, q);
+    const auto delCompuesto = CalcularEscorrentia(compuesto.CN[1], p, lambda);
     if (!delCompuesto) return fallo(delCompuesto.error());
     r.delCompuesto = *delCompuesto;
     const auto equivalente = NumeroCurvaDeEscorrentia(p, r.Q, lambda);
     if (!equivalente) return fallo(equivalente.error());
     r.equivalente = *equivalente;
-    r.compuesto = std::move(*compuesto);
     return r;
+}
+
+std::expected<EscorrentiaCompuesta, RechazoCuenca> CalcularEscorrentiaCompuesta(std::span<const Subarea> subareas,
+                                                                               double p, Lambda lambda) {
+    const auto compuesto = CalcularCompuesto(subareas);
+    if (!compuesto) return std::unexpected(compuesto.error());
+    return CalcularEscorrentiaCompuesta(*compuesto, subareas, p, lambda);
 }
 
 }  // namespace tarvel

@@ -66,7 +66,6 @@ struct Compuesto {
 std::expected<Compuesto, RechazoCuenca> CalcularCompuesto(std::span<const Subarea> subareas);
 
 struct EscorrentiaCompuesta {
-    Compuesto compuesto;
     Lambda lambda = Lambda::Clasica;
     double P = 0;                        // mm
     std::vector<Escorrentia> subareas;   // each row's runoff, condition II
@@ -75,8 +74,12 @@ struct EscorrentiaCompuesta {
     Escorrentia delCompuesto;            // the runoff of the area-weighted curve number
 };
 
-// The composite and its runoff for one storm and one ratio (call it once per
-// ratio for both). The rows are checked first, then P.
+// The runoff of a storm over sub-areas whose composite is already known
+// (CalcularCompuesto of the same sub-areas), for one ratio: P is checked.
+std::expected<EscorrentiaCompuesta, RechazoCuenca> CalcularEscorrentiaCompuesta(const Compuesto& compuesto,
+                                                                               std::span<const Subarea> subareas,
+                                                                               double p, Lambda lambda);
+// The same from the sub-areas alone: the rows are checked first, then P.
 std::expected<EscorrentiaCompuesta, RechazoCuenca> CalcularEscorrentiaCompuesta(std::span<const Subarea> subareas,
                                                                                double p, Lambda lambda);
 

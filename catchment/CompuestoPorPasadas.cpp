@@ -55,7 +55,6 @@ std::expected<CompuestoPorPasadas::Resultado, RechazoCuenca> CompuestoPorPasadas
     if (!mLluvia) return r;
     for (std::size_t l = 0; l < mLambdas.size(); ++l) {
         EscorrentiaCompuesta e;
-        e.compuesto = r.compuesto;
         e.lambda = mLambdas[l];
         e.P = *mLluvia;
         e.Q = mEscorrentia[l].Media();

@@ -4,15 +4,19 @@
 // runoff, the area-weighted runoff and the curve number that gives it.
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 #include <memory>
 #include <optional>
 
 #include "app/FormatoNumerico.h"
+#include "app/Idioma.h"
 #include "app/Patrones.h"
 #include "app/TablaTextos.h"
 #include "app/TextosMensajes.h"
 #include "catchment/ArchivoHoja.h"
 #include "catchment/Compuesto.h"
+#include "catchment/EvaluacionHoja.h"
+#include "catchment/TextosCuenca.h"
 #include "cli/Comun.h"
 #include "cli/CompuestoCsv.h"
 #include "cli/batch/Evaluacion.h"
@@ -22,39 +26,19 @@
 namespace tarvel::cli {
 namespace {
 
-// The sub-areas as read, with the fields the rows table shows of each.
+// The sub-areas of a worksheet, with the fields the rows table shows of each
+// (a CSV file is read apart, in passes: cli/CompuestoCsv.cpp).
 struct Cuenca {
-    bool hoja = false;                             // a worksheet: the fields are name, area and CN
-    std::vector<std::string> cabecera;             // headings of the fields
+    std::vector<std::string> cabecera;             // headings of the fields: name, area and CN
     std::vector<std::vector<std::string>> campos;  // one list per sub-area
-    std::vector<int> filas;                        // each sub-area's row in the input, from 1
+    std::vector<int> filas;                        // each sub-area's row in the worksheet, from 1
     std::vector<Subarea> subareas;
-    std::optional<double> lluvia;  // the worksheet's storm
-    EleccionLambda lambda = EleccionLambda::Clasica;
 };
 
 bool EsHoja(const std::string& archivo) {
     std::string sufijo = std::filesystem::path(archivo).extension().string();
     std::ranges::transform(sufijo, sufijo.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
     return sufijo == kSufijoHoja;
-}
-
-Leido<Cuenca> LeerDeHoja(const std::string& archivo) {
-    const auto hoja = LeerHojaDeArchivo(archivo);
-    if (!hoja) return std::unexpected(MensajeErrorHoja(hoja.error()));
-    Cuenca cuenca{true,
-                  {std::string(Texto(kTextoColumnaNombre)), std::string(Texto(kTextoColumnaArea)),
-                   std::string(Texto(kTextoColumnaNC))},
-                  {},
-                  {},
-                  SubareasDe(*hoja),
-                  hoja->lluvia,
-                  hoja->lambda};
-    for (const FilaHoja& fila : hoja->filas) {
-        cuenca.campos.push_back({fila.nombre, TextoNumero(fila.area), TextoNumero(fila.cn)});
-        cuenca.filas.push_back(static_cast<int>(cuenca.filas.size()) + 1);
-    }
-    return cuenca;
 }
 
 std::string Cifra(double valor) { return Formatear(valor, Patron::UnDecimalConCero); }
@@ -116,14 +100,7 @@ nlohmann::ordered_json JsonCompuesto(const Cuenca& cuenca, const Compuesto& comp
                                      const std::vector<EscorrentiaCompuesta>& escorrentias) {
     nlohmann::ordered_json filas = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < cuenca.subareas.size(); ++i) {
-        nlohmann::ordered_json fila{{"row", cuenca.filas[i]}};
-        if (cuenca.hoja) {
-            fila["name"] = cuenca.campos[i][0];
-        } else {
-            nlohmann::ordered_json campos = nlohmann::ordered_json::object();
-            for (std::size_t k = 0; k < cuenca.cabecera.size(); ++k) campos[cuenca.cabecera[k]] = cuenca.campos[i][k];
-            fila["fields"] = std::move(campos);
-        }
+        nlohmann::ordered_json fila{{"row", cuenca.filas[i]}, {"name", cuenca.campos[i][0]}};
         fila["area_ha"] = cuenca.subareas[i].area;
         fila["cn"] = cuenca.subareas[i].cn;
         fila["share_pct"] = 100 * compuesto.cuota[i];
@@ -149,6 +126,39 @@ nlohmann::ordered_json JsonCompuesto(const Cuenca& cuenca, const Compuesto& comp
     }
     objeto["runoff"] = std::move(lista);
     return objeto;
+}
+
+// A worksheet: its own storm and ratio unless the command gives them; every
+// row whose trail does not give its number is told on standard error, and
+// the stored number is the one used.
+int CompuestoDeHoja(const Opciones& opciones, const std::string& archivo, std::optional<double> p,
+                    std::optional<EleccionLambda> eleccion) {
+    auto hoja = LeerHojaDeArchivo(archivo);
+    if (!hoja) return Rechazar(MensajeErrorHoja(hoja.error()));
+    if (p) hoja->lluvia = p;
+    if (eleccion && !hoja->lluvia) Uso(kTextoFaltaArgumento, {"--storm"});
+    if (eleccion) hoja->lambda = *eleccion;
+
+    const auto datos = LeerDatos(RutaDatosPrograma());
+    if (!datos) std::cerr << Mensaje(kTextoAvisoCompuesto, {MensajeErrorDatos(datos.error(), IdiomaEnVigor().idioma)}) << '\n';
+    const EvaluacionHoja evaluacion = EvaluarHoja(*hoja, datos ? std::span<const FilaDatos>(*datos) : std::span<const FilaDatos>());
+    for (std::size_t i = 0; i < hoja->filas.size(); ++i) {
+        for (const std::string& aviso : MensajesTraza(hoja->filas[i], static_cast<int>(i), evaluacion.trazas[i])) {
+            std::cerr << Mensaje(kTextoAvisoCompuesto, {aviso}) << '\n';
+        }
+    }
+    if (evaluacion.rechazo) return Rechazar(MensajeCuenca(*evaluacion.rechazo));
+
+    Cuenca cuenca;
+    cuenca.cabecera = {std::string(Texto(kTextoColumnaNombre)), std::string(Texto(kTextoColumnaArea)),
+                       std::string(Texto(kTextoColumnaNC))};
+    cuenca.subareas = SubareasDe(*hoja);
+    for (const FilaHoja& fila : hoja->filas) {
+        cuenca.campos.push_back({fila.nombre, TextoNumero(fila.area), TextoNumero(fila.cn)});
+        cuenca.filas.push_back(static_cast<int>(cuenca.filas.size()) + 1);
+    }
+    return Escribir(opciones, JsonCompuesto(cuenca, *evaluacion.compuesto, evaluacion.escorrentias),
+                    TextoCompuesto(cuenca, *evaluacion.compuesto, evaluacion.escorrentias));
 }
 
 }  // namespace
@@ -206,29 +216,8 @@ Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones) {
                     eleccion = *leida;
                 }
 
-                if (!hoja) return CompuestoDeCsv(opciones, a->archivo, p, eleccion.value_or(EleccionLambda::Clasica));
-                const Leido<Cuenca> cuenca = LeerDeHoja(a->archivo);
-                if (!cuenca) return Rechazar(cuenca.error());
-                if (!p) p = cuenca->lluvia;
-                if (eleccion && !p) Uso(kTextoFaltaArgumento, {"--storm"});
-
-                // The core counts the sub-areas; the message names the row of the input.
-                const auto rechazar = [&cuenca](RechazoCuenca rechazo) {
-                    if (rechazo.fila >= 0) rechazo.fila = cuenca->filas[static_cast<std::size_t>(rechazo.fila)] - 1;
-                    return Rechazar(MensajeCuenca(rechazo));
-                };
-                const auto resultado = CalcularCompuesto(cuenca->subareas);
-                if (!resultado) return rechazar(resultado.error());
-                std::vector<EscorrentiaCompuesta> escorrentias;
-                if (p) {
-                    for (const Lambda l : LambdasDe(eleccion.value_or(cuenca->lambda))) {
-                        auto r = CalcularEscorrentiaCompuesta(cuenca->subareas, *p, l);
-                        if (!r) return rechazar(r.error());
-                        escorrentias.push_back(std::move(*r));
-                    }
-                }
-                return Escribir(opciones, JsonCompuesto(*cuenca, *resultado, escorrentias),
-                                TextoCompuesto(*cuenca, *resultado, escorrentias));
+                if (hoja) return CompuestoDeHoja(opciones, a->archivo, p, eleccion);
+                return CompuestoDeCsv(opciones, a->archivo, p, eleccion.value_or(EleccionLambda::Clasica));
             }};
 }
 

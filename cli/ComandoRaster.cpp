@@ -1,7 +1,9 @@
 // raster: a curve-number GeoTIFF from a land-cover raster and a soil-group
 // raster through a lookup table of land-cover codes, with the runoff
 // threshold and the runoff of a design storm if asked for; then a report of
-// the cells left without a value and why.
+// the cells left without a value and why. Built into tarvel-cli-raster, the
+// only program that loads GDAL; tarvel-cli hands the command over to it
+// (cli/EntregaRaster.cpp).
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,12 +11,15 @@
 #include <cmath>
 #include <csignal>
 #include <iostream>
+#include <limits>
 #include <memory>
+#include <tuple>
 #include <optional>
 
 #include "app/Idioma.h"
 #include "app/Patrones.h"
 #include "app/TablaTextos.h"
+#include "app/Texto.h"
 #include "app/TextosMensajes.h"
 #include "cli/Comun.h"
 #include "cli/batch/Valores.h"
@@ -76,6 +81,20 @@ private:
     int mUltimo = -1;
 };
 
+// The run's progress as a bar when standard error is a terminal; a signal stops it.
+class SeguimientoTerminal : public Seguimiento {
+public:
+    explicit SeguimientoTerminal(bool terminal) : mTerminal(terminal) {}
+    void Avance(double fraccion) override {
+        if (mTerminal) mBarra(fraccion);
+    }
+    bool Cancelado() const override { return gDetener.load(); }
+
+private:
+    bool mTerminal;
+    Barra mBarra;
+};
+
 std::string Letra(int grupo) { return std::string(1, static_cast<char>('A' + grupo - 1)); }
 
 int FilaDe(const TablaCobertura& tabla, std::int64_t codigo) {
@@ -107,9 +126,10 @@ std::string InformeTexto(const Recuento& r, const PeticionMapa& p, bool escrito)
 }
 
 nlohmann::ordered_json InformeJson(const Recuento& r, const PeticionMapa& p) {
-    nlohmann::ordered_json objeto{{"out", p.numeroCurva.string()}};
-    if (!p.umbral.empty()) objeto["threshold"] = p.umbral.string();
-    if (!p.escorrentia.empty()) objeto["runoff"] = p.escorrentia.string();
+    // A file's name is bytes; JSON text is UTF-8: a name that is not is read as Windows-1252.
+    nlohmann::ordered_json objeto{{"out", TextoUtf8(p.numeroCurva.string())}};
+    if (!p.umbral.empty()) objeto["threshold"] = TextoUtf8(p.umbral.string());
+    if (!p.escorrentia.empty()) objeto["runoff"] = TextoUtf8(p.escorrentia.string());
     objeto["cells"] = r.celdas;
     objeto["with_cn"] = r.conNumero;
     objeto["empty"] = r.Vacias();
@@ -137,11 +157,11 @@ nlohmann::ordered_json InformeJson(const Recuento& r, const PeticionMapa& p) {
 Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
     struct Argumentos {
         std::string cobertura, suelo, tabla, salida, umbral, escorrentia;
-        std::string condicion = "II", dual = "drained", lambda = "0.2", lluvia, hilos;
+        std::string condicion = "II", dual = "drained", lambda = "0.2", lluvia, hilos, bandaCobertura, bandaSuelo;
         bool estricto = false;
     };
     auto a = std::make_shared<Argumentos>();
-    auto* raster = app.add_subcommand("raster", "a curve-number GeoTIFF from land-cover and soil-group rasters");
+    auto* raster = app.add_subcommand("raster", kAyudaRaster);
     raster->fallthrough();
     auto* cobertura =
         raster->add_option("--landcover", a->cobertura, "land-cover raster (any format GDAL reads), whole-number codes")
@@ -156,13 +176,25 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
                       ->type_name("FILE");
     auto* salida =
         raster->add_option("--out", a->salida, "curve-number GeoTIFF to write (bytes, no-data 255)")->type_name("FILE");
+    raster
+        ->add_option("--landcover-band", a->bandaCobertura,
+                     "band of the land-cover raster to read, from 1 (required when it has several)")
+        ->type_name("N");
+    raster
+        ->add_option("--soil-band", a->bandaSuelo,
+                     "band of the soil-group raster to read, from 1 (required when it has several)")
+        ->type_name("N");
     raster->add_option("--condition", a->condicion, "antecedent moisture condition I, II or III (default II)")
         ->type_name("I|II|III");
     raster->add_option("--dual", a->dual, "dual groups 11-14: drained (first letter, default) or undrained (D)")
         ->type_name("drained|undrained");
     raster->add_option("--threshold", a->umbral, "also write the runoff threshold, mm (32-bit floats, no-data -9999)")
         ->type_name("FILE");
-    auto* lluvia = raster->add_option("--storm", a->lluvia, "design storm depth P in mm, from 0 to " + TextoNumero(kLluviaMaxima) + ", for --runoff")->type_name("P");
+    auto* lluvia = raster
+                       ->add_option("--storm", a->lluvia,
+                                    "design storm depth P in mm, from 0 to " + TextoNumero(kLluviaMaxima) +
+                                        ", for --runoff")
+                       ->type_name("P");
     auto* escorrentia = raster
                             ->add_option("--runoff", a->escorrentia,
                                          "also write the runoff depth of the storm, mm (32-bit floats, no-data -9999)")
@@ -177,7 +209,10 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
         "its soil-group cell is no-data or no group, its code is not in the table, or the data file gives no value\n"
         "(-1) for that row and group; the report counts each kind, by value and code. The outputs share the "
         "land-cover\n"
-        "raster's size, geotransform and projection; inputs on different grids are refused, never resampled.");
+        "raster's size, geotransform and projection; inputs on different grids are refused, never resampled.\n"
+        "A raster of several bands is read at the band --landcover-band or --soil-band names, and refused without one.\n"
+        "A lookup table whose header separates its columns with \";\" is read that way, as --csv files are; a line with\n"
+        "more fields than the header is refused; text that is not UTF-8 is read as Windows-1252.");
 
     return {raster, [=, &opciones] {
                 ExigirArgumentos({cobertura, suelo, tabla, salida});
@@ -214,6 +249,13 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
                     if (!hilos) return Rechazar(hilos.error());
                     p.hilos = static_cast<unsigned>(*hilos);
                 }
+                for (auto [texto, banda, nombre] : {std::tuple{&a->bandaCobertura, &p.bandaCobertura, "--landcover-band"},
+                                                    std::tuple{&a->bandaSuelo, &p.bandaSuelo, "--soil-band"}}) {
+                    if (texto->empty()) continue;
+                    const auto leida = LeerEntero(*texto, nombre, 1, std::numeric_limits<int>::max());
+                    if (!leida) return Rechazar(leida.error());
+                    *banda = *leida;
+                }
 
                 auto datos = LeerDatos(RutaDatosPrograma());
                 if (!datos) return Rechazar(MensajeErrorDatos(datos.error(), IdiomaEnVigor().idioma));
@@ -221,13 +263,13 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
                 auto tabla = LeerTablaCobertura(a->tabla);
                 if (!tabla) return Rechazar(MensajeErrorTabla(tabla.error(), a->tabla));
                 p.tabla = std::move(*tabla);
+                p.archivoTabla = a->tabla;
 
                 const bool terminal = isatty(STDERR_FILENO) == 1;
-                Barra barra;
-                if (terminal) p.progreso = [&barra](double f) { barra(f); };
+                SeguimientoTerminal seguimiento(terminal);
                 gDetener.store(false);
                 gSenal = 0;
-                p.detener = &gDetener;
+                p.seguimiento = &seguimiento;
                 std::expected<Recuento, ErrorMapa> recuento;
                 {
                     Senales senales;

@@ -28,6 +28,8 @@ nlohmann::ordered_json JsonTrayectoria(const Trayectoria& trayectoria) {
             {"year", anio.anio}, {"cn", Condiciones(anio.CN)}, {"threshold_mm", Condiciones(anio.umbral)}};
         if (clasica) objeto["q02_mm"] = Condiciones(anio.QClasica);
         if (reducida) objeto["q005_mm"] = Condiciones(anio.QReducida);
+        if (clasica) objeto["ia02_mm"] = Condiciones(anio.IaClasica);
+        if (reducida) objeto["ia005_mm"] = Condiciones(anio.IaReducida);
         anios.push_back(std::move(objeto));
     }
     return anios;
@@ -84,6 +86,7 @@ Comando RegistrarSerie(CLI::App& app, const Opciones& opciones) {
     serie->add_flag("--by-year", a->porAnio,
                     "print the path year by year over the span instead (needs --years): year, curve numbers "
                     "cn_J, runoff thresholds threshold_J_mm and, with --storm, runoff q02_J_mm, q005_J_mm "
+                    "and initial abstractions Ia = lambda S ia02_J_mm, ia005_J_mm of the ratios asked for "
                     "(J = i, ii, iii), tab-separated");
     serie->footer(
         "With --storm, the runoff table of both hillsides and the saving NAC - NOB follow the results table. With\n"

@@ -283,15 +283,14 @@ int CompuestoDeCsv(const Opciones& opciones, const std::string& archivo, std::op
             std::size_t subareas = 0;
             double total = 0;
             bool cambiada = false;
-            auto error = lector.Pasada([&](const Subarea& subarea, int numero, std::span<const std::string_view> campos) {
+            auto error = lector.Pasada([&](const Subarea& subarea, int numero, auto campos) {
                 ++subareas;
                 total += subarea.area;
                 cambiada = !(subarea.area > 0 && subarea.cn > 0 && subarea.cn <= 100);
                 return !cambiada && fila(subarea, numero, campos);
             });
-            if (cambiada || (!error && std::cout && (subareas != compuesto.Subareas() || total != compuesto.AreaTotal()))) {
-                error = Mensaje(kTextoEntradaCambiada);
-            }
+            const bool otras = subareas != compuesto.Subareas() || total != compuesto.AreaTotal();
+            if (cambiada || (!error && std::cout && otras)) error = Mensaje(kTextoEntradaCambiada);
             return error;
         };
         const auto lambdas = compuesto.Lambdas();

@@ -28,6 +28,7 @@ constexpr int kUso = 2;
 struct Opciones {
     std::string idioma;  // "es", "en", or empty for the desktop program's setting
     bool json = false;
+    char** argumentos = nullptr;  // main's argv, for a command another program runs (raster)
 };
 
 // A command registers its subcommand and returns what to run once the
@@ -102,8 +103,13 @@ Comando RegistrarSuelo(CLI::App& app, const Opciones& opciones);
 Comando RegistrarBosque(CLI::App& app, const Opciones& opciones);
 Comando RegistrarSerie(CLI::App& app, const Opciones& opciones);
 Comando RegistrarCn(CLI::App& app, const Opciones& opciones);
+// The map command: in tarvel-cli-raster the command itself (cli/ComandoRaster.cpp),
+// in tarvel-cli its hand-over to that program (cli/EntregaRaster.cpp).
+inline constexpr const char* kAyudaRaster = "a curve-number GeoTIFF from land-cover and soil-group rasters";
 Comando RegistrarRaster(CLI::App& app, const Opciones& opciones);
 Comando RegistrarEscorrentia(CLI::App& app, const Opciones& opciones);
 Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones);
+Comando RegistrarTiempo(CLI::App& app, const Opciones& opciones);
+Comando RegistrarCaudal(CLI::App& app, const Opciones& opciones);
 
 }  // namespace tarvel::cli

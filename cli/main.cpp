@@ -1,5 +1,6 @@
 // tarvel-cli: the rules of the desktop program from the command line, on the
-// same Datos.dat (beside this executable) and the same texts.
+// same Datos.dat (beside this executable) and the same texts. Built a second
+// time as tarvel-cli-raster, with the map command alone (TARVEL_PROGRAMA_MAPAS).
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -110,10 +111,12 @@ int main(int argc, char** argv) {
     app.allow_extras();
     app.require_subcommand(0, 1);
     Opciones opciones;
+    opciones.argumentos = argv;
     app.add_option("--lang", opciones.idioma, "language of messages, es or en (default: the desktop program's setting)");
     app.add_flag("--json", opciones.json, "print the result as one JSON object");
 
     const std::vector<Comando> comandos{
+#ifndef TARVEL_PROGRAMA_MAPAS
         RegistrarLookup(app, opciones),
         RegistrarSuelo(app, opciones),
         RegistrarBosque(app, opciones),
@@ -121,6 +124,10 @@ int main(int argc, char** argv) {
         RegistrarCn(app, opciones),
         RegistrarEscorrentia(app, opciones),
         RegistrarCompuesto(app, opciones),
+        RegistrarTiempo(app, opciones),
+        RegistrarCaudal(app, opciones),
+#endif
+        // tarvel-cli-raster, built from this file with TARVEL_PROGRAMA_MAPAS, has this command alone.
         RegistrarRaster(app, opciones),
     };
 

@@ -1,20 +1,34 @@
 // A worksheet file: any bytes are either refused with a message that says
-// what is wrong, in both languages, or a worksheet that the composite can
-// work on and that, written again, reads back equal.
+// what is wrong, in both languages, or a worksheet that, written again, reads
+// back equal, and whose answer (EvaluarHoja) holds together: a trail check
+// per row with a message per finding, a composite between the rows' numbers,
+// the runoff of each ratio within the storm (or the storm refused as too
+// large), and a report of every row.
+#include <algorithm>
+
 #include "Comun.h"
 #include "app/Idioma.h"
 #include "catchment/ArchivoHoja.h"
+#include "catchment/EvaluacionHoja.h"
+#include "catchment/InformeHoja.h"
 
 using namespace tarvel;
 
+namespace {
+
+bool MensajeValido(const std::string& mensaje) {
+    return !mensaje.empty() && fuzz::Utf8Valido(mensaje) && mensaje.find('%') == std::string::npos;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
+    static const std::vector<FilaDatos> tablas = LeerDatos(TARVEL_DATOS_DAT).value();
     const auto hoja = LeerHoja(fuzz::ComoTexto(datos, tamano));
     if (!hoja) {
         for (const char* idioma : {"", "English"}) {
             AplicarIdioma(idioma);
-            const std::string mensaje = MensajeErrorHoja(hoja.error());
-            TARVEL_EXIGIR(!mensaje.empty() && fuzz::Utf8Valido(mensaje));
-            TARVEL_EXIGIR(mensaje.find('%') == std::string::npos);  // every placeholder filled
+            TARVEL_EXIGIR(MensajeValido(MensajeErrorHoja(hoja.error())));  // every placeholder filled
         }
         AplicarIdioma("");
         return 0;
@@ -24,16 +38,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     TARVEL_EXIGIR(texto.has_value());
     const auto otra = LeerHoja(*texto);
     TARVEL_EXIGIR(otra.has_value() && *otra == *hoja);
-    if (hoja->filas.empty()) return 0;
-    TARVEL_EXIGIR(CsvHoja(*hoja).has_value());
-    const auto subareas = SubareasDe(*hoja);
-    const auto compuesto = CalcularCompuesto(subareas);
-    TARVEL_EXIGIR(compuesto && compuesto->CN[1] > 0 && compuesto->CN[1] <= 100);
-    if (!hoja->lluvia) return 0;
-    for (const Lambda lambda : LambdasDe(hoja->lambda)) {
-        const auto r = CalcularEscorrentiaCompuesta(subareas, *hoja->lluvia, lambda);
-        TARVEL_EXIGIR(r ? r->Q >= 0 && r->Q <= *hoja->lluvia && r->equivalente.CN > 0 && r->equivalente.CN <= 100
-                        : r.error().fallo == FalloCuenca::LluviaExcesiva);
+
+    const EvaluacionHoja e = EvaluarHoja(*hoja, tablas);
+    TARVEL_EXIGIR(e.trazas.size() == hoja->filas.size());
+    for (std::size_t i = 0; i < hoja->filas.size(); ++i) {
+        const auto mensajes = MensajesTraza(hoja->filas[i], static_cast<int>(i), e.trazas[i]);
+        TARVEL_EXIGIR(mensajes.size() == e.trazas[i].avisos.size());
+        // Their texture findings quote percentages: "%" is theirs.
+        TARVEL_EXIGIR(std::ranges::all_of(mensajes, [](const std::string& m) { return !m.empty() && fuzz::Utf8Valido(m); }));
     }
+    if (hoja->filas.empty()) {
+        TARVEL_EXIGIR(e.rechazo && e.rechazo->fallo == FalloCuenca::SinFilas);
+        return 0;
+    }
+    TARVEL_EXIGIR(CsvHoja(*hoja).has_value());
+    TARVEL_EXIGIR(e.compuesto && e.compuesto->CN[1] > 0 && e.compuesto->CN[1] <= 100);
+    if (e.rechazo) {
+        TARVEL_EXIGIR(hoja->lluvia && e.rechazo->fallo == FalloCuenca::LluviaExcesiva && e.escorrentias.empty());
+        return 0;
+    }
+    TARVEL_EXIGIR(e.escorrentias.size() == (hoja->lluvia ? LambdasDe(hoja->lambda).size() : 0));
+    for (const auto& r : e.escorrentias) {
+        TARVEL_EXIGIR(r.Q >= 0 && r.Q <= r.P && r.equivalente.CN > 0 && r.equivalente.CN <= 100);
+    }
+    const auto informe = InformeDeHoja(*hoja, e, "a.tarvel", "2025-01-01");
+    TARVEL_EXIGIR(informe.has_value());
+    const auto& filas = std::get<TablaInforme>(informe->bloques.at(1)).filas;
+    TARVEL_EXIGIR(filas.size() == hoja->filas.size() + 1);
     return 0;
 }

@@ -316,6 +316,7 @@ private slots:
             {"series results", "frmSerieNCCalculada", resultados},
             {"runoff, from the series results", "frmEscorrentia", resultados + Pasos{Pulsar("cmdEscorrentia")}},
             {"runoff, from the main menu", "frmEscorrentia", menu + Pasos{Menu("mnuEscorrentia")}},
+            {"peak discharge", "frmCaudalPunta", menu + Pasos{Menu("mnuCaudalPunta")}},
             {"year by year", "frmTrayectoria",
              serie + Pasos{Teclear("txtNAC", "85"), Teclear("txtNOB", "70"),
                            [] { EnFrente<QCheckBox>("chkDefinirTiempo")->setChecked(true); }, Teclear("txtAnios", "10"),
@@ -335,7 +336,7 @@ private slots:
         QStringList faltan, reparto;
         for (const char* ventana : {"frmPresentacion", "frmTarvelPrimera", "frmEleccion", "frmPrincipal", "frmSuelo",
                                     "frmNomograma", "frmTabla", "frmSerieNC", "frmSerieNCCalculada", "frmEscorrentia",
-                                    "frmTrayectoria", "frmHojaCuenca"}) {
+                                    "frmTrayectoria", "frmHojaCuenca", "frmCaudalPunta"}) {
             if (!usuario.VentanasVistas().contains(ventana)) faltan << ventana;
         }
         QVERIFY2(faltan.isEmpty(), qPrintable("never reached: " + faltan.join(", ")));

@@ -39,6 +39,13 @@ std::optional<RechazoCaudal> ComprobarTramo(const TramoFlujo& t, int i) {
                     {DatoCaudal::Longitud, t.longitud}});
 }
 
+// `texto` is `nombre` (lower case) in any case.
+bool IgualSinMayusculas(std::string_view texto, std::string_view nombre) {
+    return std::ranges::equal(texto, nombre, [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
 TiempoTramo Recorrido(const TramoFlujo& t) {
     TiempoTramo r;
     switch (t.tipo) {
@@ -62,15 +69,27 @@ TiempoTramo Recorrido(const TramoFlujo& t) {
 
 }  // namespace
 
+std::string_view NombreTipoTramo(TipoTramo tipo) {
+    switch (tipo) {
+        case TipoTramo::Laminar: return "sheet";
+        case TipoTramo::Superficial: return "shallow";
+        case TipoTramo::Cauce: break;
+    }
+    return "channel";
+}
+
+std::optional<TipoTramo> LeerTipoTramo(std::string_view texto) {
+    for (const TipoTramo tipo : {TipoTramo::Laminar, TipoTramo::Superficial, TipoTramo::Cauce}) {
+        if (IgualSinMayusculas(texto, NombreTipoTramo(tipo))) return tipo;
+    }
+    return std::nullopt;
+}
+
 std::string_view NombreFirme(Firme firme) { return firme == Firme::Pavimentado ? "paved" : "unpaved"; }
 
 std::optional<Firme> LeerFirme(std::string_view texto) {
     for (const Firme firme : {Firme::SinPavimentar, Firme::Pavimentado}) {
-        if (std::ranges::equal(texto, NombreFirme(firme), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == b;
-            })) {
-            return firme;
-        }
+        if (IgualSinMayusculas(texto, NombreFirme(firme))) return firme;
     }
     return std::nullopt;
 }

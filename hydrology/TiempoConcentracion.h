@@ -32,6 +32,11 @@ namespace tarvel {
 
 enum class TipoTramo { Laminar, Superficial, Cauce };
 
+// "sheet", "shallow" and "channel", as files and the companion name them.
+std::string_view NombreTipoTramo(TipoTramo tipo);
+// The reverse, letter case aside; nothing for any other text.
+std::optional<TipoTramo> LeerTipoTramo(std::string_view texto);
+
 // The surface of shallow concentrated flow.
 enum class Firme { SinPavimentar, Pavimentado };
 

@@ -15,16 +15,21 @@
 //   5. Datos.dat gives no value ("-1") for the code's row and that group.
 // Each is counted, 3 per soil value, 4 per code, 5 per code and group.
 //
+// Each input is read at one band: the band asked for, or else its only one
+// (a raster of several bands names none by itself).
+//
 // The rasters are read in the land-cover raster's own blocks, by worker
 // threads, and written block by block, so memory does not grow with their
 // size. Every output is written under a temporary name beside its final one
 // and renamed only when all of them are complete; a fault or a stop request
 // removes them and leaves whatever had the final names untouched.
-#include <atomic>
+//
+// The work is split as raster tools split theirs (raster/PiezasMapa.h): the
+// inputs prepared and checked, the lookup tables, the block loop and the
+// outputs' life.
 #include <cstdint>
 #include <expected>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -46,9 +51,26 @@ inline constexpr float kSinDatoMilimetros = -9999.0f;
 enum class CondicionHumedad { I, II, III };
 enum class GruposDuales { Drenados, NoDrenados };
 
+// What a run tells its caller while it lasts, and how the caller stops it,
+// as the feedback objects of QGIS's processing tools: derive from it and hand
+// it to the run.
+class Seguimiento {
+public:
+    virtual ~Seguimiento() = default;
+    // The fraction of the blocks written so far, after each block, from the
+    // thread that called GenerarMapa.
+    virtual void Avance(double fraccion) { (void)fraccion; }
+    // Asked between blocks, from every thread of the run: true stops it, and
+    // its outputs are removed.
+    virtual bool Cancelado() const { return false; }
+};
+
 struct PeticionMapa {
     std::filesystem::path cobertura;
     std::filesystem::path suelo;
+    std::filesystem::path archivoTabla;  // the file `tabla` was read from, which no output may overwrite
+    int bandaCobertura = 0;              // band of each input, from 1; 0: its only band
+    int bandaSuelo = 0;
     std::filesystem::path numeroCurva;  // the curve-number GeoTIFF
     std::filesystem::path umbral;       // runoff thresholds; empty for none
     std::filesystem::path escorrentia;  // runoff depths of the storm; empty for none
@@ -59,9 +81,8 @@ struct PeticionMapa {
     double lluvia = 0;                           // storm depth in mm, for the runoff
     Lambda lambda = Lambda::Clasica;             // for the runoff and the threshold
     bool estricto = false;                       // any cell left empty is a fault
-    unsigned hilos = 0;                          // worker threads; 0: one per core
-    std::function<void(double)> progreso;        // fraction written, called from the calling thread
-    const std::atomic<bool>* detener = nullptr;  // checked between blocks
+    unsigned hilos = 0;                 // worker threads; 0: one per core
+    Seguimiento* seguimiento = nullptr;  // none: the run reports nothing and goes to its end
 };
 
 struct Recuento {
@@ -79,6 +100,8 @@ struct Recuento {
 enum class FalloMapa {
     Abrir,  // an input cannot be opened as a raster
     SinBanda,
+    VariasBandas,  // an input of several bands, none chosen
+    SinEsaBanda,   // the band chosen is not one of the input's
     Tipo,          // an input whose values are not whole numbers
     Desalineados,  // the inputs do not share size, geotransform and projection
     Repetido,      // one file named for two roles
@@ -94,7 +117,9 @@ struct ErrorMapa {
     std::filesystem::path archivo;  // the file at fault (the curve-number output for Interrumpido, Estricto)
     std::string detalle;            // GDAL's message; the data type; the differences; the other role (Repetido)
     std::string orden;              // Desalineados: the gdalwarp command that aligns the soil groups
-    std::string rol;                // Repetido: the first role; Desalineados: the land-cover file
+    std::string rol;                // Repetido: the first role; Desalineados: the land-cover file;
+                                    // VariasBandas, SinEsaBanda: the option that chooses the band
+    int banda = 0, bandas = 0;      // VariasBandas, SinEsaBanda: the band chosen, the input's bands
     int columna = 0, fila = 0, ancho = 0, alto = 0;  // Leer: the block
     Recuento recuento;                               // Estricto, Interrumpido: the cells counted so far
 };

@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 
+#include "app/Csv.h"
 #include "app/TablaTextos.h"
 #include "app/Texto.h"
 #include "data/Datos.h"
@@ -60,6 +61,7 @@ public:
 
     std::expected<TablaCobertura, ErrorTabla> Leer(std::string_view texto) {
         if (texto.starts_with(kBom)) texto.remove_prefix(kBom.size());
+        csv_set_delim(&mAnalizador, static_cast<unsigned char>(SeparadorCsv(texto)));
         // Fed one line at a time, so that every record knows the line it starts on.
         while (!texto.empty() && !mError) {
             std::size_t fin = texto.find_first_of("\r\n");
@@ -101,7 +103,13 @@ private:
                 std::ranges::all_of(lector->mCampos, [](const std::string& c) { return SinBlancos(c).empty(); });
             if (!lector->mCabecera) {
                 lector->Cabecera();
-            } else if (!blanco) {
+            } else if (blanco) {
+                // skipped
+            } else if (lector->mCampos.size() > lector->mAnchura) {
+                lector->mError = Fallo(FalloTabla::CamposDeMas, lector->mInicioRegistro,
+                                       std::to_string(lector->mCampos.size()), {},
+                                       static_cast<int>(lector->mAnchura));
+            } else {
                 lector->Registro();
             }
         }
@@ -110,6 +118,7 @@ private:
 
     void Cabecera() {
         mCabecera = true;
+        mAnchura = mCampos.size();
         for (std::size_t i = 0; i < mCampos.size(); ++i) {
             for (int c = 0; c < kColumnas; ++c) {
                 if (!MismoNombre(mCampos[i], kNombres[c])) continue;
@@ -192,6 +201,7 @@ private:
     bool mEntreRegistros = true;
     std::vector<std::string> mCampos;
     bool mCabecera = false;
+    std::size_t mAnchura = 0;  // fields of the header
     bool mConRespuestas = false;
     std::array<std::optional<std::size_t>, kColumnas> mColumnas{};
     std::map<std::int64_t, EntradaCobertura> mPorCodigo;
@@ -201,7 +211,7 @@ private:
 }  // namespace
 
 std::expected<TablaCobertura, ErrorTabla> AnalizarTablaCobertura(std::string_view contenido) {
-    return Lector().Leer(contenido);
+    return Lector().Leer(TextoUtf8(contenido));
 }
 
 std::expected<TablaCobertura, ErrorTabla> LeerTablaCobertura(const std::filesystem::path& archivo) {
@@ -239,6 +249,8 @@ std::string MensajeErrorTabla(const ErrorTabla& e, const std::filesystem::path& 
         case FalloTabla::FilaDistinta:
             return Mensaje(kTextoTablaFilaDistinta, {nombre, linea, e.otro, e.valor, std::to_string(e.numero)});
         case FalloTabla::Vacia: return Mensaje(kTextoTablaVacia, {nombre});
+        case FalloTabla::CamposDeMas:
+            return Mensaje(kTextoTablaCamposDeMas, {nombre, linea, e.valor, std::to_string(e.numero)});
     }
     return {};
 }

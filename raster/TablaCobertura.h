@@ -11,8 +11,15 @@
 // `vegetation,treatment,condition` are the answers the `cn` command takes
 // (vegetation 0-18, treatment -1..7, condition -1..5). A line that gives both
 // must have them agree. Every other column is ignored, and so are empty lines
-// and lines whose fields are all blank. The whole table is checked before any
-// cell of a raster is read; the first fault is returned with its line.
+// and lines whose fields are all blank; a line with more fields than the
+// header is refused. The whole table is checked before any cell of a raster
+// is read; the first fault is returned with its line.
+//
+// As the companion's batch files, the table may be written in the form
+// spreadsheets use in Spanish locales, its fields separated by ";": a header
+// with a ";" and no "," says so (every value of the table is a whole number,
+// so their decimal comma plays no part). Text that is not UTF-8 is read as
+// Windows-1252, so that a field quoted in a message reads right.
 #include <cstdint>
 #include <expected>
 #include <filesystem>
@@ -46,14 +53,17 @@ enum class FalloTabla {
     SinFilaNiRespuestas,
     FilaDistinta,  // a row and answers that disagree
     Vacia,         // no code at all
+    CamposDeMas,   // a line with more fields than the header
 };
 
 struct ErrorTabla {
     FalloTabla fallo = FalloTabla::NoLegible;
     int linea = 0;      // 1-based line of the file; 0 for the file as a whole
-    std::string valor;  // the field at fault as written: the code, the row, the answers "v,t,c", the column
+    std::string valor;  // the field at fault as written: the code, the row, the answers "v,t,c", the column;
+                        // the line's fields (CamposDeMas)
     std::string otro;  // the line's code (SinFilaNiRespuestas), its row (FilaDistinta), the system's reason (NoLegible)
-    int numero = 0;    // the line the code was first listed on (CodigoRepetido), the answers' row (FilaDistinta)
+    int numero = 0;    // the line the code was first listed on (CodigoRepetido), the answers' row (FilaDistinta),
+                       // the header's fields (CamposDeMas)
 };
 
 inline constexpr std::size_t kMaximoTabla = 64u << 20;

@@ -21,11 +21,14 @@ inline constexpr int kTextoTablaFilaDistinta = 509;
 inline constexpr int kTextoTablaVacia = 510;
 inline constexpr int kTextoTablaCsv = 511;
 inline constexpr int kTextoTablaGrande = 538;
+inline constexpr int kTextoTablaCamposDeMas = 541;
 
 // The rasters.
 inline constexpr int kTextoRasterIlegible = 512;
 inline constexpr int kTextoRasterTipo = 513;
 inline constexpr int kTextoRasterSinBanda = 537;
+inline constexpr int kTextoRasterVariasBandas = 539;
+inline constexpr int kTextoRasterSinEsaBanda = 540;
 inline constexpr int kTextoDesalineados = 514;
 inline constexpr int kTextoDiferenciaTamano = 515;
 inline constexpr int kTextoDiferenciaOrigen = 516;
@@ -43,6 +46,8 @@ inline constexpr int kTextoArchivoRepetido = 525;
 inline constexpr int kTextoOpcionCondicion = 526;
 inline constexpr int kTextoOpcionDual = 527;
 inline constexpr int kTextoOpcionLambda = 528;
+// tarvel-cli hands the command over to the program that makes the maps.
+inline constexpr int kTextoSinProgramaMapas = 542;
 
 // The report of the cells left empty.
 inline constexpr int kTextoInforme = 530;

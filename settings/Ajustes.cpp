@@ -1,8 +1,11 @@
 #include "settings/Ajustes.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "app/Idioma.h"
 
@@ -17,6 +20,9 @@ QSettings Ajustes() {
 
 QString ClaveIdioma() { return DeVista(kSeccionAjustes) + '/' + DeVista(kClaveIdioma); }
 QString ClaveRecientes() { return DeVista(kSeccionAjustes) + QStringLiteral("/RecentWorksheets"); }
+QString ClaveCarpeta() { return DeVista(kSeccionAjustes) + QStringLiteral("/LastFolder"); }
+
+bool EsCarpeta(const QString& ruta) { return !ruta.isEmpty() && QFileInfo(ruta).isDir(); }
 
 }  // namespace
 
@@ -33,6 +39,21 @@ QStringList LeerHojasRecientes() { return Ajustes().value(ClaveRecientes()).toSt
 void GuardarHojasRecientes(const QStringList& rutas) {
     QSettings ajustes = Ajustes();
     ajustes.setValue(ClaveRecientes(), rutas);
+    ajustes.sync();
+}
+
+QString CarpetaInicialArchivos() {
+    const QString ultima = Ajustes().value(ClaveCarpeta()).toString();
+    if (EsCarpeta(ultima)) return ultima;
+    // Qt names a documents folder whether or not the user has one.
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (EsCarpeta(documentos)) return documentos;
+    return QDir::homePath();
+}
+
+void RecordarCarpetaArchivos(const QString& carpeta) {
+    QSettings ajustes = Ajustes();
+    ajustes.setValue(ClaveCarpeta(), carpeta);
     ajustes.sync();
 }
 

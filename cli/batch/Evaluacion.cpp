@@ -444,12 +444,15 @@ DefinicionLote LoteEscorrentia(EleccionLambda lambdaPorDefecto) {
 
 DefinicionLote LoteTrayectoria(std::optional<std::string> aniosPorDefecto, std::optional<double> lluviaPorDefecto,
                                EleccionLambda lambdaPorDefecto) {
-    // The columns of TextoTrayectoria, both ratios' runoff where a storm can be given.
+    // The columns of TextoTrayectoria, both ratios' runoff and initial
+    // abstraction where a storm can be given.
     std::vector<ResultadoLote> columnas{{"year"}};
     PorCondicion(columnas, "cn", "");
     PorCondicion(columnas, "threshold", "_mm");
     const int siTormenta = lluviaPorDefecto ? -1 : 3;
-    for (const Lambda lambda : kLambdas) PorCondicion(columnas, Ratio("q", lambda), "_mm", siTormenta);
+    for (const std::string_view valor : {"q", "ia"}) {
+        for (const Lambda lambda : kLambdas) PorCondicion(columnas, Ratio(valor, lambda), "_mm", siTormenta);
+    }
     const std::size_t ancho = columnas.size();
     return {{{"nac"}, {"nob"}, {"years", false}, {"storm", false}, {"lambda", false}},
             std::move(columnas),
@@ -469,6 +472,8 @@ DefinicionLote LoteTrayectoria(std::optional<std::string> aniosPorDefecto, std::
                     Poner(fila, 4, anio.umbral);
                     if (clasica) Poner(fila, 7, anio.QClasica);
                     if (reducida) Poner(fila, 10, anio.QReducida);
+                    if (clasica) Poner(fila, 13, anio.IaClasica);
+                    if (reducida) Poner(fila, 16, anio.IaReducida);
                     fila = fila.subspan(ancho);
                 }
                 return std::string();

@@ -1,8 +1,5 @@
 #include "cli/batch/Mensajes.h"
 
-#include <cerrno>
-#include <cstring>
-
 #include "app/TablaTextos.h"
 #include "app/TextosMensajes.h"
 
@@ -23,20 +20,6 @@ std::string ValorRechazado(std::string_view nombre, std::string_view valor, std:
         mostrado += "\u2026";
     }
     return std::string(Texto(primera)) + ' ' + Mensaje(kTextoValorRechazado, {nombre, mostrado, porque});
-}
-
-std::string MotivoDeSistema(int error) {
-    switch (error) {
-        case ENOENT: return Mensaje(kTextoMotivoNoExiste);
-        case EACCES:
-        case EPERM: return Mensaje(kTextoMotivoPermiso);
-        case EISDIR: return Mensaje(kTextoMotivoCarpeta);
-        case ENOSPC: return Mensaje(kTextoMotivoSinEspacio);
-        case EBADF: return Mensaje(kTextoMotivoSalidaCerrada);
-        case 0:
-        case EIO: return Mensaje(kTextoMotivoEntradaSalida);
-        default: return std::strerror(error);
-    }
 }
 
 }  // namespace tarvel::cli

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/MotivoSistema.h"
 #include "app/TablaTextos.h"
 
 namespace tarvel::cli {
@@ -16,7 +17,6 @@ namespace tarvel::cli {
 std::string ValorRechazado(std::string_view nombre, std::string_view valor, std::string_view porque,
                            int primera = 210);
 
-// Why a call on a file or a stream failed, from its errno (0 when unknown).
-std::string MotivoDeSistema(int error);
+// Why a call on a file or a stream failed: MotivoDeSistema (app/MotivoSistema.h).
 
 }  // namespace tarvel::cli

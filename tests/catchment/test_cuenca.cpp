@@ -1,15 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cmath>
+#include <filesystem>
 #include <limits>
+#include <map>
 #include <string>
 
 #include "app/Csv.h"
 #include "app/Idioma.h"
 #include "catchment/ArchivoHoja.h"
 #include "catchment/Compuesto.h"
+#include "catchment/EvaluacionHoja.h"
 #include "catchment/HojaCuenca.h"
+#include "catchment/InformeHoja.h"
+#include "catchment/TextosCuenca.h"
 #include "tests/Esperado.h"
 
 namespace tarvel {
@@ -23,31 +30,68 @@ protected:
     void TearDown() override { AplicarIdioma(""); }
 };
 
+HojaCuenca Escritas(std::optional<double> lluvia, EleccionLambda lambda, std::vector<std::pair<double, double>> filas) {
+    HojaCuenca hoja{"", lluvia, lambda, {}};
+    for (const auto& [area, cn] : filas) hoja.filas.push_back({"", area, cn, CurvaEscrita{}});
+    return hoja;
+}
+
 // Figures worked out apart from the program (Python, bisection for the inverse).
 TEST_F(Cuenca, WidelyDifferentSubareasWeightRunoffAndCurveNumbersApart) {
-    const Subarea subareas[] = {{3, 98}, {7, 60}};
-    const auto c = CalcularCompuesto(subareas);
-    ASSERT_TRUE(c);
-    EXPECT_NEAR(c->CN[1], 71.4, 1e-12);
-    EXPECT_NEAR(c->CN[0], 51.184542909810894, 1e-12);
-    EXPECT_NEAR(c->CN[2], 85.1675137433876, 1e-12);
+    auto hoja = Escritas(50, EleccionLambda::Ambas, {{3, 98}, {7, 60}});
+    const auto e = EvaluarHoja(hoja, {});
+    ASSERT_TRUE(e.compuesto && !e.rechazo);
+    EXPECT_NEAR(e.compuesto->CN[1], 71.4, 1e-12);
+    EXPECT_NEAR(e.compuesto->CN[0], 51.184542909810894, 1e-12);
+    EXPECT_NEAR(e.compuesto->CN[2], 85.1675137433876, 1e-12);
 
-    const auto clasica = CalcularEscorrentiaCompuesta(subareas, 50, Lambda::Clasica);
-    EXPECT_NEAR(clasica->subareas[0].Q, 44.275842802068794, 1e-11);
-    EXPECT_NEAR(clasica->subareas[1].Q, 1.4034028277018933, 1e-11);
-    EXPECT_NEAR(clasica->Q, 14.265134820011964, 1e-11);
-    EXPECT_NEAR(clasica->delCompuesto.Q, 6.6914390919027875, 1e-11);
-    EXPECT_NEAR(clasica->equivalente.CN, 80.44754551289105, 1e-9);
-    const auto reducida = CalcularEscorrentiaCompuesta(subareas, 50, Lambda::Reducida);
-    EXPECT_NEAR(reducida->Q, 16.01857848631539, 1e-11);
-    EXPECT_NEAR(reducida->equivalente.CN, 81.77122167106074, 1e-9);
+    ASSERT_EQ(e.escorrentias.size(), 2u);
+    const auto& clasica = e.escorrentias[0];
+    EXPECT_EQ(clasica.lambda, Lambda::Clasica);
+    EXPECT_NEAR(clasica.subareas[0].Q, 44.275842802068794, 1e-11);
+    EXPECT_NEAR(clasica.subareas[1].Q, 1.4034028277018933, 1e-11);
+    EXPECT_NEAR(clasica.Q, 14.265134820011964, 1e-11);
+    EXPECT_NEAR(clasica.delCompuesto.Q, 6.6914390919027875, 1e-11);
+    EXPECT_NEAR(clasica.equivalente.CN, 80.44754551289105, 1e-9);
+    const auto& reducida = e.escorrentias[1];
+    EXPECT_EQ(reducida.lambda, Lambda::Reducida);
+    EXPECT_NEAR(reducida.Q, 16.01857848631539, 1e-11);
+    EXPECT_NEAR(reducida.equivalente.CN, 81.77122167106074, 1e-9);
+
+    // A storm of 0 mm is a storm: no runoff anywhere, and every curve number
+    // up to 100 gives none; the composite does not depend on it.
+    hoja.lluvia = 0;
+    const auto seca = EvaluarHoja(hoja, {});
+    ASSERT_EQ(seca.escorrentias.size(), 2u);
+    EXPECT_EQ(seca.compuesto->CN, e.compuesto->CN);
+    for (const auto& r : seca.escorrentias) {
+        EXPECT_EQ(r.Q, 0);
+        EXPECT_EQ(r.subareas[0].Q + r.subareas[1].Q + r.delCompuesto.Q, 0);
+        EXPECT_TRUE(r.equivalente.sinEscorrentia);
+        EXPECT_EQ(r.equivalente.CN, 100);
+    }
 
     // One sub-area: the composite is its own number; a storm too small for any runoff.
-    const Subarea una[] = {{1e-300, 85}};
-    EXPECT_EQ(CalcularCompuesto(una)->CN[1], 85);
-    const auto seca = CalcularEscorrentiaCompuesta(una, 5, Lambda::Clasica);
-    EXPECT_TRUE(seca->equivalente.sinEscorrentia);
-    EXPECT_EQ(seca->Q, 0);
+    const auto una = EvaluarHoja(Escritas(5, EleccionLambda::Clasica, {{1e-300, 85}}), {});
+    EXPECT_EQ(una.compuesto->CN[1], 85);
+    EXPECT_TRUE(una.escorrentias.at(0).equivalente.sinEscorrentia);
+    EXPECT_EQ(una.escorrentias.at(0).Q, 0);
+    // Without a storm, no runoff at all.
+    EXPECT_TRUE(EvaluarHoja(Escritas(std::nullopt, EleccionLambda::Ambas, {{1, 85}}), {}).escorrentias.empty());
+}
+
+// The rows are refused before the storm; a storm too large leaves the composite standing.
+TEST_F(Cuenca, TheAnswerSaysWhichFiguresAreMissingAndWhy) {
+    const double nada = std::numeric_limits<double>::quiet_NaN();
+    const auto filas = EvaluarHoja(Escritas(50, EleccionLambda::Clasica, {{1, 80}, {2, nada}}), {});
+    EXPECT_EQ(filas.rechazo, (RechazoCuenca{FalloCuenca::NumeroCurva, 1}));
+    EXPECT_FALSE(filas.compuesto);
+    EXPECT_EQ(filas.trazas.size(), 2u);
+    // The retention of λ = 0.05 of so low a number overflows beside the largest storm.
+    const auto tormenta = EvaluarHoja(Escritas(std::numeric_limits<double>::max(), EleccionLambda::Ambas, {{1, 1e-250}}), {});
+    EXPECT_EQ(tormenta.rechazo, (RechazoCuenca{FalloCuenca::LluviaExcesiva}));
+    EXPECT_TRUE(tormenta.compuesto && tormenta.escorrentias.empty());
+    EXPECT_EQ(EvaluarHoja(HojaCuenca{}, {}).rechazo, (RechazoCuenca{FalloCuenca::SinFilas}));
 }
 
 TEST_F(Cuenca, RefusesWhatCannotBeACatchmentNamingTheRow) {
@@ -76,6 +120,8 @@ TEST_F(Cuenca, RefusesWhatCannotBeACatchmentNamingTheRow) {
     const Subarea una[] = {{1, 80}};
     EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(una, -1, Lambda::Clasica)).fallo, FalloCuenca::Lluvia);
     EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(una, 5001, Lambda::Clasica)).fallo, FalloCuenca::LluviaExcesiva);
+    EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(std::span<const Subarea>(), 10, Lambda::Clasica)).fallo,
+              FalloCuenca::SinFilas);
     EXPECT_FALSE(LeerArea("1,5"));
     EXPECT_FALSE(LeerArea("0"));
     EXPECT_EQ(LeerArea(" 12.5 "), 12.5);
@@ -142,6 +188,8 @@ TEST_F(Cuenca, DamagedForeignAndNewerFilesAreRefusedSayingWhere) {
         {cambiar("\"sand\"", "\"arena\""), FalloHoja::Falta, "/rows/1/trail/soil_group_from/sand"},
         {cambiar("\"rows\": [", "\"rows\": {\"x\": [") + "}", FalloHoja::NoLista, "/rows"},
         {cambiar("\"storm_mm\": 0.3", "\"storm_mm\": -0.3"), FalloHoja::Cuenca, "/storm_mm"},
+        {cambiar("\"clay\": \"20\"", "\"clay\": \"veinte\""), FalloHoja::Porcentaje, "/rows/1/trail/soil_group_from/clay"},
+        {cambiar("\"sand\": \" 40\"", "\"sand\": \"\""), FalloHoja::Porcentaje, "/rows/1/trail/soil_group_from/sand"},
     };
     for (const auto& caso : casos) {
         const auto r = LeerHoja(caso.texto);
@@ -157,23 +205,163 @@ TEST_F(Cuenca, DamagedForeignAndNewerFilesAreRefusedSayingWhere) {
     AplicarIdioma("English");
     EXPECT_EQ(MensajeErrorHoja(ErrorDe(LeerHoja(cambiar("\"version\": 1", "\"version\": 7")))),
               "The worksheet comes from a newer version of Tarvel (format 7); this version reads formats up to 1.");
-    EXPECT_EQ(ErrorDe(LeerHojaDeArchivo("/nonexistent/a.tarvel")).fallo, FalloHoja::NoLegible);
+    // A file that is not there or is a folder says so.
+    const auto noHay = ErrorDe(LeerHojaDeArchivo("/nonexistent/a.tarvel"));
+    EXPECT_EQ(noHay.fallo, FalloHoja::NoLegible);
+    EXPECT_EQ(MensajeErrorHoja(noHay), "The file /nonexistent/a.tarvel cannot be read: it does not exist.");
+    const auto carpeta = ErrorDe(LeerHojaDeArchivo(std::filesystem::temp_directory_path()));
+    EXPECT_EQ(carpeta.errorSistema, EISDIR);
+    AplicarIdioma("");
+    EXPECT_EQ(MensajeErrorHoja(carpeta), "No se puede leer el archivo " + std::filesystem::temp_directory_path().string() +
+                                             ": es una carpeta.");
 }
 
-TEST_F(Cuenca, CsvOfTheRowsQuotesWhatNeedsIt) {
-    const auto csv = CsvHoja(HojaCompleta());
+// A trail is checked against today's tables and, for a texture, as the soil
+// window reads its percentages; the stored number stays whatever is found.
+TEST_F(Cuenca, TrailsThatDoNotGiveTheirNumberAreFound) {
+    const auto datos = LeerDatos(TARVEL_DATOS_DAT).value();
+    const auto textura = [](std::array<std::string, 3> p, std::string grupo = "C") {
+        return TrazaPasoAPaso{1, 4, 1, std::move(grupo), SueloPorTextura{std::move(p)}, "", 9, "", kIdiomaEspanol};
+    };
+    using enum AvisoTraza;
+    struct Caso {
+        const char* que;
+        OrigenCurva origen;
+        double cn;
+        std::vector<AvisoTraza> avisos;
+        std::optional<int> cnTablas;
+        std::string grupoTextura;
+    };
+    const Caso casos[] = {
+        {"typed", CurvaEscrita{}, 50, {}, std::nullopt, ""},
+        {"a table cell, its number", TrazaTabla{TablaReferencia::General, 9, "C"}, 82, {}, 82, ""},
+        {"a table cell, another number", TrazaTabla{TablaReferencia::General, 9, "C"}, 82.5, {NumeroDistinto}, 82, ""},
+        {"a cell the tables leave empty", TrazaTabla{TablaReferencia::Arida, 58, "A"}, 80, {SinValorEnTablas}, std::nullopt, ""},
+        {"by the rate", TrazaPasoAPaso{1, 4, 1, "C", SueloPorTasa{2}, "", 9, "", 1}, 82, {}, 82, ""},
+        {"a loam", textura({"20", "40", "40"}), 82, {}, 82, "C"},
+        {"thirds making 100", textura({"33.3", "33.3", "33.4"}), 82, {}, 82, "C"},
+        {"a clay kept as C", textura({"60", "20", "20"}), 82, {TexturaOtroGrupo}, 82, "D"},
+        {"105 %", textura({"20", "40", "45"}), 82, {TexturaSinSuma}, 82, ""},
+        {"a negative percentage", textura({"-20", "60", "60"}), 82, {TexturaSinSuma}, 82, ""},
+        {"both at once", textura({"60", "20", "20"}), 50, {NumeroDistinto, TexturaOtroGrupo}, 82, "D"},
+    };
+    HojaCuenca hoja;
+    for (const auto& caso : casos) hoja.filas.push_back({caso.que, 1, caso.cn, caso.origen});
+    const auto e = EvaluarHoja(hoja, datos);
+    ASSERT_EQ(e.trazas.size(), std::size(casos));
+    for (std::size_t i = 0; i < std::size(casos); ++i) {
+        const auto& c = e.trazas[i];
+        EXPECT_EQ(c.avisos, casos[i].avisos) << casos[i].que;
+        EXPECT_EQ(c.cnTablas, casos[i].cnTablas) << casos[i].que;
+        EXPECT_EQ(c.grupoTextura, casos[i].grupoTextura) << casos[i].que;
+        EXPECT_EQ(MensajesTraza(hoja.filas[i], int(i), c).size(), c.avisos.size()) << casos[i].que;
+    }
+    EXPECT_EQ(e.compuesto->CN[1], (50 + 82 + 82.5 + 80 + 82 * 6 + 50) / 11.0);
+
+    // Without the tables only the texture is checked.
+    const auto sinTablas = EvaluarHoja(hoja, {});
+    EXPECT_EQ(sinTablas.trazas[2].avisos, std::vector<AvisoTraza>{});
+    EXPECT_EQ(sinTablas.trazas[10].avisos, std::vector<AvisoTraza>{TexturaOtroGrupo});
+
+    const auto mensajes = MensajesTraza(hoja.filas[10], 10, e.trazas[10]);
+    EXPECT_EQ(mensajes.at(0), "Fila 11 (both at once): su obtención (fila 9 de las tablas, grupo C) da el NC 82, no el 50 "
+                              "guardado; se usa el guardado.");
+    AplicarIdioma("English");
+    EXPECT_EQ(MensajesTraza(hoja.filas[10], 10, e.trazas[10]).at(1),
+              "Row 11 (both at once): the texture percentages (clay 60 %, silt 20 %, sand 20 %) give soil group D, not "
+              "the stored C.");
+    EXPECT_EQ(MensajesTraza(hoja.filas[3], 3, e.trazas[3]).at(0),
+              "Row 4 (a cell the tables leave empty): the tables give no curve number in row 58, group A; the stored 80 "
+              "is used.");
+    EXPECT_EQ(MensajesTraza(hoja.filas[8], 8, e.trazas[8]).at(0),
+              "Row 9 (105 %): the texture percentages (clay 20 %, silt 40 %, sand 45 %) are not three percentages "
+              "adding up to 100.");
+}
+
+// One row of each kind, and every column of each as a spreadsheet reads it.
+TEST_F(Cuenca, CsvOfTheRowsHasEveryColumnOfEachRow) {
+    HojaCuenca hoja;
+    hoja.filas = {
+        {"urbano, centro", 10, 98, CurvaEscrita{}},
+        {"olivar", 20, 82, TrazaPasoAPaso{1, 4, 1, "C", SueloPorTextura{{"20", "40,0", " 40"}}, "", 9, "Cultivos alineados; C; Buena", 1}},
+        {"pinar", 30, 60, TrazaPasoAPaso{10, -1, 3, "B", SueloPorTasa{1}, "III", 52, "Woods; III fair", 2}},
+        {"erial", 40, 49, TrazaTabla{TablaReferencia::Arida, 72, "A"}},
+    };
+    const auto csv = CsvHoja(hoja);
     ASSERT_TRUE(csv);
-    EXPECT_EQ(csv->substr(0, csv->find('\n')),
-              "name,area,share_pct,cn,source,data_row,soil_group,table,vegetation,treatment,condition,forest_class,"
-              "soil_group_from,rate_class,clay,silt,sand,description,description_language");
-    EXPECT_NE(csv->find("\n\"a,b\",12345.678901234567,"), std::string::npos);
-    EXPECT_NE(csv->find(",step-by-step,9,C,,1,4,1,,texture,,20,\"40,0\",\" 40\",Cultivos alineados; C; Buena,es\n"),
-              std::string::npos);
-    EXPECT_NE(csv->find(",table,72,A,arid,"), std::string::npos);
+    // name,area,share_pct,cn,source,data_row,soil_group,table,vegetation,treatment,condition,forest_class,
+    // soil_group_from,rate_class,clay,silt,sand,description,description_language
+    const std::string esperado =
+        "name,area,share_pct,cn,source,data_row,soil_group,table,vegetation,treatment,condition,forest_class,"
+        "soil_group_from,rate_class,clay,silt,sand,description,description_language\n"
+        "\"urbano, centro\",10,10,98,typed,,,,,,,,,,,,,,\n"
+        "olivar,20,20,82,step-by-step,9,C,,1,4,1,,texture,,20,\"40,0\",\" 40\",Cultivos alineados; C; Buena,es\n"
+        "pinar,30,30,60,step-by-step,52,B,,10,-1,3,III,rate,1,,,,Woods; III fair,en\n"
+        "erial,40,40,49,table,72,A,arid,,,,,,,,,,,\n";
+    EXPECT_EQ(*csv, esperado);
     EXPECT_EQ(CampoCsv("di \"x\""), "\"di \"\"x\"\"\"");
     HojaCuenca mala;
     mala.filas = {{"x", 0, 80, CurvaEscrita{}}};
     EXPECT_EQ(ErrorDe(CsvHoja(mala)), (RechazoCuenca{FalloCuenca::Area, 0}));
+    EXPECT_EQ(*CsvHoja(HojaCuenca{}), esperado.substr(0, esperado.find('\n') + 1));
+}
+
+// The report of 10 ha paved (CN 98) and 90 ha of woods (CN 55, kept against
+// a trail that gives 82) under 50 mm, worked by hand: S, Ia and Q of each
+// sub-area under each ratio, S0.05 = 25.4 · 1.33 · (S / 25.4)^1.15.
+TEST_F(Cuenca, TheReportLaysOutEveryFigureOfEachRatioChosen) {
+    const auto datos = LeerDatos(TARVEL_DATOS_DAT).value();
+    HojaCuenca hoja{"Molino", 50, EleccionLambda::Ambas,
+                    {{"pavimento", 10, 98, CurvaEscrita{}}, {"bosque", 90, 55, TrazaTabla{TablaReferencia::General, 9, "C"}}}};
+    AplicarIdioma("English");
+    const auto informe = InformeDeHoja(hoja, EvaluarHoja(hoja, datos), "m.tarvel", "2025-05-06");
+    ASSERT_TRUE(informe);
+    EXPECT_EQ(informe->titulo, "Catchment worksheet: Molino");
+    using Datos = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(informe->datos, (Datos{{"File:", "m.tarvel"}, {"Date:", "2025-05-06"}, {"Number of sub-areas:", "2"},
+                                     {"Total area (ha):", "100"}, {"Design storm depth P (mm):", "50"},
+                                     {"Ratio λ:", std::string(Texto(kTextoHojaLambdaAmbas))}}));
+    std::vector<std::string> secciones;
+    std::vector<std::vector<std::vector<std::string>>> tablas;
+    std::vector<std::string> notas;
+    for (const auto& bloque : informe->bloques) {
+        if (const auto* s = std::get_if<SeccionInforme>(&bloque)) secciones.push_back(s->titulo);
+        if (const auto* t = std::get_if<TablaInforme>(&bloque)) tablas.push_back(t->filas);
+        if (const auto* p = std::get_if<ParrafoInforme>(&bloque)) notas.push_back(p->texto);
+    }
+    EXPECT_EQ(secciones, (std::vector<std::string>{"Sub-areas and how their curve numbers were obtained",
+                                                   "Composite curve number", "Design storm runoff, λ = 0.2 (P = 50 mm)",
+                                                   "Design storm runoff, λ = 0.05 (P = 50 mm)"}));
+    using Filas = std::vector<std::vector<std::string>>;
+    ASSERT_EQ(tablas.size(), 4u);
+    EXPECT_EQ(tablas[0], (Filas{{"1", "pavimento", "10", "10.00", "98", "Typed"},
+                                {"2", "bosque", "90", "90.00", "55 ⚠", TextoOrigen(hoja.filas[1].origen, kIdiomaIngles)},
+                                {"", "Catchment, area-weighted", "100", "100.00", "59.3", ""}}));
+    EXPECT_EQ(tablas[1], (Filas{{"I", "38.0", "83.0"}, {"II", "59.3", "34.9"}, {"III", "77.0", "15.2"}}));
+    EXPECT_EQ(tablas[2], (Filas{{"1", "pavimento", "98", "5.2", "1.0", "44.3"},
+                                {"2", "bosque", "55", "207.8", "41.6", "0.3"},
+                                {"", "Catchment, area-weighted", "", "", "", "4.7"}}));
+    EXPECT_EQ(tablas[3], (Filas{{"1", "pavimento", "98", "5.4", "0.3", "44.8"},
+                                {"2", "bosque", "55", "378.8", "18.9", "2.4"},
+                                {"", "Catchment, area-weighted", "", "", "", "6.6"}}));
+    EXPECT_EQ(notas.at(0), Texto(kTextoNotaTrazas));
+    EXPECT_EQ(notas.at(1), "Row 2 (bosque): how its CN was obtained (row 9 of the tables, group C) gives 82, not the "
+                           "stored 55; the stored one is used.");
+    EXPECT_EQ(std::ranges::count(notas, "Area-weighted CN: 59.3; its Q: 1.2 mm. CN of the area-weighted Q: 68.1."), 1);
+    EXPECT_EQ(std::ranges::count(notas, "Area-weighted CN: 59.3; its Q: 3.5 mm. CN of the area-weighted Q: 67.9."), 1);
+
+    // One ratio: its table alone. No storm: none, and the storm line says so.
+    hoja.lambda = EleccionLambda::Reducida;
+    const auto reducida = InformeDeHoja(hoja, EvaluarHoja(hoja, datos), "m.tarvel", "2025-05-06");
+    EXPECT_EQ(std::get<SeccionInforme>(reducida->bloques.at(7)).titulo, "Design storm runoff, λ = 0.05 (P = 50 mm)");
+    EXPECT_EQ(std::get<TablaInforme>(reducida->bloques.at(8)).filas.back().back(), "6.6");
+    EXPECT_EQ(reducida->bloques.size(), 11u);
+    hoja.lluvia.reset();
+    const auto seca = InformeDeHoja(hoja, EvaluarHoja(hoja, datos), "m.tarvel", "2025-05-06");
+    EXPECT_EQ(seca->datos.back(), (std::pair<std::string, std::string>{"Design storm depth P (mm):", "none"}));
+    EXPECT_EQ(seca->bloques.size(), 7u);
+    hoja.filas.clear();
+    EXPECT_EQ(ErrorDe(InformeDeHoja(hoja, EvaluarHoja(hoja, datos), "m.tarvel", "")), RechazoCuenca{FalloCuenca::SinFilas});
 }
 
 }  // namespace

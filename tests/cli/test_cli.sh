@@ -151,7 +151,8 @@ runoff|85|50|--lambda|0.05~0.05\tII\t85.0\t79.6\t64.9\t3.2\t19.6
 runoff|100|50~0.2\tIII\t100.0\t0.0\t0.0\t50.0
 runoff|85|8.96~0.2\tII\t85.0\t44.8\t9.0\t0.0
 series|85|70|--storm|50|--lambda|both~λ\tCondition\tNCS: CN\tNCS: CN0.05\tNCS: S (mm)\tNCS: Ia (mm)\tNCS: Q (mm)\tNOS: CN\tNOS: CN0.05\tNOS: S (mm)\tNOS: Ia (mm)\tNOS: Q (mm)\tSaving: Q (mm)\tSaving: Q (%)|0.2\tII\t85.0\t\t44.8\t9.0\t19.6\t70.0\t\t108.9\t21.8\t5.8\t13.8\t70.4
-series|85|70|--years|10|--by-year|--storm|50|--lambda|0.2~0\t70.41420118343196\t85\t92.87410926365796\t21.344537815126053\t8.964705882352941\t3.897698209718676\t6.065495099343278\t19.61237405896862\t32.40427716102361|10\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777\t0\t5.812802953611627\t18.69969870551382
+series|85|70|--years|10|--by-year|--storm|50|--lambda|0.2~0\t70.41420118343196\t85\t92.87410926365796\t21.344537815126053\t8.964705882352941\t3.897698209718676\t6.065495099343278\t19.61237405896862\t32.40427716102361\t21.344537815126046\t8.96470588235294\t3.897698209718669|10\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777\t0\t5.812802953611627\t18.69969870551382\t51.836734693877546\t21.77142857142857\t9.46583850931678
+series|85|70|--years|10|--by-year|--storm|50|--lambda|0.05~10\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777\t1.273079898727435\t7.6012474737308\t18.73206060140236\t24.419983989762486\t9.004965615140515\t3.455373891331611
 series|85|70|--years|32767|--by-year~32767\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777
 composite|$work/s.csv|--storm|50~A\t2,5\t55,5\t25.0\t0.4|II\t73.9\t18.0|0.2\t10.5\t76.4\t8.4
 composite|$work/c.csv|--storm|50~forest\t90\t55\ta, b\t90.0\t0.3|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2
@@ -191,6 +192,10 @@ printf 'area,cn\n10,85\n0,70\n' > "$work/area.csv"
 printf 'area,cn\n10,85\n,\n7,1e-300\n' > "$work/cn.csv"
 printf 'area;cn\n2,5;80\n7,5;80.5\n' > "$work/s-punto.csv"
 printf '{"format":"tarvel-worksheet","version":1,"rows":[{"area_ha":' > "$work/cut.tarvel"
+mkdir "$work/folder.tarvel"
+printf '{"format":"tarvel-worksheet","version":1,"rows":[{"area_ha":1,"cn":82,"source":"step-by-step","trail":{
+  "vegetation":1,"treatment":4,"condition":1,"soil_group":"C","soil_group_from":{"method":"texture","clay":"20",
+  "silt":"cuarenta","sand":"40"},"data_row":9,"description":"","language":"es"}}]}' > "$work/letters.tarvel"
 while IFS='~' read -r status err args; do
     IFS='|' read -r -a argv <<<"$args"
     t "$status" "" "$err" "$cli" --lang en "${argv[@]}" </dev/null
@@ -208,10 +213,32 @@ done <<CASES
 1~^Row 2: Error in input data\. cn = “80\.5”: the decimal mark of this file is the comma “,”; a full stop is not accepted\.$~composite|$work/s-punto.csv
 1~^Row 3: Error in input data\. cn = “1e-300”: it must be a number greater than 0 and not above 100\.$~composite|$work/cn.csv
 1~truncated: it ends at line 1~composite|$work/cut.tarvel
-1~none\.tarvel cannot be read\.$~composite|$work/none.tarvel
+1~none\.tarvel cannot be read: it does not exist\.$~composite|$work/none.tarvel
+1~folder\.tarvel cannot be read: it is a folder\.$~composite|$work/folder.tarvel
+1~^The value /rows/0/trail/soil_group_from/silt must be a percentage written in figures\.$~composite|$work/letters.tarvel
 1~^The input has no header row~composite|-
 2~^The argument --storm is missing\.~composite|$work/c.csv|--lambda|both
 CASES
+
+# A worksheet whose stored numbers its trails do not give (row 9, group C
+# gives 82; clay 60 % is group D) is worked out with the stored numbers, and
+# each row's finding goes to standard error.
+printf '{"format":"tarvel-worksheet","version":1,"rows":[
+  {"name":"olivar","area_ha":10,"cn":50,"source":"table","trail":{"table":"general","data_row":9,"soil_group":"C"}},
+  {"area_ha":10,"cn":82,"source":"step-by-step","trail":{"vegetation":1,"treatment":4,"condition":1,"soil_group":"C",
+   "soil_group_from":{"method":"texture","clay":"60","silt":"20","sand":"20"},"data_row":9,"description":"","language":"es"}}]}' \
+    > "$work/trail.tarvel"
+t 0 "Name${tab}Area (ha)${tab}CN${tab}Share (%)
+olivar${tab}10${tab}50${tab}50.0
+${tab}10${tab}82${tab}50.0
+
+Total area (ha)${tab}20
+Condition${tab}CN${tab}P0 (mm)
+I${tab}44.9${tab}62.3
+II${tab}66.0${tab}26.2
+III${tab}81.7${tab}11.4" "^Warning: Row 1 \(olivar\): how its CN was obtained \(row 9 of the tables, group C\) gives 82, not the stored 50; the stored one is used\.
+Warning: Row 2: the texture percentages \(clay 60 %, silt 20 %, sand 20 %\) give soil group D, not the stored C\.$" \
+    "$cli" --lang en composite "$work/trail.tarvel"
 
 # The target of a series refused with its own message, the present one with
 # its own, in the batch as on the command line.
@@ -225,14 +252,6 @@ t 0 "nac,nob,nac_1,pac_1,nob_1,pob_1,nac_2,pac_2,nob_2,pob_2,nac_3,pac_3,nob_3,p
 [[ $(printf 'nac;nob\n85;70,5\n' | "$cli" series --csv -) == *$'\n85;70,5;70,4;21,3;50,1;50,6;85,0;9,0;70,5;21,3;92,9;3,9;84,6;9,2;;' ]] ||
     fail "series --csv in the form of Spanish spreadsheets"
 
-# Every JSON writer: a map whose name is not UTF-8 is made and reported, the
-# bad byte shown as U+FFFD.
-printf 'ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 10\n1 2\n' > "$work/lc.asc"
-printf 'ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 10\n3 4\n' > "$work/hsg.asc"
-printf 'code,row\n1,9\n2,54\n' > "$work/map.csv"
-[[ $("$cli" --json raster --landcover "$work/lc.asc" --soil "$work/hsg.asc" --map "$work/map.csv" \
-    --out "$work/$(printf 'Pe\xf1a.tif')") == '{"out":"'"$work"'/Pe�a.tif","cells":2,"with_cn":2,'* ]] ||
-    fail "raster --json with a name that is not UTF-8"
 
 # The batches: a row per year of each path, the input's columns repeated;
 # the runoff columns only where a storm can be given.
@@ -242,12 +261,83 @@ a,85,70,2,1,59.12806539509537,77.5,88.7920298879203,35.115207373271886,14.748387
 a,85,70,2,2,49.4949494949495,70,84.29319371727748,51.83673469387754,21.771428571428572,9.465838509316777,
 b,85,70,,,,,,,,,Incorrect time interval. years = “”: it must be a whole number from 2 to 32767." "^$" \
     bash -c 'printf "id,nac,nob,years\na,85,70,2\nb,85,70,\n" | "$0" --lang en series --by-year --csv -' "$cli"
+[[ $(printf 'nac,nob,years,storm,lambda\n85,70,2,50,0.05\n' | "$cli" series --by-year --csv -) == *'
+85,70,2,50,0.05,2,49.4949494949495,70,84.29319371727748,51.83673469387754,21.771428571428572,9.465838509316777,,,,1.273079898727435,7.6012474737308,18.73206060140236,,,,24.419983989762486,9.004965615140515,3.455373891331611,'* ]] ||
+    fail "series --by-year --csv: each ratio's runoff and threshold in its own columns"
 [[ $(printf 'cn,p,lambda\n85,50,\n85,50,0.05\n' | "$cli" runoff --csv -) == *'
 85,50,,70.41420118343196,85,92.87410926365796,106.72268907563023,44.823529411764696,19.488491048593346,21.344537815126046,8.96470588235294,3.897698209718669,6.065495099343278,19.61237405896862,32.40427716102361,,,,,,,,,,,,,
 85,50,0.05,70.41420118343196,85,92.87410926365796,,,,,,,,,,59.06368868770397,79.64454330696881,'* ]] ||
     fail "runoff --csv"
 [[ $(printf 'nac;nob;storm\n85;70;50\n' | "$cli" series --csv -) == *';70,4;21,3;'*';;6,065495099343278;19,61237405896862;'*';13,799571105356993;'*';70,36155370005567;'* ]] ||
     fail "series --csv with a storm column"
+
+# Time of concentration and peak discharge: TR-55's examples 3-1 and 4-1 in
+# SI (0.30, 0.24, 0.99 h, Tc 1.53 h; 345 cfs = 9.77 m³/s, 9.75 with Tc as
+# computed), Ponce's example 5-9 (12.09 m³/s published, 12.0 here), a
+# published Témez worksheet (1870 m³/s) and Témez's tc.
+e31=(--sheet 0.24,30.48,91.44,0.01 --shallow 426.72,0.01,unpaved --channel 0.05,2.50838,8.59536,0.005,2225.04)
+while IFS='~' read -r args lines; do
+    IFS='|' read -r -a argv <<<"$args"
+    out=$("$cli" --lang en "${argv[@]}" 2>"$work/err") || fail "${argv[*]}: status $?, $(<"$work/err")"
+    IFS='|' read -r -a wanted <<<"$lines"
+    for line in "${wanted[@]}"; do
+        grep -qxF -- "$(printf '%b' "$line")" <<<"$out" || fail "${argv[*]}: no line [$line] in [$out]"
+    done
+done <<CASES
+tc|tr55|${e31[0]}|${e31[1]}|${e31[2]}|${e31[3]}|${e31[4]}|${e31[5]}~1\tSheet flow\t0.0286\t0.296|2\tShallow concentrated\t0.492\t0.241|3\tChannel\t0.622\t0.993|Tc (h)\t1.53
+peak|tr55|--area|1.0117141056|--cn|75|--storm|152.4|--distribution|II|${e31[0]}|${e31[1]}|${e31[2]}|${e31[3]}|${e31[4]}|${e31[5]}~3\tChannel\t0.622\t0.993|Ia/P\t0.111|Q (mm)\t83.4|Qp (m³/s)\t9.75
+peak|tr55|--area|4|--cn|74|--storm|90|--tc|1.5|--distribution|ii|--ponds|1~Ia/P\t0.198|Fp\t0.870|Qp (m³/s)\t12.0
+peak|ic52|--area|380|--cn|89.48|--pd|88.21|--i1id|11.72|--tc|2.32~KA\t0.828|I (mm/h)\t20.7|P0 (mm)\t5.97|C\t0.733|Kt\t1.17|Qp (m³/s)\t1869
+peak|ic52|--area|0.5|--p0|20|--beta|1.5|--pd|100|--i1id|10|--fb|40|--length|1|--slope|1~Fint\t40.0|P0 (mm)\t30.0|Tc (h)\t0.300
+tc|ic52|--length|10|--slope|0.05~Tc (h)\t3.05
+tc|tr55|--shallow|426.72,0.01,unpaved|--sheet|0.24,30.48,91.44,0.01|--shallow|10,0.01,paved~1\tShallow concentrated\t0.492\t0.241|2\tSheet flow\t0.0286\t0.296|3\tShallow concentrated\t0.620\t0.00448
+CASES
+[[ $("$cli" --json peak tr55 --area 1.0117141056 --cn 75 --storm 152.4 --tc 1.53 --distribution II) == \
+    '{"peak_m3s":9.75'*',"runoff_mm":83.36'*'"warnings":[]}' ]] || fail "peak tr55 --json"
+# A warning: on standard error without --json, in the array with it; the status stays 0.
+t 0 "Qp (m³/s)	1869" "^The area, 380 km², is larger than the 50 km² the 5\.2-IC standard applies the rational method to\.$" \
+    bash -c '"$0" --lang en peak ic52 --area 380 --cn 89.48 --pd 88.21 --i1id 11.72 --tc 2.32 | tail -1' "$cli"
+[[ $("$cli" --json tc tr55 --sheet 0.24,100,90,0.01 2>"$work/err") == *'"warnings":[{"kind":"sheet_flow_too_long","value":100.0,"limit":91.44,"segment":1,"message":"Segment 1: sheet flow of 100 m'* &&
+    ! -s "$work/err" ]] || fail "tc tr55 --json warns in the array only"
+# Refused values (1) and usage (2).
+while IFS='~' read -r status err args; do
+    IFS='|' read -r -a argv <<<"$args"
+    t "$status" "" "$err" "$cli" --lang en "${argv[@]}" </dev/null
+done <<'CASES'
+1~^Error in input data\. Segment 2: slope = “0”: it must be a number from 0\.000001 to 10\.$~tc|tr55|--shallow|100,0.01,paved|--shallow|100,0,paved
+1~^Error in input data\. Segment 1: surface = “gravel”: it must be paved or unpaved\.$~tc|tr55|--shallow|100,0.01,gravel
+1~^Error in input data\. area_km2 = “0”: it must be a number above 0 and not above 100000\.$~peak|tr55|--area|0|--cn|80|--storm|50|--tc|1|--distribution|II
+1~^Error in input data\. distribution = “IV”: it must be I, IA, II or III\.$~peak|tr55|--area|1|--cn|80|--storm|50|--tc|1|--distribution|IV
+1~^Error in input data\. i1id = “0\.5”: it must be a number from 1 to 100\.$~peak|ic52|--area|1|--p0|20|--pd|80|--i1id|0.5|--tc|1
+1~^Error in input data\. cn = “0\.01”: it must be a number from 0\.0507~peak|ic52|--area|1|--cn|0.01|--pd|80|--i1id|10|--tc|1
+2~^--sheet takes n,L_m,P2_mm,slope, not “0\.24,30”\.~tc|tr55|--sheet|0.24,30
+2~^The argument --sheet\|--shallow\|--channel is missing\.~tc|tr55
+2~^Either --tc or --sheet\|--shallow\|--channel is needed\.~peak|tr55|--area|1|--cn|80|--storm|50|--distribution|II
+2~^--tc and --sheet\|--shallow\|--channel cannot be used together\.~peak|tr55|--area|1|--cn|80|--storm|50|--tc|1|--sheet|0.1,10,50,0.1|--distribution|II
+2~^--p0 and --cn cannot be used together\.~peak|ic52|--area|1|--p0|20|--cn|70|--pd|80|--i1id|10|--tc|1
+2~^Either --p0 or --cn is needed\.~peak|ic52|--area|1|--pd|80|--i1id|10|--tc|1
+2~^The argument --slope is missing\.~peak|ic52|--area|1|--p0|20|--pd|80|--i1id|10|--length|2
+2~^--area and --csv cannot be used together\.~peak|tr55|--area|1|--csv|-
+CASES
+# Batches: one row out for each row in, a bad row with the single form's message,
+# options giving the rows that leave a column empty, warnings in their column.
+t 0 "id,area_km2,cn,storm_mm,tc_h,peak_m3s,runoff_mm,ia_mm,ia_p,qu,fp,tc_used_h,warnings,error
+a,1.0117141056,75,152.4,,9.752305240423572,83.36410256410255,16.933333333333337,0.11111111111111113,0.11562996697606422,1,1.53,,
+b,0,75,152.4,,,,,,,,,,Error in input data. area_km2 = “0”: it must be a number above 0 and not above 100000.
+c,1,35,50,2,0,0,94.34285714285714,1.8868571428571428,0.047892117525256454,1,2,\"CN 35: TR-55's graphical method is meant for curve numbers of 40 or more. | Ia/P = 1.89 is above 0.5, the last row of table F-1: that row was used.\"," "^$" \
+    bash -c 'printf "id,area_km2,cn,storm_mm,tc_h\na,1.0117141056,75,152.4,\nb,0,75,152.4,\nc,1,35,50,2\n" | "$0" --lang en peak tr55 --csv - --tc 1.53 --distribution II' "$cli"
+[ "$(printf 'area_km2,cn,storm_mm,tc_h,distribution\n0,75,152.4,1,II\n' | "$cli" --lang en peak tr55 --csv - | sed -n 2p)" = \
+  "0,75,152.4,1,II,,,,,,,,,$("$cli" --lang en peak tr55 --area 0 --cn 75 --storm 152.4 --tc 1 --distribution II 2>&1)" ] ||
+    fail "peak tr55: a batch row refused as the single form refuses it"
+[[ $(printf 'area_km2;pd_mm;i1id;cn;p0_mm;length_km;slope\n380;88,21;11,72;89,48;;;\n2;80;10;;;3;0,05\n2;80;10;70;20;;\n' |
+     "$cli" --lang en peak ic52 --csv - --tc 2.32) == *';2,32;The area, 380 km²'*'
+2;80;10;;;3;0,05;;;;;;;;;;;;Error in input data. Either p0_mm or cn is needed.
+2;80;10;70;20;;;;;;;;;;;;;;Error in input data. p0_mm and cn cannot be used together.' ]] || fail "peak ic52 --csv"
+t 0 "kind,n,length_m,p2_mm,slope,surface,tt_h,velocity_m_s,warnings,error
+shallow,,426.72,,0.01,unpaved,0.24102940214378438,0.49177956,,
+channel,0.05,100,,0.01,,,,,Error in input data. area_m2 = “”: it must be a number from 0.0001 to 100000.
+road,,,,,,,,,\"Error in input data. kind = “road”: it must be sheet, shallow or channel.\"" "^$" \
+    bash -c 'printf "kind,n,length_m,p2_mm,slope,surface\nshallow,,426.72,,0.01,unpaved\nchannel,0.05,100,,0.01,\nroad,,,,,\n" | "$0" --lang en tc tr55 --csv -' "$cli"
 
 [ "$failed" -eq 0 ] && echo "tarvel-cli: every check passed"
 [ "$failed" -eq 0 ]

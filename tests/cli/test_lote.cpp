@@ -10,6 +10,7 @@
 #include "app/Idioma.h"
 #include "app/TablaTextos.h"
 #include "cli/batch/Evaluacion.h"
+#include "cli/batch/EvaluacionCaudal.h"
 #include "cli/batch/Lote.h"
 
 namespace tarvel::cli {
@@ -251,8 +252,10 @@ TEST_F(Lote, ColumnsInTheDocumentedOrderEachValueUnderItsNameInBothForms) {
          "group,id,condition,treatment,vegetation,row,text,missing,error",
          {{"id", "z"}, {"row", "9"}, {"text", "82"}, {"missing", "false"}, {"error", ""}}},
         {LoteSerie(std::nullopt), "nob,x,nac,years\n70.0,q,85.0,10", "nob,x,nac,years," + serie + ",error",
-         {{"nob", "70.0"}, {"nac_1", "70.4"}, {"pac_2", "9.0"}, {"nob_3", "84.3"}, {"pob_1", "51.8"}, {"annual", "1.50"}}},
-        {LoteSerie(std::nullopt, 50.0, EleccionLambda::Ambas), "nac,nob\n85.0,70.0", "nac,nob," + serie + tormenta + ",error",
+         {{"nob", "70.0"}, {"nac_1", "70.4"}, {"pac_2", "9.0"}, {"nob_3", "84.3"}, {"pob_1", "51.8"},
+          {"annual", "1.50"}}},
+        {LoteSerie(std::nullopt, 50.0, EleccionLambda::Ambas), "nac,nob\n85.0,70.0",
+         "nac,nob," + serie + tormenta + ",error",
          {{"q02_nob_ii_mm", "5.812802953611627"}, {"saving02_ii_mm", "13.799571105356993"},
           {"q005_nac_ii_mm", "19.574887487059826"}, {"saving005_ii_mm", "11.973640013329025"}}},
         {LoteEscorrentia(EleccionLambda::Clasica), "p,id,cn,lambda\n50.0,r,85.0,both",
@@ -262,10 +265,11 @@ TEST_F(Lote, ColumnsInTheDocumentedOrderEachValueUnderItsNameInBothForms) {
           {"ia02_ii_mm", "8.96470588235294"}, {"q02_ii_mm", "19.61237405896862"}, {"cn005_ii", "79.64454330696881"},
           {"ia005_ii_mm", "3.2458507421546905"}, {"q005_ii_mm", "19.574887487059826"}}},
         {LoteTrayectoria(std::nullopt, 50.0, EleccionLambda::Clasica), "years,nob,nac\n2,70.0,85.0",
-         "years,nob,nac,year," + j("cn") + ',' + j("threshold", "_mm") + ',' + j("q02", "_mm") + ',' + j("q005", "_mm") +
-             ",error",
+         "years,nob,nac,year," + j("cn") + ',' + j("threshold", "_mm") + ',' + j("q02", "_mm") + ',' +
+             j("q005", "_mm") + ',' + j("ia02", "_mm") + ',' + j("ia005", "_mm") + ",error",
          {{"year", "0"}, {"cn_i", "70.41420118343196"}, {"threshold_ii_mm", "8.964705882352941"},
-          {"q02_ii_mm", "19.61237405896862"}, {"q005_ii_mm", ""}}},
+          {"q02_ii_mm", "19.61237405896862"}, {"q005_ii_mm", ""}, {"ia02_ii_mm", "8.96470588235294"},
+          {"ia005_ii_mm", ""}}},
     };
     const auto partir = [](const std::string& linea, char separador) {
         std::vector<std::string> campos(1);
@@ -291,10 +295,12 @@ TEST_F(Lote, ColumnsInTheDocumentedOrderEachValueUnderItsNameInBothForms) {
             const auto fin = salida.csv.find('\n');
             ASSERT_EQ(salida.csv.substr(0, fin), cabecera) << separador;
             const auto nombres = partir(salida.csv.substr(0, fin), separador);
-            const auto valores = partir(salida.csv.substr(fin + 1, salida.csv.find('\n', fin + 1) - fin - 1), separador);
+            const auto fila = salida.csv.substr(fin + 1, salida.csv.find('\n', fin + 1) - fin - 1);
+            const auto valores = partir(fila, separador);
             ASSERT_EQ(valores.size(), nombres.size()) << salida.csv;
             for (const auto& [nombre, esperado] : caso.valores) {
-                std::string valor = valores[static_cast<std::size_t>(std::ranges::find(nombres, nombre) - nombres.begin())];
+                const auto donde = std::ranges::find(nombres, nombre) - nombres.begin();
+                std::string valor = valores[static_cast<std::size_t>(donde)];
                 if (separador == ';') std::ranges::replace(valor, ',', '.');
                 char* fin = nullptr;
                 const double numero = std::strtod(esperado.c_str(), &fin);
@@ -329,6 +335,25 @@ TEST_F(Lote, ColumnsAndOptionsThatOnlyTheBatchHas) {
     const std::string sinLapso = "nac,nob\n90,88.5\n";
     EXPECT_TRUE(Ejecutar(LoteSerie(std::string("2")), sinLapso).csv.ends_with(",0.75,\n"));
     EXPECT_TRUE(Ejecutar(LoteSerie(std::string("")), sinLapso).csv.ends_with(",Incorrect time interval. years = “”: it must be a whole number from 2 to 32767.\n"));
+}
+
+// Peak discharge: an option's value, read once with ".", stands for the rows
+// that leave its column empty; a row's own value is read with the file's
+// mark. A row that gives any of a group (tc_h, length_km, slope) takes the
+// whole group from itself.
+TEST_F(Lote, PeakBatchesTakeOptionsOnlyWhereARowIsSilent) {
+    const std::string tr55 = Ejecutar(LotePicoTR55({1.5, DistribucionLluvia::II, std::nullopt}),
+                                      "area_km2;cn;storm_mm;tc_h;distribution\n1;80;50;;\n1;80;50;2,5;iii\n1;80;50;0,0;\n")
+                                 .csv;
+    EXPECT_NE(tr55.find("\n1;80;50;;;"), std::string::npos) << tr55;
+    EXPECT_NE(tr55.find(";1,5;;\n1;80;50;2,5;iii;"), std::string::npos) << tr55;
+    EXPECT_NE(tr55.find(";2,5;;\n"), std::string::npos) << tr55;
+    EXPECT_TRUE(tr55.ends_with(";Error in input data. tc_h = “0,0”: it must be a number above 0 and not above 1000.\n"))
+        << tr55;
+    const Salida ic = Ejecutar(LotePicoIC({20.0, std::nullopt, std::nullopt, 3.0}),
+                               "area_km2,pd_mm,i1id,tc_h,slope\n2,80,10,,\n2,80,10,,0.05\n");
+    EXPECT_NE(ic.csv.find(",20,3,,\n"), std::string::npos) << ic.csv;
+    EXPECT_TRUE(ic.csv.ends_with(",Error in input data. length_km = “”: it must be a number from 0.001 to 10000.\n")) << ic.csv;
 }
 
 // The one reading of numbers of both forms: blanks around them, no comma

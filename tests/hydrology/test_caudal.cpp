@@ -4,7 +4,10 @@
 #include <limits>
 #include <vector>
 
+#include "app/Idioma.h"
+#include "app/TablaTextos.h"
 #include "hydrology/CaudalPunta.h"
+#include "hydrology/PresentacionCaudal.h"
 #include "hydrology/TiempoConcentracion.h"
 #include "tests/Esperado.h"
 
@@ -222,6 +225,40 @@ TEST(CaudalPunta, RefusalsNameTheInputItsRangeAndWhere) {
     const auto t = ErrorDe(CalcularTablaTR55({1, 80, 0, 1}, std::span(filas).subspan(2)));
     EXPECT_EQ(t.dato, DatoCaudal::PeriodoRetorno);
     EXPECT_EQ(t.fila, 0);
+}
+
+// Three significant digits, never fewer than the whole part; limits exact
+// and short; a range's open ends said as such.
+TEST(PresentacionCaudal, FiguresLimitsAndRanges) {
+    const std::pair<double, const char*> cifras[] = {
+        {9.746, "9.75"},   {12.04, "12.0"}, {1867.6, "1868"},    {0.1158, "0.116"}, {0.02864, "0.0286"},
+        {99.96, "100"},    {0.9996, "1.00"}, {0, "0.0"},         {1e-12, "0.000000000"}, {-0.5, "-0.500"},
+        {2.675, "2.68"},   {1e6, "1000000"}};
+    for (const auto& [valor, texto] : cifras) EXPECT_EQ(Cifra(valor), texto) << valor;
+    EXPECT_EQ(Cifra(kNaN), "");
+    EXPECT_EQ(TextoLimite(1e-6), "0.000001");
+    EXPECT_EQ(TextoLimite(91.44), "91.44");
+    EXPECT_EQ(TextoLimite(1e5), "100000");
+    FijarIdioma(kIdiomaIngles);
+    EXPECT_EQ(MotivoRango({1, 2}), "it must be a number from 1 to 2");
+    EXPECT_EQ(MotivoRango({0, 100, true}), "it must be a number above 0 and not above 100");
+    EXPECT_EQ(MotivoRango({0, 5, false, true}), "it must be a number from 0 and below 5");
+    EXPECT_EQ(MotivoRango({0, 5, true, true}), "it must be a number above 0 and below 5");
+    // A warning's value without the zeros of its precision, its limit as exact as it is short.
+    EXPECT_EQ(TextoAviso({TipoAviso::TiempoCorto, 0.05, 0.1}, MetodoCaudal::TR55),
+              "Tc = 0.05 h is below 0.1 h, the least TR-55's graphical method covers: qu was read at 0.1 h.");
+    EXPECT_EQ(TextoAviso({TipoAviso::AreaGrande, 12, kAreaMaximaTR55}, MetodoCaudal::TR55),
+              "The area, 12 km², is larger than the 8.09 km² (2000 acres) TR-55's graphical method was published for.");
+    // The warnings of a table once each, those of some rows with their return periods.
+    const std::vector<Aviso> comun{{TipoAviso::NumeroCurvaBajo, 35, 40}};
+    std::vector<Aviso> alto = comun;
+    alto.push_back({TipoAviso::IaPAlto, 0.6, 0.5});
+    const AvisosDeFila filas[] = {{2, alto}, {5, alto}, {100, comun}};
+    EXPECT_EQ(AvisosDeFilas(MetodoCaudal::TR55, filas),
+              (std::vector<std::string>{"CN 35: TR-55's graphical method is meant for curve numbers of 40 or more.",
+                                        "T = 2, 5 years: Ia/P = 0.6 is above 0.5, the last row of table F-1: that row "
+                                        "was used."}));
+    FijarIdioma(kIdiomaEspanol);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ lib/tarvel/Datos.dat
 lib/tarvel/HELPTARVEL.HLP
 lib/tarvel/tarvel
 lib/tarvel/tarvel-cli
+lib/tarvel/tarvel-cli-raster
 share/applications/$id.desktop
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/16x16/apps/$id.png
@@ -57,6 +58,10 @@ for program in tarvel tarvel-cli; do
   link=$(readlink "$prefix/bin/$program")
   [ "$link" = "../lib/tarvel/$program" ] || fail "bin/$program links to '$link'"
 done
+[ -x "$prefix/lib/tarvel/tarvel-cli-raster" ] || fail "lib/tarvel/tarvel-cli-raster is not an executable"
+# Only the map program loads GDAL: every other command starts without it.
+readelf -d "$prefix/lib/tarvel/tarvel-cli" | grep -qi 'NEEDED.*gdal' && fail "tarvel-cli links GDAL"
+readelf -d "$prefix/lib/tarvel/tarvel-cli-raster" | grep -qi 'NEEDED.*gdal' || fail "tarvel-cli-raster does not link GDAL"
 cmp -s "$source/resources/Datos.dat" "$prefix/lib/tarvel/Datos.dat" || fail "Datos.dat differs from the source"
 for help in "AYUDA Nº CURVA.HLP" HELPTARVEL.HLP; do
   cmp -s "$source/resources/help/$help" "$prefix/lib/tarvel/$help" || fail "$help differs from the source"
@@ -70,6 +75,10 @@ check_cli() {
   [ "$out" = "30≤" ] || fail "$where/bin/tarvel-cli lookup 43 A printed '$out'"
   out=$(cd / && HOME="$work/home" XDG_CONFIG_HOME="$work/config" "$where/bin/tarvel-cli" --lang en cn 1 4 1 C 2>&1)
   [ "$out" = "9 82" ] || fail "$where/bin/tarvel-cli cn 1 4 1 C printed '$out'"
+  # The map command is handed over to the program beside the real tarvel-cli.
+  out=$(cd / && HOME="$work/home" XDG_CONFIG_HOME="$work/config" "$where/bin/tarvel-cli" --lang en raster --map x 2>&1)
+  [ $? = 2 ] && [[ $out == "The argument --landcover is missing."* ]] ||
+    fail "$where/bin/tarvel-cli raster --map x printed '$out'"
 }
 check_cli "$prefix"
 mv "$prefix" "$work/moved"
@@ -123,6 +132,8 @@ for page in man1/tarvel.1.gz man1/tarvel-cli.1.gz es/man1/tarvel.1.gz; do
   [ -s "$work/man.err" ] && fail "man $page: $(cat "$work/man.err")"
   [ "$page" = man1/tarvel-cli.1.gz ] && ! grep -q 'tarvel-cli soil texture .*CLAY' <<<"$text" \
     && fail "the page of tarvel-cli does not describe 'soil texture'"
+  [ "$page" = man1/tarvel-cli.1.gz ] && ! grep -q -- '--landcover-band N' <<<"$text" \
+    && fail "the page of tarvel-cli does not describe the options of 'raster'"
 done
 
 if [ $failures -ne 0 ]; then

@@ -3,7 +3,7 @@
 # --pedantic -I: no error and no warning. With --release (the hardened Release
 # build of scripts/package) no tag at all may remain, which covers position
 # independence, fortified functions, full RELRO with immediate binding and
-# stripped notes, and both programs carry the stack protector, which lintian
+# stripped notes, and every program carries the stack protector, which lintian
 # does not check.
 #   test_paquete.sh BUILD_DIR [--release]
 set -uo pipefail
@@ -32,7 +32,7 @@ fi
 
 if [ "$release" = --release ]; then
   dpkg-deb -x "$deb" "$work/root"
-  for program in tarvel tarvel-cli; do
+  for program in tarvel tarvel-cli tarvel-cli-raster; do
     symbols=$(readelf --dyn-syms -W "$work/root/usr/lib/tarvel/$program")
     grep -q ' __stack_chk_fail@' <<<"$symbols" || fail "$program has no stack protector"
   done

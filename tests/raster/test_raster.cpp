@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
+#include <tuple>
 
 #include "app/Idioma.h"
 #include "app/TablaTextos.h"
@@ -30,6 +32,7 @@ struct Rejilla {
     std::array<double, 6> gt{500000, 30, 0, 4200000, 0, -30};
     int epsg = 25830;
     int bloque = 0;  // tile side; 0: strips
+    int bandas = 1;  // band b holds the values of band 1 plus 10 * (b - 1)
 };
 
 fs::path Escribir(const fs::path& ruta, GDALDataType tipo, const Rejilla& r, std::optional<double> sinDato,
@@ -41,21 +44,23 @@ fs::path Escribir(const fs::path& ruta, GDALDataType tipo, const Rejilla& r, std
         opciones.SetNameValue("BLOCKXSIZE", std::to_string(r.bloque).c_str());
         opciones.SetNameValue("BLOCKYSIZE", std::to_string(r.bloque).c_str());
     }
-    GDALDatasetUniquePtr ds(
-        GetGDALDriverManager()->GetDriverByName("GTiff")->Create(ruta.c_str(), r.w, r.h, 1, tipo, opciones.List()));
+    GDALDatasetUniquePtr ds(GetGDALDriverManager()->GetDriverByName("GTiff")->Create(ruta.c_str(), r.w, r.h, r.bandas,
+                                                                                       tipo, opciones.List()));
     std::array<double, 6> gt = r.gt;
     ds->SetGeoTransform(gt.data());
     OGRSpatialReference srs;
     srs.importFromEPSG(r.epsg);
     ds->SetSpatialRef(&srs);
-    if (sinDato) ds->GetRasterBand(1)->SetNoDataValue(*sinDato);
-    std::vector<std::int64_t> valores;
-    for (int y = 0; y < r.h; ++y) {
-        for (int x = 0; x < r.w; ++x) valores.push_back(valor(x, y));
+    for (int b = 1; b <= r.bandas; ++b) {
+        GDALRasterBand* banda = ds->GetRasterBand(b);
+        if (sinDato) banda->SetNoDataValue(*sinDato);
+        std::vector<std::int64_t> valores;
+        for (int y = 0; y < r.h; ++y) {
+            for (int x = 0; x < r.w; ++x) valores.push_back(valor(x, y) + 10 * (b - 1));
+        }
+        EXPECT_EQ(banda->RasterIO(GF_Write, 0, 0, r.w, r.h, valores.data(), r.w, r.h, GDT_Int64, 0, 0, nullptr),
+                  CE_None);
     }
-    EXPECT_EQ(
-        ds->GetRasterBand(1)->RasterIO(GF_Write, 0, 0, r.w, r.h, valores.data(), r.w, r.h, GDT_Int64, 0, 0, nullptr),
-        CE_None);
     return ruta;
 }
 
@@ -75,7 +80,7 @@ protected:
     void SetUp() override {
         FijarIdioma(kIdiomaIngles);
         std::string prueba = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::ranges::replace(prueba, '/', '-');  // parameterised tests are named "Name/N"
+        std::ranges::replace(prueba, '/', '-');  // parameterised tests are named "Name/Case"
         mCarpeta = fs::temp_directory_path() / ("tarvel-raster-" + std::to_string(::getpid()) + "-" + prueba);
         fs::remove_all(mCarpeta);
         fs::create_directories(mCarpeta);
@@ -90,7 +95,9 @@ protected:
     // Nothing but the inputs is left in the folder.
     void SinSalidas() {
         for (const auto& e : fs::directory_iterator(mCarpeta)) {
-            EXPECT_TRUE(e.path() == mParametros.cobertura || e.path() == mParametros.suelo) << e.path();
+            EXPECT_TRUE(e.path() == mParametros.cobertura || e.path() == mParametros.suelo ||
+                        e.path() == mParametros.archivoTabla)
+                << e.path();
         }
     }
     void Entradas(const Rejilla& cob, const Rejilla& sue) {
@@ -110,6 +117,20 @@ struct Caso {
     Lambda lambda;
     double sinDatoCobertura, sinDatoSuelo;
 };
+
+// "Int32_Int16_tiles32_III_drained_lambda02": the case as a test's name and in a failure's message.
+std::string Nombre(const Caso& c) {
+    std::ostringstream nombre;
+    nombre << GDALGetDataTypeName(c.tipoCobertura) << '_' << GDALGetDataTypeName(c.tipoSuelo) << '_'
+           << (c.bloque > 0 ? "tiles" + std::to_string(c.bloque) : std::string("strips")) << '_'
+           << (c.condicion == CondicionHumedad::I ? "I" : c.condicion == CondicionHumedad::II ? "II" : "III") << '_'
+           << (c.duales == GruposDuales::Drenados ? "drained" : "undrained") << '_'
+           << (c.lambda == Lambda::Clasica ? "lambda02" : "lambda005");
+    return nombre.str();
+}
+void PrintTo(const Caso& c, std::ostream* os) {
+    *os << Nombre(c) << ", no-data " << c.sinDatoCobertura << " and " << c.sinDatoSuelo;
+}
 
 class Celdas : public Mapa, public ::testing::WithParamInterface<Caso> {};
 
@@ -196,7 +217,8 @@ INSTANTIATE_TEST_SUITE_P(TiposYBloques, Celdas,
                                            Caso{GDT_Int32, GDT_Int16, 32, CondicionHumedad::III, GruposDuales::Drenados,
                                                 Lambda::Clasica, -9999, -1},
                                            Caso{GDT_Int16, GDT_UInt32, 0, CondicionHumedad::II,
-                                                GruposDuales::NoDrenados, Lambda::Reducida, -1, 4000000000.0}));
+                                                GruposDuales::NoDrenados, Lambda::Reducida, -1, 4000000000.0}),
+                         [](const ::testing::TestParamInfo<Caso>& caso) { return Nombre(caso.param); });
 
 TEST_F(Mapa, OutputsShareTheInputGridAndAreTiledAndCompressed) {
     Entradas({.bloque = 16}, {.bloque = 16});
@@ -226,15 +248,20 @@ TEST_F(Mapa, InputsOffTheGridAreRefusedWithTheDifferenceAndTheCommandToAlign) {
         Rejilla suelo;
         std::string_view diferencia;
     };
+    // Each dimension of the grid on its own.
     for (const auto& [suelo, diferencia] :
          {Desalineado{{.w = 36}, "size 37 × 29 cells (land cover) against 36 × 29"},
+          Desalineado{{.h = 30}, "size 37 × 29 cells (land cover) against 37 × 30"},
           Desalineado{{.gt = {500015, 30, 0, 4200000, 0, -30}}, "origin (500000, 4200000) against (500015, 4200000)"},
-          Desalineado{{.gt = {500000, 25, 0, 4200000, 0, -25}}, "cell size 30 × 30 against 25 × 25"},
+          Desalineado{{.gt = {500000, 30, 0, 4199985, 0, -30}}, "origin (500000, 4200000) against (500000, 4199985)"},
+          Desalineado{{.gt = {500000, 25, 0, 4200000, 0, -30}}, "cell size 30 × 30 against 25 × 30"},
+          Desalineado{{.gt = {500000, 30, 0, 4200000, 0, -25}}, "cell size 30 × 30 against 30 × 25"},
+          Desalineado{{.gt = {500000, 30, 0.5, 4200000, 0, -30}}, "cell size 30 × 30 against 30 × 30"},
           Desalineado{{.epsg = 4326},
                       "projection “ETRS89 / UTM zone 30N (EPSG:25830)” against “WGS 84 (EPSG:4326)”"}}) {
         Entradas({}, suelo);
         const auto resultado = GenerarMapa(mParametros);
-        ASSERT_FALSE(resultado);
+        ASSERT_FALSE(resultado) << diferencia;
         const std::string mensaje = MensajeErrorMapa(resultado.error());
         EXPECT_NE(mensaje.find(diferencia), std::string::npos) << mensaje;
         EXPECT_NE(mensaje.find("gdalwarp -t_srs EPSG:25830 -te 500000 4199130 501110 4200000 -ts 37 29 -r near "),
@@ -242,6 +269,9 @@ TEST_F(Mapa, InputsOffTheGridAreRefusedWithTheDifferenceAndTheCommandToAlign) {
             << mensaje;
         SinSalidas();
     }
+    // Files written by different programs may differ in the last digits.
+    Entradas({}, {.gt = {500000.00001, 30.0000000000001, 0, 4200000, 0, -30}});
+    EXPECT_TRUE(GenerarMapa(mParametros));
 }
 
 TEST_F(Mapa, DamagedTruncatedOrNonWholeInputsAreRefusedAndLeaveNothing) {
@@ -280,9 +310,13 @@ TEST_F(Mapa, UnknownCodeIsCountedOrUnderStrictAnErrorThatWritesNothing) {
 TEST_F(Mapa, AStoppedRunLeavesWhatHadTheFinalNameUntouched) {
     Entradas({.w = 200, .h = 200, .bloque = 16}, {.w = 200, .h = 200, .bloque = 16});
     std::ofstream(mParametros.numeroCurva) << "older map";
-    std::atomic<bool> detener{false};
-    mParametros.detener = &detener;
-    mParametros.progreso = [&detener](double) { detener = true; };
+    // Stops the run as soon as it has written its first block.
+    struct Impaciente : Seguimiento {
+        void Avance(double) override { detener = true; }
+        bool Cancelado() const override { return detener; }
+        std::atomic<bool> detener{false};
+    } impaciente;
+    mParametros.seguimiento = &impaciente;
     const auto resultado = GenerarMapa(mParametros);
     ASSERT_FALSE(resultado);
     EXPECT_EQ(resultado.error().fallo, FalloMapa::Interrumpido);
@@ -293,13 +327,76 @@ TEST_F(Mapa, AStoppedRunLeavesWhatHadTheFinalNameUntouched) {
     SinSalidas();
 }
 
-TEST_F(Mapa, AnOutputNamedAsAnInputIsRefused) {
+// Every input, and an output already named, against each output, by any spelling of its path.
+TEST_F(Mapa, AnOutputNamedAsAnyInputIsRefusedAndTheInputsStayAsTheyWere) {
     Entradas({}, {});
-    mParametros.umbral = mCarpeta / "." / "hsg.tif";
-    const auto resultado = GenerarMapa(mParametros);
+    mParametros.archivoTabla = mCarpeta / "map.csv";
+    std::ofstream(mParametros.archivoTabla) << kTabla;
+    const auto tamanos = [&] {
+        return std::array{fs::file_size(mParametros.cobertura), fs::file_size(mParametros.suelo),
+                          fs::file_size(mParametros.archivoTabla)};
+    };
+    const auto antes = tamanos();
+    struct Caso {
+        fs::path PeticionMapa::*salida;
+        fs::path nombre;
+        std::string_view roles;
+    };
+    for (const auto& [salida, nombre, roles] :
+         {Caso{&PeticionMapa::numeroCurva, "lc.tif", "--landcover and --out"},
+          Caso{&PeticionMapa::umbral, "./hsg.tif", "--soil and --threshold"},
+          Caso{&PeticionMapa::escorrentia, "x/../map.csv", "--map and --runoff"},
+          Caso{&PeticionMapa::numeroCurva, "map.csv", "--map and --out"},
+          Caso{&PeticionMapa::umbral, "cn.tif", "--out and --threshold"}}) {
+        PeticionMapa p = mParametros;
+        p.numeroCurva = mCarpeta / "cn.tif";
+        p.lluvia = 50;
+        p.*salida = mCarpeta / nombre;
+        fs::create_directories(mCarpeta / "x");
+        const auto resultado = GenerarMapa(p);
+        fs::remove(mCarpeta / "x");
+        ASSERT_FALSE(resultado) << roles;
+        EXPECT_EQ(MensajeErrorMapa(resultado.error()),
+                  "The file “" + (mCarpeta / nombre).string() + "” is given twice (" + std::string(roles) + ").");
+        EXPECT_EQ(tamanos(), antes);
+        SinSalidas();
+    }
+}
+
+// A raster of several bands is read at the band chosen, and only then.
+TEST_F(Mapa, ARasterOfSeveralBandsNeedsItsBandChosen) {
+    Entradas({.bandas = 2}, {.bandas = 3});
+    auto resultado = GenerarMapa(mParametros);
     ASSERT_FALSE(resultado);
     EXPECT_EQ(MensajeErrorMapa(resultado.error()),
-              "The file “" + mParametros.umbral.string() + "” is given twice (--soil and --threshold).");
+              "The raster “" + mParametros.cobertura.string() + "” has 2 bands: choose the one to read with " +
+                  "--landcover-band.");
+    mParametros.bandaCobertura = 2;
+    resultado = GenerarMapa(mParametros);
+    ASSERT_FALSE(resultado);
+    EXPECT_EQ(resultado.error().fallo, FalloMapa::VariasBandas);
+    EXPECT_EQ(resultado.error().rol, "--soil-band");
+    mParametros.bandaSuelo = 4;
+    resultado = GenerarMapa(mParametros);
+    ASSERT_FALSE(resultado);
+    EXPECT_EQ(MensajeErrorMapa(resultado.error()),
+              "The raster “" + mParametros.suelo.string() + "” has 3 band(s): there is no band 4.");
+    SinSalidas();
+    // Band 2 of the land cover holds the codes 11 to 13, none in the table;
+    // band 1 of the soil groups holds 1 to 4, band 3 holds 21 to 24, no group.
+    for (const auto& [bandaCobertura, bandaSuelo, desconocidos, sinGrupo] :
+         {std::tuple{1, 1, 0u, 0u}, std::tuple{2, 1, 37u * 29u, 0u}, std::tuple{1, 3, 0u, 37u * 29u}}) {
+        mParametros.bandaCobertura = bandaCobertura;
+        mParametros.bandaSuelo = bandaSuelo;
+        fs::remove(mParametros.numeroCurva);
+        const auto recuento = GenerarMapa(mParametros);
+        ASSERT_TRUE(recuento) << MensajeErrorMapa(recuento.error());
+        std::uint64_t codigos = 0, suelos = 0;
+        for (const auto& [codigo, celdas] : recuento->codigosDesconocidos) codigos += codigo > 10 ? celdas : 0;
+        for (const auto& [valor, celdas] : recuento->valoresSuelo) suelos += valor > 20 ? celdas : 0;
+        EXPECT_EQ(codigos, desconocidos) << bandaCobertura << "," << bandaSuelo;
+        EXPECT_EQ(suelos, sinGrupo) << bandaCobertura << "," << bandaSuelo;
+    }
 }
 
 // Lookup tables refused before any cell is read, with the line at fault.
@@ -327,13 +424,30 @@ TEST(TablaCobertura, EveryFaultNamesItsLine) {
              {"code,row,CODE\n1,9,1\n", "line 1: the column “code” appears twice."},
              {"code,row\n1,9\n2,\"10\n", "line 3: it cannot be read as CSV"},
              {"code,row\n1,9\n2,1\"0\n", "line 3: it cannot be read as CSV"},
-             {"code,row\n,,\n", "Lookup table “m.csv”: it lists no code."}}) {
+             {"code,row\n,,\n", "Lookup table “m.csv”: it lists no code."},
+             // As a batch file: more fields than the header, the ";" form, Windows-1252.
+             {"code,row\n1,9\n2,10,x\n", "line 3: the line has 3 fields and the header 2."},
+             {"code;row;name\n1;9;\"a; b\"\n2;10;x;y\n", "line 3: the line has 4 fields and the header 3."},
+             {"code;row\n1,5;9\n", "line 2: “1,5” is not a land-cover code"},
+             {"code,row\nPe\xF1" "as,9\n", "line 2: “Peñas” is not a land-cover code"}}) {
         const auto tabla = AnalizarTablaCobertura(csv);
         ASSERT_FALSE(tabla) << csv;
         const std::string texto = MensajeErrorTabla(tabla.error(), "m.csv");
         EXPECT_NE(texto.find(mensaje), std::string::npos) << texto;
     }
     FijarIdioma(kIdiomaEspanol);
+}
+
+TEST(TablaCobertura, TheSemicolonFormIsReadByItsHeader) {
+    const auto tabla = AnalizarTablaCobertura("code;row;vegetation;treatment;condition;name\r\n"
+                                              "40;;7;-1;2;brush, fair\r\n"
+                                              " 11 ; 56 ;;;;\r\n");
+    ASSERT_TRUE(tabla);
+    ASSERT_EQ(tabla->entradas.size(), 2u);
+    EXPECT_EQ(tabla->entradas[0].codigo, 11);
+    EXPECT_EQ(tabla->entradas[0].fila, 56);
+    EXPECT_EQ(tabla->entradas[1].fila, 42);
+    EXPECT_EQ(tabla->entradas[1].linea, 2);
 }
 
 }  // namespace

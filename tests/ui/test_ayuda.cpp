@@ -126,8 +126,9 @@ private slots:
             QList<int> textos{9, 10, 11, 13, 14, 17, 18, 100, 102, 104, 107, 108, 152, 156, 182, 202, 203, 204, 206,
                               207, 208, 209, idioma == kIdiomaEspanol ? 66 : 65};
             // The step-by-step window, the forest and soil dialogs, the series, the
-            // runoff window (318, its "?", is not quoted).
-            for (const auto& [desde, hasta] : {std::pair{20, 64}, {67, 86}, {88, 99}, {183, 200}, {300, 317}, {319, 330}}) {
+            // runoff window (318, its "?", is not quoted), the peak discharge window.
+            for (const auto& [desde, hasta] : {std::pair{20, 64}, {67, 86}, {88, 99}, {183, 200}, {300, 317}, {319, 330},
+                                               {600, 647}, {649, 662}, {665, 666}}) {
                 for (int n = desde; n <= hasta; ++n) textos << n;
             }
             QStringList faltan = DeUtf8(TextoIdioma(idioma, 201)).split('|', Qt::SkipEmptyParts);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
@@ -12,8 +13,10 @@
 
 #include "EntornoUi.h"
 #include "catchment/ArchivoHoja.h"
+#include "catchment/InformeHoja.h"
 #include "ui/catchment/HojasRecientes.h"
 #include "ui/catchment/frmHojaCuenca.h"
+#include "ui/common/Colores.h"
 #include "ui/common/DialogoArchivo.h"
 #include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
@@ -28,9 +31,10 @@ Q_DECLARE_METATYPE(tarvel::OrigenCurva)
 
 namespace {
 
-// File dialogs answer with these paths, in order.
+// File dialogs answer with these paths, in order; the file each proposed.
 std::deque<QString> gArchivos;
 int gDialogosSinRespuesta = 0;
+QStringList gPropuestos;
 
 QByteArray Leer(const QString& ruta) {
     QFile archivo(ruta);
@@ -61,13 +65,21 @@ HojaCuenca HojaCompleta() {
 
 void Elegir(QWidget* ventana, const char* accion) { Hijo<QAction>(ventana, accion)->trigger(); }
 
+QLineEdit* EditorAbierto(QTableWidget* filas) {
+    for (QLineEdit* caja : filas->viewport()->findChildren<QLineEdit*>()) {
+        if (caja->isVisible()) return caja;
+    }
+    return nullptr;
+}
+
 // Types into a cell of the rows as a user does, and leaves it with Enter.
 void Teclear(QTableWidget* filas, int fila, int columna, const QString& texto) {
-    filas->setCurrentCell(fila, columna);
-    filas->editItem(filas->item(fila, columna));
-    QLineEdit* editor = nullptr;
-    for (QLineEdit* caja : filas->viewport()->findChildren<QLineEdit*>()) {
-        if (caja->isVisible()) editor = caja;
+    QLineEdit* editor = EditorAbierto(filas);
+    // Enter left the previous cell for this one, already being edited.
+    if (!editor || filas->currentRow() != fila || filas->currentColumn() != columna) {
+        filas->setCurrentCell(fila, columna);
+        filas->editItem(filas->item(fila, columna));
+        editor = EditorAbierto(filas);
     }
     QVERIFY(editor);
     editor->selectAll();
@@ -76,6 +88,22 @@ void Teclear(QTableWidget* filas, int fila, int columna, const QString& texto) {
 }
 
 QString Celda(QTableWidget* tabla, int fila, int columna) { return tabla->item(fila, columna)->text(); }
+
+// Keys as the keyboard gives them, each to the control that has the focus.
+void Teclas(const QString& texto) {
+    for (const QChar c : texto) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+
+QString TextoPdf(const QString& ruta) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), ruta, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0) return {};
+    // The pages' ligatures read as their letters.
+    return QString::fromUtf8(pdftotext.readAllStandardOutput())
+        .replace(QChar(0xFB01), QStringLiteral("fi"))
+        .replace(QChar(0xFB02), QStringLiteral("fl"))
+        .simplified();
+}
 
 }  // namespace
 
@@ -97,7 +125,8 @@ class PruebaHojaCuenca : public PruebaUi {
 
 private slots:
     void initTestCase() {
-        SustituirDialogosArchivo([](const PeticionArchivo&) {
+        SustituirDialogosArchivo([](const PeticionArchivo& peticion) {
+            gPropuestos << peticion.propuesto;
             if (gArchivos.empty()) {
                 ++gDialogosSinRespuesta;
                 return ArchivoElegido();
@@ -111,6 +140,7 @@ private slots:
         Entorno().Reiniciar();
         gArchivos.clear();
         gDialogosSinRespuesta = 0;
+        gPropuestos.clear();
     }
 
     void aSavedWorksheetReopensWithEveryFieldAndTrail() {
@@ -121,6 +151,7 @@ private slots:
         gArchivos = {Ruta("b")};
         Elegir(hoja, "mnuGuardarComo");
         QCOMPARE(hoja->Ruta(), Ruta("b.tarvel"));
+        QCOMPARE(hoja->windowTitle(), "b.tarvel[*] — Hoja de cuenca");
         QVERIFY(LeerHojaDeArchivo(Ruta("b.tarvel").toStdString()).value() == HojaCompleta());
 
         auto* otra = new frmHojaCuenca(nullptr);
@@ -173,15 +204,18 @@ private slots:
         QTest::newRow("foreign") << QByteArray(R"({"type": "FeatureCollection", "features": []})");
         QTest::newRow("newer") << QByteArray(bueno).replace("\"version\": 1", "\"version\": 2");
         QTest::newRow("bad trail") << QByteArray(bueno).replace("\"data_row\": 52", "\"data_row\": 53");
+        QTest::newRow("letters for a percentage") << QByteArray(bueno).replace("\"clay\": \"20\"", "\"clay\": \"xx\"");
         QTest::newRow("missing") << QByteArray();
+        QTest::newRow("folder") << QByteArray("/");
     }
     void aFileThatIsNoWorksheetChangesNothing() {
         QFETCH(QByteArray, contenido);
         frmHojaCuenca* hoja = VentanaConArchivo();
         const QString titulo = hoja->windowTitle();
-        const QString malo = Ruta("malo.tarvel");
+        const QString malo = Ruta(contenido == "/" ? "carpeta.tarvel" : "malo.tarvel");
         QFile::remove(malo);
-        if (!contenido.isEmpty()) Escribir(malo, contenido);
+        if (contenido == "/") QDir().mkpath(malo);
+        else if (!contenido.isEmpty()) Escribir(malo, contenido);
         const auto fallo = LeerHojaDeArchivo(malo.toStdString());
         QVERIFY(!fallo);
 
@@ -189,6 +223,9 @@ private slots:
         gArchivos = {malo};
         Elegir(hoja, "mnuAbrir");
         QVERIFY(Entorno().Vistos().back().texto.contains(DeUtf8(MensajeErrorHoja(fallo.error()))));
+        // The system's reason for a file that cannot be read at all.
+        if (contenido.isEmpty()) QVERIFY(Entorno().Vistos().back().texto.endsWith(": no existe."));
+        if (contenido == "/") QVERIFY(Entorno().Vistos().back().texto.endsWith(": es una carpeta."));
         QVERIFY(hoja->Hoja().value() == HojaCompleta());
         QCOMPARE(hoja->Ruta(), Ruta("a.tarvel"));
         QCOMPARE(hoja->windowTitle(), titulo);
@@ -259,6 +296,38 @@ private slots:
         if (camino != "close") QVERIFY(!hoja->isWindowModified());
     }
 
+    // "Save" to the question is only as good as the save: a worksheet never
+    // saved whose "Save as" is cancelled stays, with its changes.
+    void aSaveThatDidNotHappenLeavesNothing() {
+        auto* hoja = new frmHojaCuenca(nullptr);
+        hoja->show();
+        QTest::keyClicks(Hijo<QLineEdit>(hoja, "txtTitulo"), "Prado");
+        Entorno().Responder(RespuestaMensaje::Guardar);
+        hoja->close();
+        QVERIFY(hoja->isVisible());
+        QVERIFY(hoja->isWindowModified());
+        QCOMPARE(gDialogosSinRespuesta, 1);
+    }
+
+    // What a save leaves behind: no unsaved mark, and the values saved are
+    // the ones in use (the storm typed, not the one the file had).
+    void aSaveLeavesTheValuesSavedInUse() {
+        frmHojaCuenca* hoja = VentanaConArchivo();
+        auto* lluvia = Hijo<QLineEdit>(hoja, "txtLluvia");
+        lluvia->selectAll();
+        QTest::keyClicks(lluvia, "50");
+        QVERIFY(hoja->isWindowModified());
+        Elegir(hoja, "mnuGuardar");
+        QVERIFY(!hoja->isWindowModified());
+        QCOMPARE(hoja->windowTitle(), "a.tarvel[*] — Hoja de cuenca");
+        QCOMPARE(hoja->Hoja().value().lluvia, std::optional<double>(50));
+        QCOMPARE(LeerHojaDeArchivo(Ruta("a.tarvel").toStdString()).value().lluvia, std::optional<double>(50));
+        QCOMPARE(Celda(Hijo<QTableWidget>(hoja, "tblEscorrentia"), 0, 3), "19.9");  // Σ(Aᵢ·Qᵢ)/ΣAᵢ at 50 mm
+        // Closing now asks nothing.
+        hoja->close();
+        QVERIFY(!hoja->isVisible());
+    }
+
     // 10 ha paved (CN 98) and 90 ha of woods (CN 55) under a 50 mm storm,
     // worked by hand: weighted CN 59.3 (I 38.0, III 77.0; P0 83.0, 34.9,
     // 15.2 mm), Q 44.28 and 0.33 mm, weighted Q 4.72 mm, whose CN is 68.09,
@@ -287,11 +356,166 @@ private slots:
         QCOMPARE(tormenta, (QStringList{"0.2", "59.3", "1.2", "4.7", "68.1"}));
         QVERIFY(!Hijo<QLabel>(hoja, "lblMensaje")->isVisible());
 
+        // A storm of 0 mm gives no runoff, which every curve number up to 100 gives.
+        auto* lluvia = Hijo<QLineEdit>(hoja, "txtLluvia");
+        lluvia->selectAll();
+        QTest::keyClicks(lluvia, "0");
+        tormenta.clear();
+        for (int c = 0; c < 5; ++c) tormenta << Celda(escorrentia, 0, c);
+        QCOMPARE(tormenta, (QStringList{"0.2", "59.3", "0.0", "0.0", "≤ 100.0"}));
+        QCOMPARE((QStringList{Celda(filas, 0, 4), Celda(filas, 1, 4)}), (QStringList{"0.0", "0.0"}));
+
         // A row that cannot be a sub-area: the figures give way to the reason.
         Teclear(filas, 1, 1, "0");
         QCOMPARE(Hijo<QLabel>(hoja, "lblMensaje")->text(), "El área de la fila 2 debe ser un número mayor que 0 (ha).");
         QCOMPARE(Celda(compuesto, 1, 1), QString());
         QVERIFY(!escorrentia->isVisible());
+    }
+
+    // Name, area and CN typed with the keyboard alone, each followed by Tab
+    // or by Enter: every value is kept, the cells the program fills are
+    // passed over, and past the last row the focus goes on to "Add row".
+    void keyboardAloneKeepsEveryValueTyped_data() {
+        QTest::addColumn<int>("tecla");
+        QTest::newRow("Tab") << int(Qt::Key_Tab);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+    }
+    void keyboardAloneKeepsEveryValueTyped() {
+        QFETCH(int, tecla);
+        auto* hoja = Abrir<frmHojaCuenca>();
+        auto* filas = Hijo<QTableWidget>(hoja, "tblSubareas");
+        for (int i = 0; i < 2; ++i) QTest::mouseClick(Hijo<QWidget>(hoja, "cmdAnadir"), Qt::LeftButton);
+        filas->setCurrentCell(0, 0);
+        for (const char* valor : {"Pavimento", "10", "98", "Bosque", "90", "55"}) {
+            Teclas(valor);
+            Tecla(Qt::Key(tecla))();
+        }
+        const std::vector<FilaHoja> tecleadas{{"Pavimento", 10, 98, CurvaEscrita{}}, {"Bosque", 90, 55, CurvaEscrita{}}};
+        QVERIFY(hoja->Hoja().value().filas == tecleadas);
+        QCOMPARE(Foco(), "cmdAnadir");
+
+        // Typed where the program writes: said, and kept nowhere.
+        filas->setFocus();
+        filas->setCurrentCell(1, 2);
+        auto* aviso = Hijo<QLabel>(hoja, "lblAvisoFilas");
+        QVERIFY(aviso->isHidden());
+        Teclas("55");
+        QVERIFY(aviso->isVisible());
+        QCOMPARE(aviso->text(), "«% del total» lo calcula el programa y no se escribe: escriba en Nombre, Área (ha) o NC.");
+        QVERIFY(hoja->Hoja().value().filas == tecleadas);
+        filas->setCurrentCell(1, 3);
+        QVERIFY(aviso->isHidden());
+    }
+
+    // What a worksheet lacks is said once the user is done typing it: not
+    // to a new worksheet, not to a row or a storm still being typed; on
+    // leaving the row or the storm, or on saving or exporting, it is.
+    void faultsWaitUntilTheUserIsDoneTyping() {
+        auto* hoja = Abrir<frmHojaCuenca>();
+        auto* mensaje = Hijo<QLabel>(hoja, "lblMensaje");
+        QVERIFY(mensaje->isHidden());
+        Entorno().Responder(RespuestaMensaje::Aceptar);
+        Elegir(hoja, "mnuExportarPdf");
+        QCOMPARE(Entorno().UltimoMensaje(), "La hoja no tiene ninguna subárea.");
+        QCOMPARE(mensaje->text(), "La hoja no tiene ninguna subárea.");
+        QVERIFY(mensaje->isVisible());
+
+        hoja->Cargar(HojaCuenca{}, {});
+        QVERIFY(mensaje->isHidden());
+        QTest::mouseClick(Hijo<QWidget>(hoja, "cmdAnadir"), Qt::LeftButton);
+        Teclas("Prado");
+        Tecla(Qt::Key_Tab)();
+        QVERIFY(mensaje->isHidden());
+        Entorno().Responder(RespuestaMensaje::Aceptar);
+        Elegir(hoja, "mnuGuardar");
+        QCOMPARE(Entorno().UltimoMensaje(), "El área de la fila 1 debe ser un número mayor que 0 (ha).");
+        QVERIFY(mensaje->isVisible());
+
+        hoja->Cargar(HojaCuenca{}, {});
+        QTest::mouseClick(Hijo<QWidget>(hoja, "cmdAnadir"), Qt::LeftButton);
+        Teclas("Prado");
+        Tecla(Qt::Key_Tab)();
+        Teclas("4");
+        Tecla(Qt::Key_Tab)();
+        QVERIFY(mensaje->isHidden());
+        QTest::mouseClick(Hijo<QWidget>(hoja, "cmdAnadir"), Qt::LeftButton);
+        QCOMPARE(mensaje->text(), "El número de curva de la fila 1 debe ser >0 y <=100");
+        QVERIFY(mensaje->isVisible());
+
+        hoja->Cargar(HojaCompleta(), {});
+        auto* lluvia = Hijo<QLineEdit>(hoja, "txtLluvia");
+        lluvia->setFocus();
+        lluvia->selectAll();
+        Teclas("-");
+        QVERIFY(mensaje->isHidden());
+        Hijo<QLineEdit>(hoja, "txtTitulo")->setFocus();
+        QVERIFY(mensaje->isVisible());
+        QVERIFY(!mensaje->text().isEmpty());
+    }
+
+    // A row whose stored number its trail does not give keeps its number,
+    // and says so: a mark, a colour, the reason in its tooltip and to screen
+    // readers, and a line under the rows.
+    void aRowWhoseTrailGivesAnotherNumberIsMarked() {
+        const HojaCuenca guardada{"", std::nullopt, EleccionLambda::Clasica,
+                                  {{"Olivar", 2, 50, TrazaTabla{TablaReferencia::General, 9, "C"}}, {"Prado", 1, 58, CurvaEscrita{}}}};
+        Escribir(Ruta("t.tarvel"), Texto(guardada));
+        auto* hoja = new frmHojaCuenca(nullptr);
+        hoja->show();
+        gArchivos = {Ruta("t.tarvel")};
+        Elegir(hoja, "mnuAbrir");
+        auto* filas = Hijo<QTableWidget>(hoja, "tblSubareas");
+        const QString porque = "Fila 1 (Olivar): su obtención (fila 9 de las tablas, grupo C) da el NC 82, no el 50 "
+                               "guardado; se usa el guardado.";
+        QCOMPARE(filas->item(0, 3)->toolTip(), porque);
+        QCOMPARE(filas->item(0, 3)->data(Qt::AccessibleDescriptionRole).toString(), porque);
+        QCOMPARE(filas->item(0, 3)->background().color(), kFondoTrazaDudosa);
+        QVERIFY(filas->item(0, 6)->toolTip().endsWith(porque));
+        QVERIFY(!filas->item(0, 6)->icon().isNull());
+        QVERIFY(filas->item(1, 6)->icon().isNull() && filas->item(1, 3)->toolTip().isEmpty());
+        QCOMPARE(Hijo<QLabel>(hoja, "lblAvisoFilas")->text(), porque);
+        QVERIFY(hoja->Hoja().value() == guardada);
+        QCOMPARE(Celda(Hijo<QTableWidget>(hoja, "tblCompuesto"), 1, 1), "52.7");
+
+        // A number typed over it has no trail left to disagree with.
+        Teclear(filas, 0, 3, "82");
+        QVERIFY(Hijo<QLabel>(hoja, "lblAvisoFilas")->isHidden());
+        QCOMPARE(filas->item(0, 3)->background().style(), Qt::NoBrush);
+    }
+
+    // File dialogs start in the folder last used, else in the documents
+    // folder if there is one, else at home, and propose the worksheet's
+    // name, or its title, or "Untitled"; a saved worksheet's exports go beside it.
+    void fileDialogsStartWhereTheUserWorksAndProposeTheTitle() {
+        const QByteArray casaAntes = qgetenv("HOME");
+        const QByteArray configAntes = qgetenv("XDG_CONFIG_HOME");
+        QTemporaryDir casa;
+        qputenv("HOME", casa.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", casa.filePath(".config").toUtf8());
+        auto* hoja = new frmHojaCuenca(nullptr);
+        hoja->show();
+        Elegir(hoja, "mnuGuardarComo");
+        QDir(casa.path()).mkdir("Documents");
+        QTest::keyClicks(Hijo<QLineEdit>(hoja, "txtTitulo"), "Arroyo: norte/sur.");
+        Elegir(hoja, "mnuGuardarComo");
+        QTest::mouseClick(Hijo<QWidget>(hoja, "cmdAnadir"), Qt::LeftButton);
+        Teclear(Hijo<QTableWidget>(hoja, "tblSubareas"), 0, 1, "4");
+        Teclear(Hijo<QTableWidget>(hoja, "tblSubareas"), 0, 3, "58");
+        Elegir(hoja, "mnuExportarCsv");
+        gArchivos = {Ruta("c.tarvel")};
+        Elegir(hoja, "mnuGuardarComo");
+        Elegir(hoja, "mnuExportarPdf");
+        Elegir(hoja, "mnuAbrir");
+        hoja->Cargar(HojaCuenca{}, {});
+        Elegir(hoja, "mnuGuardarComo");
+        qputenv("HOME", casaAntes);
+        if (configAntes.isNull()) qunsetenv("XDG_CONFIG_HOME");
+        else qputenv("XDG_CONFIG_HOME", configAntes);
+        QCOMPARE(gPropuestos, (QStringList{casa.filePath("Sin título.tarvel"),
+                                           casa.filePath("Documents/Arroyo norte sur.tarvel"),
+                                           casa.filePath("Documents/Arroyo norte sur.csv"),
+                                           casa.filePath("Documents/Arroyo norte sur.tarvel"), Ruta("c.pdf"),
+                                           mCarpeta.path(), Ruta("Sin título.tarvel")}));
     }
 
     void exportsWriteTheReportAndTheRows() {
@@ -306,7 +530,29 @@ private slots:
         Elegir(hoja, "mnuImprimir");
         SustituirDialogoImpresion([](QPrinter&) { return false; });
         QVERIFY(Leer(Ruta("impreso.pdf")).startsWith("%PDF-"));
-        QVERIFY(Leer(Ruta("informe.pdf")).startsWith("%PDF-"));
+        // The pages hold the report's headings and texts in its order, and every figure of its tables.
+        const QString texto = TextoPdf(Ruta("informe.pdf"));
+        const QStringList palabras = texto.split(' ');
+        const auto modelo = InformeDeHoja(HojaCompleta(), EvaluarHoja(HojaCompleta(), {}), "a.tarvel", "");
+        QStringList enOrden{DeUtf8(modelo->titulo)};
+        for (const auto& bloque : modelo->bloques) {
+            if (const auto* s = std::get_if<SeccionInforme>(&bloque)) enOrden << DeUtf8(s->titulo);
+            if (const auto* p = std::get_if<ParrafoInforme>(&bloque)) enOrden << DeUtf8(p->texto).simplified();
+            for (const auto& fila : std::get_if<TablaInforme>(&bloque) ? std::get<TablaInforme>(bloque).filas
+                                                                       : std::vector<std::vector<std::string>>{}) {
+                for (const auto& celda : fila) {
+                    for (const QString& cifra : DeUtf8(celda).simplified().split(' ', Qt::SkipEmptyParts)) {
+                        if (cifra.front().isDigit() || cifra == "⚠") QVERIFY2(palabras.contains(cifra), qPrintable(cifra));
+                    }
+                }
+            }
+        }
+        qsizetype desde = 0;
+        for (const QString& parte : enOrden) {
+            const qsizetype donde = texto.indexOf(parte, desde);
+            QVERIFY2(donde >= 0, qPrintable(parte));
+            desde = donde + parte.size();
+        }
         QCOMPARE(Leer(Ruta("filas.csv")), QByteArray::fromStdString(CsvHoja(HojaCompleta()).value()));
     }
 

@@ -9,6 +9,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <charconv>
@@ -51,6 +52,7 @@ void EscribirTormenta(const std::unique_ptr<frmTrayectoria>& ventana, const QStr
     auto* campo = Hijo<QLineEdit>(ventana.get(), "txtLluvia");
     campo->setFocus();
     campo->selectAll();
+    QTest::keyClick(campo, Qt::Key_Delete);
     QTest::keyClicks(campo, lluvia);
     QTest::keyClick(campo, Qt::Key_Return);
     QTest::mouseClick(Hijo<QRadioButton>(ventana.get(), qPrintable(QStringLiteral("opcLambda_%1").arg(lambda))),
@@ -66,13 +68,14 @@ class PruebaTrayectoria : public PruebaUi {
 private slots:
     void chartsOfBothLanguagesWithAStormAndTheValuesOfAPoint_data() {
         QTest::addColumn<bool>("ingles");
-        QTest::addColumn<QStringList>("textos");  // x axis, CN axis, depth axis, CN I, Q III of 0.05, year 5
+        // x axis, CN axis, depth axis, CN I, Q III of 0.05, year 5, the option of both ratios
+        QTest::addColumn<QStringList>("textos");
         QTest::newRow("Spanish") << false
-                                 << QStringList{"Tiempo t (años)", "NC (adimensional)",
-                                                "Lámina de agua (mm)", "NC I (seca)", "Q III, λ = 0.05", "Año 5"};
+                                 << QStringList{"Tiempo t (años)", "NC (adimensional)", "Lámina de agua (mm)",
+                                                "NC I (seca)", "Q III, λ = 0.05", "Año 5", "Ambas"};
         QTest::newRow("English") << true
                                  << QStringList{"Time t (years)", "CN (dimensionless)", "Water depth (mm)",
-                                                "CN I (dry)", "Q III, λ = 0.05", "Year 5"};
+                                                "CN I (dry)", "Q III, λ = 0.05", "Year 5", "Both"};
     }
     void chartsOfBothLanguagesWithAStormAndTheValuesOfAPoint() {
         QFETCH(bool, ingles);
@@ -93,18 +96,71 @@ private slots:
         QCOMPARE(puntos.front(), QPointF(0, 85));
         QCOMPARE(puntos.back(), QPointF(10, 70));
         QCOMPARE(TituloEje(Grafico(ventana, PanelTrayectoria::Laminas), Qt::Vertical), textos[2]);
-        QCOMPARE(Nombres(Grafico(ventana, PanelTrayectoria::Laminas)).size(), 3);
+        QCOMPARE(Nombres(Grafico(ventana, PanelTrayectoria::Laminas)),
+                 (QStringList{"Ia I, λ = 0.2", "Ia II, λ = 0.2", "Ia III, λ = 0.2"}));
 
         EscribirTormenta(ventana, "50", 2);
         QChart* laminas = Grafico(ventana, PanelTrayectoria::Laminas);
-        QCOMPARE(Nombres(laminas).size(), 9);
+        QCOMPARE(Nombres(laminas).size(), 12);
         QCOMPARE(Nombres(laminas).back(), textos[4]);
+        QCOMPARE(Hijo<QRadioButton>(ventana.get(), "opcLambda_2")->text(), textos[6]);
         QVERIFY(laminas->title().contains("50 mm"));
         QVERIFY(ventana->Datos().ConEscorrentia(Lambda::Reducida));
 
         numeros = Grafico(ventana, PanelTrayectoria::NumerosCurva);
         emit static_cast<QLineSeries*>(numeros->series()[1])->hovered(QPointF(5.2, 77.4), true);
         QVERIFY(numeros->toolTip().contains(textos[5]) && numeros->toolTip().contains("77.50"));
+        // The restored dry hillside gives no runoff with λ = 0.2: "0.00 mm", never ".00".
+        emit static_cast<QLineSeries*>(laminas->series()[3])->hovered(QPointF(10, 0), true);
+        QVERIFY2(laminas->toolTip().contains("&nbsp;0.00 mm") && !laminas->toolTip().contains(QRegularExpression("[^0-9]\\.[0-9]")),
+                 qPrintable(laminas->toolTip()));
+    }
+
+    // Each change of the storm or the ratio redraws the depth chart with the
+    // thresholds of the ratios chosen, storm or not, and their runoff: each
+    // line holds the path's values of what its legend names, and no runoff
+    // line leaves zero before the storm passes the threshold drawn with it.
+    void theLinesAndThresholdsFollowTheRatio() {
+        const auto ventana = AbrirGrafico(10);
+        struct Paso {
+            const char* lluvia;
+            int opcion;
+        };
+        for (const Paso paso : {Paso{"", 1}, Paso{"50", 1}, Paso{"50", 2}, Paso{"50", 0}, Paso{"", 0}, Paso{"", 2}}) {
+            EscribirTormenta(ventana, paso.lluvia, paso.opcion);
+            const auto eleccion = static_cast<EleccionLambda>(paso.opcion);
+            const std::optional<double> lluvia = *paso.lluvia ? std::optional(50.0) : std::nullopt;
+            const Trayectoria esperada = *CalcularTrayectoria(85, 70, 10, eleccion, lluvia);
+            QStringList nombres;
+            std::vector<std::array<double, 3> AnioTrayectoria::*> campos;
+            for (const Lambda lambda : LambdasDe(eleccion)) {
+                const QString valor = lambda == Lambda::Clasica ? "0.2" : "0.05";
+                const bool clasica = lambda == Lambda::Clasica;
+                for (const QString& cantidad : {QString("Ia"), QString("Q")}) {
+                    if (cantidad == "Q" && !lluvia) continue;
+                    for (const char* romano : {"I", "II", "III"}) nombres << QString("%1 %2, λ = %3").arg(cantidad, romano, valor);
+                    campos.push_back(cantidad == "Ia" ? (clasica ? &AnioTrayectoria::IaClasica : &AnioTrayectoria::IaReducida)
+                                                      : (clasica ? &AnioTrayectoria::QClasica : &AnioTrayectoria::QReducida));
+                }
+            }
+            const QString caso = QString("P \"%1\", option %2").arg(paso.lluvia).arg(paso.opcion);
+            QChart* laminas = Grafico(ventana, PanelTrayectoria::Laminas);
+            QVERIFY2(Nombres(laminas) == nombres, qPrintable(caso + ": " + Nombres(laminas).join(", ")));
+            const auto series = laminas->series();
+            for (qsizetype i = 0; i < series.size(); ++i) {
+                const auto puntos = static_cast<QLineSeries*>(series[i])->points();
+                QCOMPARE(puntos.size(), 11);
+                for (const QPointF& punto : puntos) {
+                    const auto& anio = esperada.anios[static_cast<std::size_t>(punto.x())];
+                    QVERIFY2(punto.y() == (anio.*campos[static_cast<std::size_t>(i / 3)])[i % 3], qPrintable(caso));
+                    // A runoff line follows its own ratio's thresholds, three lines before it.
+                    if (nombres[i].startsWith('Q')) {
+                        const double umbral = static_cast<QLineSeries*>(series[i - 3])->at(static_cast<int>(punto.x())).y();
+                        QVERIFY2((punto.y() > 0) == (50 > umbral), qPrintable(caso + " " + nombres[i]));
+                    }
+                }
+            }
+        }
     }
 
     void aStormThatIsNoDepthIsRefusedAndThePathStays() {
@@ -152,11 +208,13 @@ private slots:
         QCOMPARE(lineas.size(), 32767 + 3);  // header, every year, and the empty rest after the last LF
         for (const int anio : {0, 1, 16384, 32767}) {
             const auto& fila = ventana->Datos().anios[static_cast<std::size_t>(anio)];
-            const std::vector<double> esperados{fila.CN[2], fila.umbral[0], fila.QClasica[1], fila.QReducida[2]};
+            // Every number in full: it reads back to the very double.
+            const std::vector<double> esperados{fila.CN[2],         fila.umbral[0],    fila.QClasica[1],
+                                                fila.QReducida[2], fila.IaClasica[0], fila.IaReducida[2]};
             const QList<QByteArray> campos = lineas[anio + 1].split(',');
-            QCOMPARE(campos.size(), 13);
+            QCOMPARE(campos.size(), 19);
             std::vector<double> leidos;
-            for (const int c : {3, 4, 8, 12}) {
+            for (const int c : {3, 4, 8, 12, 13, 18}) {
                 double x = 0;
                 std::from_chars(campos[c].constData(), campos[c].constData() + campos[c].size(), x);
                 leidos.push_back(x);
@@ -167,18 +225,36 @@ private slots:
         QTest::mouseClick(Hijo<QPushButton>(ventana.get(), "cmdCopiarTabla"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8(tabla).replace(',', '\t'));
 
+        // The figure is for paper, dark on white, whatever the desktop's colours.
+        const QPalette clara = QApplication::palette();
+        QPalette oscura = clara;
+        oscura.setColor(QPalette::Base, QColor(30, 30, 32));
+        oscura.setColor(QPalette::Text, QColor(230, 230, 230));
+        QApplication::setPalette(oscura);
+        QTRY_VERIFY(ventana->palette().color(QPalette::Base).lightness() < 60);
         ruta = carpeta.filePath("t.png");
         QTest::mouseClick(Hijo<QPushButton>(ventana.get(), "cmdGuardarGrafico"), Qt::LeftButton);
         const QImage imagen(ruta);
-        QCOMPARE(imagen.size(), QSize(1890, 1417));
+        QCOMPARE(imagen.size(), QSize(1890, 1417));  // 160 × 120 mm
         QCOMPARE(qRound(imagen.dotsPerMeterX() * 0.0254), 300);
+        QCOMPARE(imagen.pixelColor(0, 0), QColor(Qt::white));
+        int oscuros = 0;
+        for (int y = 0; y < imagen.height(); y += 3) {
+            for (int x = 0; x < imagen.width(); x += 3) oscuros += imagen.pixelColor(x, y).lightness() < 60;
+        }
+        QVERIFY2(oscuros > 1000, qPrintable(QString::number(oscuros)));  // the letters and axes
 
         ruta = carpeta.filePath("t.svg");
         QTest::mouseClick(Hijo<QPushButton>(ventana.get(), "cmdGuardarGrafico"), Qt::LeftButton);
+        QApplication::setPalette(clara);
         QFile svg(ruta);
         QVERIFY(svg.open(QIODevice::ReadOnly));
         const QByteArray dibujo = svg.readAll();
         QVERIFY(dibujo.contains("<svg") && dibujo.contains("width=\"160mm\"") && dibujo.trimmed().endsWith("</svg>"));
+        // The page filled white first, then dark letters.
+        const QRegularExpression relleno("fill=\"(#[0-9a-f]{6})\"");
+        QCOMPARE(relleno.match(dibujo).captured(1), QString("#ffffff"));
+        QVERIFY(dibujo.contains("fill=\"#1a1a1a\""));
 
         ruta = carpeta.filePath("no/such/folder/t.csv");
         Entorno().Responder(RespuestaMensaje::Aceptar);

@@ -1,6 +1,9 @@
 #pragma once
 // Numbers of the texts of the worksheet window, its menus, its files and its
-// report in the string table. %1, %2 … are filled by T(n, {…}).
+// report in the string table. %1, %2 … are filled by T(n, {…}). The texts
+// the report shares with the window are in catchment/TextosCuenca.h.
+#include "catchment/TextosCuenca.h"
+
 namespace tarvel {
 
 // The main menu's File menu.
@@ -10,7 +13,6 @@ inline constexpr int kTextoMenuRecientes = 375;
 inline constexpr int kTextoNingunaReciente = 376;
 
 // The window and its File menu.
-inline constexpr int kTextoHojaCuenca = 377;         // window title and report title
 inline constexpr int kTextoSinTitulo = 378;
 inline constexpr int kTextoMenuGuardar = 379;
 inline constexpr int kTextoMenuGuardarComo = 380;
@@ -23,10 +25,6 @@ inline constexpr int kTextoSubareas = 386;
 
 // Columns of the rows.
 inline constexpr int kTextoHojaColumnaNombre = 387;
-inline constexpr int kTextoHojaColumnaArea = 388;
-inline constexpr int kTextoHojaColumnaCuota = 389;
-inline constexpr int kTextoColumnaCN = 390;
-inline constexpr int kTextoColumnaOrigen = 391;
 inline constexpr int kTextoHojaColumnaQ = 392;           // %1 the ratio
 
 inline constexpr int kTextoAnadirFila = 393;
@@ -40,15 +38,8 @@ inline constexpr int kTextoHojaAreaTotal = 398;          // %1 hectares
 inline constexpr int kTextoTormenta = 399;
 inline constexpr int kTextoLluvia = 400;
 inline constexpr int kTextoHojaLambda = 401;
-inline constexpr int kTextoHojaLambdaClasica = 402;      // the three choices, in the order of EleccionLambda
-inline constexpr int kTextoHojaLambdaReducida = 403;
-inline constexpr int kTextoHojaLambdaAmbas = 404;
 
 // The composite.
-inline constexpr int kTextoCompuesto = 405;
-inline constexpr int kTextoCondicion = 406;
-inline constexpr int kTextoCNPonderado = 407;
-inline constexpr int kTextoUmbral = 408;
 inline constexpr int kTextoEscorrentiaTormenta = 409;
 inline constexpr int kTextoHojaColumnaLambda = 410;
 inline constexpr int kTextoQDelPonderado = 411;
@@ -63,29 +54,11 @@ inline constexpr int kTextoHojaFiltroCsv = 423;
 inline constexpr int kTextoHojaNoGuardado = 424;         // %1 the file, %2 the reason
 inline constexpr int kTextoNoAbierta = 425;          // %1 the file
 
-// The report.
-inline constexpr int kTextoInformeArchivo = 426;
-inline constexpr int kTextoInformeFecha = 427;
-inline constexpr int kTextoInformeSubareas = 429;
-inline constexpr int kTextoInformeAreaTotal = 430;
-inline constexpr int kTextoInformeLluvia = 431;
-inline constexpr int kTextoInformeLambda = 432;
-inline constexpr int kTextoHojaNinguna = 433;
-inline constexpr int kTextoNumeroFila = 434;
-inline constexpr int kTextoPagina = 435;             // %1 this page, %2 the pages
-inline constexpr int kTextoNotaCompuesto = 436;
-inline constexpr int kTextoNotaEscorrentia = 437;
-inline constexpr int kTextoSeccionEscorrentia = 438; // %1 the ratio, %2 P
-inline constexpr int kTextoHojaColumnaS = 439;
-inline constexpr int kTextoHojaColumnaIa = 440;
-inline constexpr int kTextoColumnaQSola = 441;
-inline constexpr int kTextoFilaCuenca = 442;
-inline constexpr int kTextoResumenEscorrentia = 443; // %1 the area-weighted CN, %2 its Q, %3 the CN of the weighted Q
-inline constexpr int kTextoPieInforme = 444;
-inline constexpr int kTextoSeccionSubareas = 445;
 inline constexpr int kTextoTituloImprimir = 446;
 inline constexpr int kTextoTituloExportarPdf = 447;
 inline constexpr int kTextoTituloExportarCsv = 448;
-inline constexpr int kTextoSubarea = 449;
+
+// Text typed on a cell the program fills.
+inline constexpr int kTextoCeldaNoEditable = 568;       // %1 the column
 
 }  // namespace tarvel

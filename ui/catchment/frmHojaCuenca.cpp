@@ -2,24 +2,19 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyledItemDelegate>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -30,19 +25,17 @@
 #include "catchment/ArchivoHoja.h"
 #include "catchment/TextosCuenca.h"
 #include "ui/catchment/HojasRecientes.h"
-#include "ui/catchment/InformeHoja.h"
+#include "ui/catchment/TablaSubareas.h"
 #include "ui/catchment/TextosHoja.h"
 #include "ui/common/Colores.h"
-#include "ui/common/DialogoArchivo.h"
-#include "ui/common/GuardarArchivo.h"
 #include "ui/common/Informe.h"
-#include "ui/common/Mensajes.h"
 #include "ui/common/ReglaTeclado.h"
 #include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmEleccion.h"
 #include "ui/help/Ayuda.h"
+#include "ui/common/DatosPrograma.h"
 
 namespace tarvel {
 namespace {
@@ -52,6 +45,8 @@ enum ColumnaHoja { kColNombre, kColArea, kColCuota, kColCN, kColQClasica, kColQR
 
 QString Cifra(double valor) { return DeUtf8(Formatear(valor, Patron::UnDecimalConCero)); }
 QString Numero(double valor) { return DeUtf8(TextoNumero(valor)); }
+// "0.2", "0.05": the ratio as the core names it.
+std::string NombreLambda(Lambda lambda) { return TextoNumero(ValorLambda(lambda)); }
 QString SinMnemonico(int n) { return T(n).remove('&'); }
 std::string Utf8(const QString& texto) { return texto.toStdString(); }
 
@@ -60,85 +55,6 @@ C* Nombrado(C* control, const char* nombre) {
     control->setObjectName(nombre);
     return control;
 }
-
-// The file's text in place of the old one only once it is all written.
-std::expected<void, QString> EscribirArchivo(const QString& ruta, const QByteArray& contenido) {
-    return GuardarArchivo(ruta, [&](QIODevice& archivo) { return archivo.write(contenido) == contenido.size(); });
-}
-
-// A worksheet file, or its fault told to the user.
-std::optional<HojaCuenca> LeerArchivo(QWidget* padre, const QString& ruta) {
-    auto hoja = LeerHojaDeArchivo(std::filesystem::path(QFile::encodeName(ruta).toStdString()));
-    if (hoja) return std::move(*hoja);
-    MostrarMensaje(padre,
-                   T(kTextoNoAbierta, {Utf8(QDir::toNativeSeparators(ruta))}) + QStringLiteral("\n\n") +
-                       DeUtf8(MensajeErrorHoja(hoja.error())),
-                   BotonesMensaje::Aceptar, IconoMensaje::Aviso);
-    if (!QFileInfo::exists(ruta)) OlvidarHoja(ruta);
-    return std::nullopt;
-}
-
-// Where a file dialog starts: the worksheet's own folder, else the last one used.
-QString CarpetaPropuesta(const QString& ruta) {
-    if (!ruta.isEmpty()) return QFileInfo(ruta).absolutePath();
-    const QStringList recientes = HojasRecientes();
-    return recientes.isEmpty() ? QDir::homePath() : QFileInfo(recientes.first()).absolutePath();
-}
-
-// The area and curve-number cells are numeric fields: the key rule applies to
-// their editors, and what is typed reads in the program's number format.
-class DelegadoHoja : public QStyledItemDelegate {
-    static constexpr const char* kNumerica = "tarvelNumerica";
-
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    // The cell being edited takes what was typed and closes, as if left with Tab.
-    void Terminar() {
-        // An editor the view has already closed is hidden, waiting to be deleted.
-        if (!mEditor || mEditor->isHidden()) return;
-        QWidget* editor = mEditor;
-        mEditor = nullptr;
-        emit commitData(editor);
-        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
-
-    QWidget* createEditor(QWidget* padre, const QStyleOptionViewItem& opcion,
-                          const QModelIndex& indice) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(padre, opcion, indice);
-        mEditor = editor;
-        const QString cabecera = indice.model()->headerData(indice.column(), Qt::Horizontal).toString();
-        editor->setAccessibleName(cabecera);
-        if (indice.column() == kColArea || indice.column() == kColCN) {
-            ReglaTeclado::AplicarACampo(editor);
-            editor->setProperty(kNumerica, true);
-            if (auto* caja = qobject_cast<QLineEdit*>(editor)) caja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        }
-        return editor;
-    }
-
-protected:
-    // Leaving the cell for another control keeps what was typed at once (not
-    // later, as the stock delegate does), so that a button acts on it.
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        // In a numeric cell Enter is the key rule's (it acts as Tab), not the delegate's.
-        if (evento->type() == QEvent::KeyPress && objeto == mEditor && mEditor->property(kNumerica).toBool()) {
-            const int tecla = static_cast<QKeyEvent*>(evento)->key();
-            if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) return false;
-        }
-        if (evento->type() == QEvent::FocusOut && objeto == mEditor) {
-            for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
-                if (w == mEditor) return false;
-            }
-            Terminar();
-            return false;
-        }
-        return QStyledItemDelegate::eventFilter(objeto, evento);
-    }
-
-private:
-    mutable QPointer<QWidget> mEditor;
-};
 
 QTableWidget* TablaResultados(QWidget* padre, const char* nombre, int filas, int columnas) {
     auto* tabla = Nombrado(new QTableWidget(filas, columnas, padre), nombre);
@@ -192,6 +108,9 @@ frmHojaCuenca::frmHojaCuenca(QWidget* padre) : QDialog(padre) {
     cmdAnadir->setFocus();
 }
 
+// The controls are taken down after this: none of their focus changes reaches the window any more.
+frmHojaCuenca::~frmHojaCuenca() { disconnect(mFocoLluvia); }
+
 void frmHojaCuenca::CrearMenus() {
     mnuBarra = Nombrado(new QMenuBar(this), "mnuBarra");
     mnuArchivo = Nombrado(mnuBarra->addMenu(QString()), "mnuArchivo");
@@ -224,8 +143,8 @@ void frmHojaCuenca::CrearControles() {
     connect(txtTitulo, &QLineEdit::textEdited, this, &frmHojaCuenca::Modificado);
 
     mrcSubareas = Nombrado(new QGroupBox(this), "mrcSubareas");
-    tblSubareas = Nombrado(new QTableWidget(0, kColumnasHoja, mrcSubareas), "tblSubareas");
-    tblSubareas->setItemDelegate(new DelegadoHoja(tblSubareas));
+    auto* subareas = Nombrado(new TablaSubareas(kColumnasHoja, {kColArea, kColCN}, mrcSubareas), "tblSubareas");
+    tblSubareas = subareas;
     tblSubareas->setSelectionMode(QAbstractItemView::SingleSelection);
     tblSubareas->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                  QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
@@ -243,7 +162,8 @@ void frmHojaCuenca::CrearControles() {
     tblSubareas->setColumnWidth(kColOrigen, 200);
     tblSubareas->setMinimumHeight(200);
     connect(tblSubareas, &QTableWidget::itemChanged, this, &frmHojaCuenca::tblSubareas_Cambio);
-    connect(tblSubareas, &QTableWidget::currentCellChanged, this, &frmHojaCuenca::ActualizarBotones);
+    connect(tblSubareas, &QTableWidget::currentCellChanged, this, &frmHojaCuenca::tblSubareas_CeldaActual);
+    connect(subareas, &TablaSubareas::TextoSinSitio, this, &frmHojaCuenca::tblSubareas_TextoSinSitio);
 
     cmdAnadir = Nombrado(new QPushButton(mrcSubareas), "cmdAnadir");
     cmdQuitar = Nombrado(new QPushButton(mrcSubareas), "cmdQuitar");
@@ -270,6 +190,15 @@ void frmHojaCuenca::CrearControles() {
         boton->setToolTip(tecla.toString(QKeySequence::NativeText));
     }
     lblAreaTotal = Nombrado(new QLabel(mrcSubareas), "lblAreaTotal");
+    // What the rows hold that the user should know of: trails that do not
+    // give their number, and text typed where it cannot go.
+    lblAvisoFilas = Nombrado(new QLabel(mrcSubareas), "lblAvisoFilas");
+    lblAvisoFilas->setWordWrap(true);
+    lblAvisoFilas->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette avisoFilas = lblAvisoFilas->palette();
+    avisoFilas.setColor(QPalette::WindowText, kTextoAviso);
+    lblAvisoFilas->setPalette(avisoFilas);
+    lblAvisoFilas->hide();
 
     mrcTormenta = Nombrado(new QGroupBox(this), "mrcTormenta");
     lblLluvia = Nombrado(new QLabel(mrcTormenta), "lblLluvia");
@@ -281,6 +210,10 @@ void frmHojaCuenca::CrearControles() {
     connect(txtLluvia, &QLineEdit::textEdited, this, [this] {
         Modificado();
         Recalcular();
+    });
+    // A storm being typed is told of its fault once it is left.
+    mFocoLluvia = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* despues) {
+        if (antes == txtLluvia || despues == txtLluvia) MostrarMensajes();
     });
     lblLambda = Nombrado(new QLabel(mrcTormenta), "lblLambda");
     lstLambda = Nombrado(new QComboBox(mrcTormenta), "lstLambda");
@@ -325,6 +258,7 @@ void frmHojaCuenca::Disponer() {
     filas->addWidget(tblSubareas, 0, 0);
     filas->addLayout(botones, 0, 1);
     filas->addWidget(lblAreaTotal, 1, 0);
+    filas->addWidget(lblAvisoFilas, 2, 0, 1, 2);
 
     auto* tormenta = new QGridLayout(mrcTormenta);
     tormenta->addWidget(lblLluvia, 0, 0);
@@ -377,8 +311,9 @@ void frmHojaCuenca::PonerTextos() {
     lblTitulo->setText(T(kTextoTituloHoja));
     mrcSubareas->setTitle(T(kTextoSubareas));
     tblSubareas->setHorizontalHeaderLabels({T(kTextoHojaColumnaNombre), T(kTextoHojaColumnaArea), T(kTextoHojaColumnaCuota),
-                                            T(kTextoColumnaCN), T(kTextoHojaColumnaQ, {"0.2"}),
-                                            T(kTextoHojaColumnaQ, {"0.05"}), T(kTextoColumnaOrigen)});
+                                            T(kTextoColumnaCN), T(kTextoHojaColumnaQ, {NombreLambda(Lambda::Clasica)}),
+                                            T(kTextoHojaColumnaQ, {NombreLambda(Lambda::Reducida)}),
+                                            T(kTextoColumnaOrigen)});
     cmdAnadir->setText(T(kTextoAnadirFila));
     cmdQuitar->setText(T(kTextoQuitarFila));
     cmdSubir->setText(T(kTextoSubir));
@@ -428,12 +363,14 @@ void frmHojaCuenca::Cargar(const HojaCuenca& hoja, const QString& ruta) {
     lstLambda->setCurrentIndex(static_cast<int>(hoja.lambda));
     mMostrando = false;
     mRuta = ruta;
+    mFilaEnCurso.reset();
+    mMostrarFallos = false;
     MostrarFilas(mFilas.empty() ? -1 : 0);
     setWindowModified(false);
     PonerTituloVentana();
 }
 
-std::expected<HojaCuenca, QString> frmHojaCuenca::Hoja() const {
+HojaCuenca frmHojaCuenca::HojaEnPantalla(QString* falloLluvia) const {
     HojaCuenca hoja;
     hoja.titulo = Utf8(txtTitulo->text());
     hoja.lambda = static_cast<EleccionLambda>(std::max(0, lstLambda->currentIndex()));
@@ -441,15 +378,25 @@ std::expected<HojaCuenca, QString> frmHojaCuenca::Hoja() const {
         hoja.lluvia = mLluvia;
     } else if (!txtLluvia->text().trimmed().isEmpty()) {
         const auto lluvia = LeerLluvia(Utf8(txtLluvia->text()));
-        if (!lluvia) return std::unexpected(T(MensajeEscorrentia(lluvia.error())));
-        hoja.lluvia = *lluvia;
+        if (lluvia) hoja.lluvia = *lluvia;
+        else if (falloLluvia) *falloLluvia = T(MensajeEscorrentia(lluvia.error()));
     }
+    // A cell that holds no value yet is NaN, which no sub-area accepts.
+    constexpr double kNada = std::numeric_limits<double>::quiet_NaN();
+    for (const FilaVentana& fila : mFilas) {
+        hoja.filas.push_back({Utf8(fila.nombre), fila.area.value_or(kNada), fila.cn.value_or(kNada), fila.origen});
+    }
+    return hoja;
+}
+
+std::expected<HojaCuenca, QString> frmHojaCuenca::Hoja() const {
+    QString falloLluvia;
+    HojaCuenca hoja = HojaEnPantalla(&falloLluvia);
+    if (!falloLluvia.isEmpty()) return std::unexpected(falloLluvia);
     for (std::size_t i = 0; i < mFilas.size(); ++i) {
-        const FilaVentana& fila = mFilas[i];
         const int numero = static_cast<int>(i);
-        if (!fila.area) return std::unexpected(DeUtf8(MensajeCuenca({FalloCuenca::Area, numero})));
-        if (!fila.cn) return std::unexpected(DeUtf8(MensajeCuenca({FalloCuenca::NumeroCurva, numero})));
-        hoja.filas.push_back({Utf8(fila.nombre), *fila.area, *fila.cn, fila.origen});
+        if (!mFilas[i].area) return std::unexpected(DeUtf8(MensajeCuenca({FalloCuenca::Area, numero})));
+        if (!mFilas[i].cn) return std::unexpected(DeUtf8(MensajeCuenca({FalloCuenca::NumeroCurva, numero})));
     }
     return hoja;
 }
@@ -460,7 +407,7 @@ QSize frmHojaCuenca::sizeHint() const { return QDialog::sizeHint().expandedTo(QS
 
 // ----- the rows ---------------------------------------------------------------
 
-void frmHojaCuenca::TerminarEdicion() { static_cast<DelegadoHoja*>(tblSubareas->itemDelegate())->Terminar(); }
+void frmHojaCuenca::TerminarEdicion() { static_cast<TablaSubareas*>(tblSubareas)->TerminarEdicion(); }
 
 void frmHojaCuenca::MostrarFilas(int filaActual) {
     if (mMostrando) return;
@@ -484,7 +431,6 @@ void frmHojaCuenca::MostrarFilas(int filaActual) {
                                                                       : Qt::AlignRight | Qt::AlignVCenter);
             if (c != kColCuota && c != kColQClasica && c != kColQReducida) celda->setText(textos[c]);
         }
-        tblSubareas->item(f, kColOrigen)->setToolTip(origen);
     }
     if (filaActual >= 0 && filaActual < tblSubareas->rowCount()) tblSubareas->setCurrentCell(filaActual, columna);
     mMostrando = false;
@@ -499,6 +445,20 @@ void frmHojaCuenca::ActualizarBotones() {
     cmdDeterminar->setEnabled(hay);
     cmdSubir->setEnabled(hay && actual > 0);
     cmdBajar->setEnabled(hay && actual + 1 < tblSubareas->rowCount());
+}
+
+void frmHojaCuenca::tblSubareas_CeldaActual(int fila, int, int filaAnterior) {
+    // A row left unfinished says what it lacks from now on.
+    if (fila != filaAnterior && mFilaEnCurso == filaAnterior) mFilaEnCurso.reset();
+    mAvisoCelda.clear();
+    ActualizarBotones();
+    MostrarMensajes();
+}
+
+void frmHojaCuenca::tblSubareas_TextoSinSitio(int columna) {
+    QApplication::beep();
+    mAvisoCelda = T(kTextoCeldaNoEditable, {Utf8(tblSubareas->horizontalHeaderItem(columna)->text())});
+    MostrarMensajes();
 }
 
 void frmHojaCuenca::tblSubareas_Cambio(QTableWidgetItem* celda) {
@@ -538,6 +498,9 @@ void frmHojaCuenca::cmdAnadir_Click() {
     Modificado();
     MostrarFilas(nueva);
     tblSubareas->setCurrentCell(nueva, kColNombre);
+    // Being typed: what it still lacks is said once it is left.
+    mFilaEnCurso = nueva;
+    MostrarMensajes();
     tblSubareas->setFocus();
 }
 
@@ -545,6 +508,8 @@ void frmHojaCuenca::cmdQuitar_Click() {
     TerminarEdicion();
     const int actual = tblSubareas->currentRow();
     if (actual < 0 || actual >= static_cast<int>(mFilas.size())) return;
+    // The row being typed is always the current one.
+    if (mFilaEnCurso == actual) mFilaEnCurso.reset();
     mFilas.erase(mFilas.begin() + actual);
     Modificado();
     MostrarFilas(std::min(actual, static_cast<int>(mFilas.size()) - 1));
@@ -557,6 +522,8 @@ void frmHojaCuenca::Mover(int paso) {
     const int destino = actual + paso;
     if (actual < 0 || destino < 0 || destino >= static_cast<int>(mFilas.size())) return;
     std::swap(mFilas[static_cast<std::size_t>(actual)], mFilas[static_cast<std::size_t>(destino)]);
+    // The row being typed moves along: it is still the current one.
+    if (mFilaEnCurso == actual) mFilaEnCurso = destino;
     Modificado();
     MostrarFilas(destino);
     tblSubareas->setFocus();
@@ -586,41 +553,23 @@ void frmHojaCuenca::cmdDeterminar_Click() {
 void frmHojaCuenca::Recalcular() {
     const bool antes = mMostrando;
     mMostrando = true;
-    constexpr double kNada = std::numeric_limits<double>::quiet_NaN();
-    std::vector<Subarea> subareas;
-    for (const FilaVentana& fila : mFilas) subareas.push_back({fila.area.value_or(kNada), fila.cn.value_or(kNada)});
-    const auto compuesto = CalcularCompuesto(subareas);
+    mFalloLluvia.clear();
+    const HojaCuenca hoja = HojaEnPantalla(&mFalloLluvia);
+    // The tables the trails are checked against, as they are now.
+    const auto datos = LeerDatos(RutaDatosPrograma());
+    mEvaluacion = EvaluarHoja(hoja, datos ? std::span<const FilaDatos>(*datos) : std::span<const FilaDatos>());
+    const auto& compuesto = mEvaluacion.compuesto;
+    const auto& escorrentias = mEvaluacion.escorrentias;
+    if (!mEvaluacion.rechazo && mFalloLluvia.isEmpty()) mMostrarFallos = false;
 
-    QString mensaje;
-    std::optional<double> lluvia;
-    if (txtLluvia->text() == mTextoLluvia) {
-        lluvia = mLluvia;
-    } else if (!txtLluvia->text().trimmed().isEmpty()) {
-        const auto leida = LeerLluvia(Utf8(txtLluvia->text()));
-        if (leida) lluvia = *leida;
-        else mensaje = T(MensajeEscorrentia(leida.error()));
-    }
-    std::vector<EscorrentiaCompuesta> escorrentias;
-    if (!compuesto) {
-        mensaje = DeUtf8(MensajeCuenca(compuesto.error()));
-    } else if (lluvia) {
-        for (Lambda lambda : LambdasDe(static_cast<EleccionLambda>(std::max(0, lstLambda->currentIndex())))) {
-            const auto escorrentia = CalcularEscorrentiaCompuesta(subareas, *lluvia, lambda);
-            if (!escorrentia) {
-                mensaje = DeUtf8(MensajeCuenca(escorrentia.error()));
-                escorrentias.clear();
-                break;
-            }
-            escorrentias.push_back(*escorrentia);
-        }
-    }
-
-    // The rows: shares, runoff, and the values that read as none in red.
+    // The rows: shares, runoff, the values that read as none in red, and the
+    // trails that do not give their number marked, with why.
     bool qClasica = false;
     bool qReducida = false;
     for (const auto& e : escorrentias) (e.lambda == Lambda::Clasica ? qClasica : qReducida) = true;
     tblSubareas->setColumnHidden(kColQClasica, !qClasica);
     tblSubareas->setColumnHidden(kColQReducida, !qReducida);
+    QStringList hallazgos;
     for (int f = 0; f < tblSubareas->rowCount(); ++f) {
         const auto i = static_cast<std::size_t>(f);
         const QString cuota = compuesto ? DeUtf8(Formatear(100 * compuesto->cuota[i], Patron::DosDecimales)) : QString();
@@ -632,7 +581,21 @@ void frmHojaCuenca::Recalcular() {
         }
         tblSubareas->item(f, kColArea)->setForeground(mFilas[i].area ? palette().text() : QBrush(kTextoFalta));
         tblSubareas->item(f, kColCN)->setForeground(mFilas[i].cn ? palette().text() : QBrush(kTextoFalta));
+
+        QStringList mensajes;
+        for (const std::string& m : MensajesTraza(hoja.filas[i], f, mEvaluacion.trazas[i])) mensajes << DeUtf8(m);
+        hallazgos << mensajes;
+        const QString porque = mensajes.join('\n');
+        QTableWidgetItem* cn = tblSubareas->item(f, kColCN);
+        QTableWidgetItem* origen = tblSubareas->item(f, kColOrigen);
+        cn->setBackground(mensajes.isEmpty() ? QBrush() : QBrush(kFondoTrazaDudosa));
+        cn->setToolTip(porque);
+        cn->setData(Qt::AccessibleDescriptionRole, porque);
+        origen->setIcon(mensajes.isEmpty() ? QIcon() : style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        origen->setToolTip(mensajes.isEmpty() ? origen->text() : origen->text() + QStringLiteral("\n\n") + porque);
+        origen->setData(Qt::AccessibleDescriptionRole, porque);
     }
+    mHallazgos = hallazgos.join('\n');
     lblAreaTotal->setText(compuesto ? T(kTextoHojaAreaTotal, {TextoNumero(compuesto->areaTotal)}) : QString());
 
     // The composite under the three conditions, and the storm's runoff by ratio.
@@ -646,193 +609,41 @@ void frmHojaCuenca::Recalcular() {
         const auto& e = escorrentias[static_cast<std::size_t>(r)];
         const QString equivalente =
             (e.equivalente.sinEscorrentia ? QStringLiteral("≤ ") : QString()) + Cifra(e.equivalente.CN);
-        const QString textos[] = {e.lambda == Lambda::Clasica ? QStringLiteral("0.2") : QStringLiteral("0.05"),
-                                  Cifra(e.compuesto.CN[1]), Cifra(e.delCompuesto.Q), Cifra(e.Q), equivalente};
+        const QString textos[] = {DeUtf8(NombreLambda(e.lambda)), Cifra(compuesto->CN[1]), Cifra(e.delCompuesto.Q),
+                                  Cifra(e.Q), equivalente};
         for (int c = 0; c < 5; ++c) PonerCelda(tblEscorrentia, r, c, textos[c]);
     }
     tblEscorrentia->setVisible(!escorrentias.empty());
     AjustarAlto(tblCompuesto);
     AjustarAlto(tblEscorrentia);
-    lblMensaje->setText(mensaje);
-    lblMensaje->setVisible(!mensaje.isEmpty());
+    MostrarMensajes();
     mMostrando = antes;
 }
 
-// ----- files ----------------------------------------------------------------------
-
-void frmHojaCuenca::Modificado() {
-    if (mMostrando) return;
-    setWindowModified(true);
-}
-
-QString frmHojaCuenca::NombreHoja() const { return mRuta.isEmpty() ? T(kTextoSinTitulo) : QFileInfo(mRuta).fileName(); }
-
-void frmHojaCuenca::PonerTituloVentana() {
-    setWindowTitle(NombreHoja() + QStringLiteral("[*] — ") + T(kTextoHojaCuenca));
-}
-
-bool frmHojaCuenca::PuedeDejarse() {
-    TerminarEdicion();
-    if (!isWindowModified()) return true;
-    switch (MostrarMensaje(this, T(kTextoCambiosSinGuardar, {Utf8(NombreHoja())}),
-                           BotonesMensaje::GuardarDescartarCancelar, IconoMensaje::Pregunta)) {
-        case RespuestaMensaje::Guardar: return mnuGuardar_Click();
-        case RespuestaMensaje::Descartar: return true;
-        default: return false;
+void frmHojaCuenca::MostrarMensajes() {
+    // What keeps the figures from being worked out, unless it is only what a
+    // row being typed, or the storm being typed, does not have yet.
+    QString mensaje;
+    const auto& rechazo = mEvaluacion.rechazo;
+    const bool deLasFilas = rechazo && !mEvaluacion.compuesto;
+    if (deLasFilas) {
+        const bool escribiendo = rechazo->fallo == FalloCuenca::SinFilas || (rechazo->fila >= 0 && mFilaEnCurso == rechazo->fila);
+        if (mMostrarFallos || !escribiendo) mensaje = DeUtf8(MensajeCuenca(*rechazo));
     }
+    if (mensaje.isEmpty() && !mFalloLluvia.isEmpty() && (mMostrarFallos || !txtLluvia->hasFocus())) mensaje = mFalloLluvia;
+    if (mensaje.isEmpty() && rechazo && !deLasFilas) mensaje = DeUtf8(MensajeCuenca(*rechazo));
+    lblMensaje->setText(mensaje);
+    lblMensaje->setVisible(!mensaje.isEmpty());
+
+    QString avisos = mAvisoCelda;
+    if (!mHallazgos.isEmpty()) avisos += (avisos.isEmpty() ? QString() : QStringLiteral("\n")) + mHallazgos;
+    lblAvisoFilas->setText(avisos);
+    lblAvisoFilas->setVisible(!avisos.isEmpty());
 }
 
-void frmHojaCuenca::reject() {
-    if (PuedeDejarse()) QDialog::reject();
-}
-
-bool frmHojaCuenca::AbrirArchivo(const QString& ruta) {
-    const auto hoja = LeerArchivo(this, ruta);
-    if (!hoja) return false;
-    Cargar(*hoja, QFileInfo(ruta).absoluteFilePath());
-    RecordarHoja(ruta);
-    return true;
-}
-
-void frmHojaCuenca::mnuNueva_Click() {
-    if (PuedeDejarse()) Cargar(HojaCuenca{}, QString());
-}
-
-void frmHojaCuenca::mnuAbrir_Click() {
-    if (!PuedeDejarse()) return;
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Abrir, SinMnemonico(kTextoMenuAbrirHoja), {T(kTextoFiltroHoja)}, CarpetaPropuesta(mRuta)}).ruta;
-    if (!ruta.isEmpty()) AbrirArchivo(ruta);
-}
-
-void frmHojaCuenca::AbrirReciente(const QString& ruta) {
-    if (PuedeDejarse()) AbrirArchivo(ruta);
-}
-
-bool frmHojaCuenca::mnuGuardar_Click() { return mRuta.isEmpty() ? mnuGuardarComo_Click() : GuardarEn(mRuta); }
-
-bool frmHojaCuenca::mnuGuardarComo_Click() {
-    const QString propuesto = mRuta.isEmpty() ? CarpetaPropuesta(mRuta) : mRuta;
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, SinMnemonico(kTextoMenuGuardarComo), {T(kTextoFiltroHoja)}, propuesto}).ruta;
-    return !ruta.isEmpty() && GuardarEn(ruta);
-}
-
-bool frmHojaCuenca::GuardarEn(const QString& ruta) {
-    TerminarEdicion();
-    const auto hoja = Hoja();
-    if (!hoja) {
-        MostrarMensaje(this, hoja.error(), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
-        return false;
-    }
-    const auto texto = TextoHoja(*hoja);
-    if (!texto) {
-        MostrarMensaje(this, DeUtf8(MensajeErrorHoja(texto.error())), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
-        return false;
-    }
-    if (const auto escrito = EscribirArchivo(ruta, QByteArray::fromStdString(*texto)); !escrito) {
-        MostrarMensaje(this, T(kTextoHojaNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
-                       BotonesMensaje::Aceptar, IconoMensaje::Aviso);
-        return false;
-    }
-    mRuta = QFileInfo(ruta).absoluteFilePath();
-    // What was saved is what the window now holds, value for value.
-    mLluvia = hoja->lluvia;
-    mTextoLluvia = txtLluvia->text();
-    setWindowModified(false);
-    PonerTituloVentana();
-    RecordarHoja(mRuta);
-    return true;
-}
-
-// ----- report and export --------------------------------------------------------------
-
-std::expected<Informe, QString> frmHojaCuenca::CrearInforme() {
-    TerminarEdicion();
-    const auto hoja = Hoja();
-    if (!hoja) return std::unexpected(hoja.error());
-    return InformeDeHoja(*hoja, NombreHoja(), QDate::currentDate());
-}
-
-// Beside the worksheet's file and with its name, or "untitled" in the last folder used.
-QString frmHojaCuenca::ArchivoPropuesto(const QString& sufijo) const {
-    const QString base = mRuta.isEmpty() ? QDir(CarpetaPropuesta(mRuta)).filePath(T(kTextoSinTitulo))
-                                         : QFileInfo(mRuta).absolutePath() + '/' + QFileInfo(mRuta).completeBaseName();
-    return base + sufijo;
-}
-
-void frmHojaCuenca::mnuExportarPdf_Click() {
-    const auto informe = CrearInforme();
-    if (!informe) {
-        MostrarMensaje(this, informe.error(), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
-        return;
-    }
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarPdf), {T(kTextoFiltroPdf)}, ArchivoPropuesto(QStringLiteral(".pdf"))}).ruta;
-    if (ruta.isEmpty()) return;
-    if (const auto escrito = GuardarPdf(*informe, ruta, windowTitle().remove(QStringLiteral("[*]"))); !escrito) {
-        MostrarMensaje(this, T(kTextoHojaNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
-                       BotonesMensaje::Aceptar, IconoMensaje::Aviso);
-    }
-}
-
-void frmHojaCuenca::mnuImprimir_Click() {
-    const auto informe = CrearInforme();
-    if (!informe) {
-        MostrarMensaje(this, informe.error(), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
-        return;
-    }
-    ImprimirInforme(*informe, this, T(kTextoTituloImprimir));
-}
-
-void frmHojaCuenca::mnuExportarCsv_Click() {
-    TerminarEdicion();
-    const auto hoja = Hoja();
-    const auto csv = hoja ? CsvHoja(*hoja) : std::expected<std::string, RechazoCuenca>();
-    if (!hoja || !csv) {
-        MostrarMensaje(this, hoja ? DeUtf8(MensajeCuenca(csv.error())) : hoja.error(), BotonesMensaje::Aceptar,
-                       IconoMensaje::Aviso);
-        return;
-    }
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoTituloExportarCsv), {T(kTextoHojaFiltroCsv)}, ArchivoPropuesto(QStringLiteral(".csv"))}).ruta;
-    if (ruta.isEmpty()) return;
-    if (const auto escrito = EscribirArchivo(ruta, QByteArray::fromStdString(*csv)); !escrito) {
-        MostrarMensaje(this, T(kTextoHojaNoGuardado, {Utf8(QDir::toNativeSeparators(ruta)), Utf8(escrito.error())}),
-                       BotonesMensaje::Aceptar, IconoMensaje::Aviso);
-    }
-}
-
-// ----- from the main menu -------------------------------------------------------------
-
-void AbrirHojaCuenca(QWidget* padre, const QString& ruta) {
-    std::optional<HojaCuenca> leida;
-    if (!ruta.isEmpty()) {
-        leida = LeerArchivo(padre, ruta);
-        if (!leida) return;
-        RecordarHoja(ruta);
-    }
-    // On the heap and deleted when closed: whatever ends its owner while it is
-    // open takes it along, and exec() sees that.
-    auto* hoja = new frmHojaCuenca(padre);
-    hoja->setAttribute(Qt::WA_DeleteOnClose);
-    if (leida) hoja->Cargar(*leida, QFileInfo(ruta).absoluteFilePath());
-    hoja->exec();
-}
-
-void AnadirMenusHoja(QMenu* archivo, QAction* antes, QWidget* padre) {
-    auto* nueva = new QAction(T(kTextoMenuNuevaHoja), archivo);
-    nueva->setObjectName("mnuArchivoNuevaHoja");
-    QObject::connect(nueva, &QAction::triggered, padre, [padre] { AbrirHojaCuenca(padre); });
-    auto* abrir = new QAction(T(kTextoMenuAbrirHoja), archivo);
-    abrir->setObjectName("mnuArchivoAbrirHoja");
-    QObject::connect(abrir, &QAction::triggered, padre, [padre] {
-        const QString ruta = ElegirArchivo({padre, ModoArchivo::Abrir, SinMnemonico(kTextoMenuAbrirHoja), {T(kTextoFiltroHoja)}, CarpetaPropuesta({})}).ruta;
-        if (!ruta.isEmpty()) AbrirHojaCuenca(padre, ruta);
-    });
-    auto* recientes = new QMenu(T(kTextoMenuRecientes), archivo);
-    recientes->setObjectName("mnuArchivoHojasRecientes");
-    PrepararMenuRecientes(recientes, [padre](const QString& ruta) { AbrirHojaCuenca(padre, ruta); });
-    archivo->insertAction(antes, nueva);
-    archivo->insertAction(antes, abrir);
-    archivo->insertMenu(antes, recientes);
-    archivo->insertSeparator(antes);
+void frmHojaCuenca::MostrarFallos() {
+    mMostrarFallos = true;
+    MostrarMensajes();
 }
 
 }  // namespace tarvel

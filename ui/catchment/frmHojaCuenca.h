@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "catchment/EvaluacionHoja.h"
 #include "catchment/HojaCuenca.h"
 #include "ui/common/Informe.h"
 
@@ -31,6 +32,7 @@ class frmHojaCuenca : public QDialog {
 public:
     // An empty, untitled worksheet.
     explicit frmHojaCuenca(QWidget* padre);
+    ~frmHojaCuenca() override;
 
     // Reads a worksheet file into the window. A file that cannot be read as
     // a worksheet is reported and nothing on screen changes: false.
@@ -80,6 +82,8 @@ private:
     void Mover(int paso);
     void cmdDeterminar_Click();
     void tblSubareas_Cambio(QTableWidgetItem* celda);
+    void tblSubareas_CeldaActual(int fila, int columna, int filaAnterior);
+    void tblSubareas_TextoSinSitio(int columna);
 
     // Writes the worksheet to a file atomically; false (and the user told) on any failure.
     bool GuardarEn(const QString& ruta);
@@ -96,8 +100,17 @@ private:
     // A cell being edited keeps what was typed before the rows are used or changed.
     void TerminarEdicion();
     void ActualizarBotones();
-    // Shares, runoff columns, total area and the composite, after any change.
+    // The worksheet as it stands, cells not yet a value as NaN; a storm that
+    // is no depth counts as none, and `falloLluvia` gets why.
+    HojaCuenca HojaEnPantalla(QString* falloLluvia) const;
+    // Shares, runoff columns, total area, the composite and the trails' marks, after any change.
     void Recalcular();
+    // What keeps the figures from being worked out (not what a row or the
+    // storm being typed lacks yet, unless MostrarFallos), the trails'
+    // findings and text typed where it cannot go.
+    void MostrarMensajes();
+    // After a save or an export was refused: every fault is shown until none is left.
+    void MostrarFallos();
 
     std::vector<FilaVentana> mFilas;
     QString mRuta;
@@ -105,6 +118,13 @@ private:
     std::optional<double> mLluvia;
     QString mTextoLluvia;
     bool mMostrando = false;  // the table is being filled: its changes are not the user's
+    EvaluacionHoja mEvaluacion;       // the figures of the worksheet on screen
+    QString mFalloLluvia;             // why the storm typed is no depth
+    QString mHallazgos;               // the trails' findings, a line each
+    QString mAvisoCelda;              // text typed where it cannot go, until the cell changes
+    std::optional<int> mFilaEnCurso;  // a row just added and not yet left
+    bool mMostrarFallos = false;
+    QMetaObject::Connection mFocoLluvia;  // the storm field's focus, followed through the application
 
     QMenuBar* mnuBarra = nullptr;
     QMenu* mnuArchivo = nullptr;
@@ -128,6 +148,7 @@ private:
     QPushButton* cmdBajar = nullptr;
     QPushButton* cmdDeterminar = nullptr;
     QLabel* lblAreaTotal = nullptr;
+    QLabel* lblAvisoFilas = nullptr;
     QGroupBox* mrcTormenta = nullptr;
     QLabel* lblLluvia = nullptr;
     QLineEdit* txtLluvia = nullptr;

@@ -14,6 +14,9 @@ inline const QColor kTextoOscuro(20, 20, 20);
 // What keeps a result from being computed, said where the result would be.
 inline const QColor kTextoAviso(160, 30, 20);
 
+// A worksheet row whose trail does not give its stored curve number.
+inline const QColor kFondoTrazaDudosa(255, 214, 170);  // light orange
+
 // Reference tables: every other body row is shaded.
 inline const QColor kFondoFilaAlterna(242, 226, 194);
 

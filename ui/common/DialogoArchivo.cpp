@@ -1,10 +1,13 @@
 #include "ui/common/DialogoArchivo.h"
 
+#include <QDir>
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+
+#include "settings/Ajustes.h"
 
 namespace tarvel {
 namespace {
@@ -26,7 +29,24 @@ QString ExtensionDeFiltro(const QString& filtro) {
     return patron.match(filtro).captured(1);
 }
 
-ArchivoElegido ElegirArchivo(const PeticionArchivo& peticion) {
+QString NombreArchivoDe(const QString& titulo, const QString& siVacio) {
+    QString nombre;
+    for (const QChar c : titulo) {
+        const bool prohibido = c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c);
+        nombre += prohibido ? QChar(' ') : c;
+    }
+    nombre = nombre.simplified();
+    while (!nombre.isEmpty() && (nombre.back() == '.' || nombre.back() == ' ')) nombre.chop(1);
+    while (!nombre.isEmpty() && (nombre.front() == '.' || nombre.front() == ' ')) nombre.remove(0, 1);
+    return nombre.isEmpty() ? siVacio : nombre;
+}
+
+ArchivoElegido ElegirArchivo(const PeticionArchivo& original) {
+    PeticionArchivo peticion = original;
+    if (peticion.propuesto.isEmpty() || QFileInfo(peticion.propuesto).isRelative()) {
+        const QDir carpeta(CarpetaInicialArchivos());
+        peticion.propuesto = peticion.propuesto.isEmpty() ? carpeta.absolutePath() : carpeta.filePath(peticion.propuesto);
+    }
     const bool guardar = peticion.modo == ModoArchivo::Guardar;
     ArchivoElegido elegido;
     if (Sustituto()) {
@@ -49,6 +69,7 @@ ArchivoElegido ElegirArchivo(const PeticionArchivo& peticion) {
     const QString sufijo = ExtensionDeFiltro(peticion.filtros.value(elegido.filtro));
     if (guardar && !sufijo.isEmpty() && QFileInfo(elegido.ruta).suffix().isEmpty()) elegido.ruta += '.' + sufijo;
     elegido.ruta = QFileInfo(elegido.ruta).absoluteFilePath();
+    RecordarCarpetaArchivos(QFileInfo(elegido.ruta).absolutePath());
     return elegido;
 }
 

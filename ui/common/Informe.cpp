@@ -147,6 +147,35 @@ std::vector<double> AnchosColumnas(const std::vector<double>& naturales, double 
 
 Informe::Informe(QString titulo) : mTitulo(std::move(titulo)) {}
 
+Informe::Informe(const ModeloInforme& modelo) : mTitulo(QString::fromStdString(modelo.titulo)) {
+    const auto texto = [](const std::string& t) { return QString::fromStdString(t); };
+    for (const auto& [etiqueta, valor] : modelo.datos) Dato(texto(etiqueta), texto(valor));
+    for (const BloqueInforme& bloque : modelo.bloques) {
+        if (const auto* seccion = std::get_if<SeccionInforme>(&bloque)) {
+            Seccion(texto(seccion->titulo));
+        } else if (const auto* parrafo = std::get_if<ParrafoInforme>(&bloque)) {
+            mBloques.emplace_back(Parrafo_{texto(parrafo->texto), parrafo->nota});
+        } else {
+            const auto& origen = std::get<TablaInforme>(bloque);
+            Tabla tabla;
+            for (const auto& celda : origen.cabecera) tabla.cabecera << texto(celda);
+            for (const auto& fila : origen.filas) {
+                QStringList celdas;
+                for (const auto& celda : fila) celdas << texto(celda);
+                tabla.filas.push_back(std::move(celdas));
+            }
+            for (const Alineacion a : origen.alineacion) {
+                tabla.alineacion.push_back(a == Alineacion::Derecha  ? Qt::AlignRight
+                                           : a == Alineacion::Centro ? Qt::AlignHCenter
+                                                                     : Qt::AlignLeft);
+            }
+            tabla.filasFinalesNegrita = origen.filasFinalesNegrita;
+            AnadirTabla(std::move(tabla));
+        }
+    }
+    Pie(texto(modelo.pie), texto(modelo.plantillaPagina));
+}
+
 void Informe::Dato(const QString& etiqueta, const QString& valor) { mDatos.emplace_back(etiqueta, valor); }
 void Informe::Seccion(const QString& titulo) { mBloques.emplace_back(Seccion_{titulo}); }
 void Informe::Parrafo(const QString& texto) { mBloques.emplace_back(Parrafo_{texto, false}); }

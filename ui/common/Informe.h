@@ -23,6 +23,8 @@
 #include <variant>
 #include <vector>
 
+#include "app/ModeloInforme.h"
+
 class QPainter;
 class QRectF;
 class QWidget;
@@ -40,6 +42,8 @@ public:
     using Pintor = std::function<void(QPainter& pintor, const QRectF& rectangulo)>;
 
     explicit Informe(QString titulo);
+    // Everything a report model says (app/ModeloInforme.h), in its order.
+    explicit Informe(const ModeloInforme& modelo);
 
     // One line of the heading block under the title: a label and its value.
     void Dato(const QString& etiqueta, const QString& valor);

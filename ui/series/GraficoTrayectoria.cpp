@@ -29,11 +29,14 @@ const QMargins kMargenes(8, 6, 10, 4);
 // Whole years are marked while they stand at least this far apart.
 constexpr double kSeparacionMarcas = 7;
 
-// What a line of the figure shows.
-enum class Magnitud { Numero, Umbral, QClasica, QReducida };
+// What a line of the figure shows: a curve number, the threshold P0 of a
+// path computed without a ratio, or the initial abstraction or the runoff
+// of one ratio.
+enum class Magnitud { Numero, Umbral, Abstraccion, Escorrentia };
 struct Curva {
     Magnitud magnitud;
     int condicion;  // J − 1
+    Lambda lambda = Lambda::Clasica;
 };
 
 double Valor(const AnioTrayectoria& anio, Curva curva) {
@@ -41,47 +44,66 @@ double Valor(const AnioTrayectoria& anio, Curva curva) {
     switch (curva.magnitud) {
         case Magnitud::Numero: return anio.CN[j];
         case Magnitud::Umbral: return anio.umbral[j];
-        case Magnitud::QClasica: return anio.QClasica[j];
-        case Magnitud::QReducida: break;
+        case Magnitud::Abstraccion: return anio.Ia(curva.lambda)[j];
+        case Magnitud::Escorrentia: break;
     }
-    return anio.QReducida[j];
+    return anio.Q(curva.lambda)[j];
 }
 
-// The lines of a chart, in the order of its legend.
+// The lines of a chart, in the order of its legend: on the depth chart each
+// ratio's initial abstractions, then its runoff.
 std::vector<Curva> CurvasDe(PanelTrayectoria panel, const Trayectoria& trayectoria) {
     std::vector<Curva> curvas;
-    const auto tres = [&](Magnitud magnitud) {
-        for (int j = 0; j < 3; ++j) curvas.push_back({magnitud, j});
+    const auto tres = [&](Magnitud magnitud, Lambda lambda = Lambda::Clasica) {
+        for (int j = 0; j < 3; ++j) curvas.push_back({magnitud, j, lambda});
     };
     if (panel == PanelTrayectoria::NumerosCurva) {
         tres(Magnitud::Numero);
         return curvas;
     }
-    tres(Magnitud::Umbral);
-    if (trayectoria.ConEscorrentia(Lambda::Clasica)) tres(Magnitud::QClasica);
-    if (trayectoria.ConEscorrentia(Lambda::Reducida)) tres(Magnitud::QReducida);
+    if (!trayectoria.relacion) {
+        tres(Magnitud::Umbral);
+        return curvas;
+    }
+    for (const Lambda lambda : LambdasDe(*trayectoria.relacion)) {
+        tres(Magnitud::Abstraccion, lambda);
+        if (trayectoria.ConEscorrentia(lambda)) tres(Magnitud::Escorrentia, lambda);
+    }
     return curvas;
 }
 
 QString NombreCurva(Curva curva) {
     const QString romano = QString::fromLatin1(kRomanos[curva.condicion]);
+    const QString lambda = DeUtf8(TextoNumero(ValorLambda(curva.lambda)));
     switch (curva.magnitud) {
         case Magnitud::Numero: return T(kTextoSerieNumero + curva.condicion);
         case Magnitud::Umbral: return T(kTextoSerieUmbral).arg(romano);
-        case Magnitud::QClasica: return T(kTextoSerieEscorrentia).arg(romano, DeUtf8(TextoNumero(ValorLambda(Lambda::Clasica))));
-        case Magnitud::QReducida: break;
+        case Magnitud::Abstraccion: return T(kTextoSerieAbstraccion).arg(romano, lambda);
+        case Magnitud::Escorrentia: break;
     }
-    return T(kTextoSerieEscorrentia).arg(romano, DeUtf8(TextoNumero(ValorLambda(Lambda::Reducida))));
+    return T(kTextoSerieEscorrentia).arg(romano, lambda);
 }
 
+// Each condition keeps its colour; the stroke tells the quantity and the
+// ratio: thresholds dashed (dash-dot for λ = 0.05), runoff solid (dotted).
 QPen Trazo(Curva curva, const EstiloGrafico& estilo) {
     QPen trazo(estilo.condicion[static_cast<std::size_t>(curva.condicion)], 2.0, Qt::SolidLine, Qt::RoundCap,
                Qt::RoundJoin);
-    if (curva.magnitud == Magnitud::Umbral) {
-        trazo.setCapStyle(Qt::FlatCap);
-        trazo.setDashPattern({4.0, 2.5});
-    } else if (curva.magnitud == Magnitud::QReducida) {
-        trazo.setDashPattern({0.1, 2.2});
+    const bool reducida = curva.lambda == Lambda::Reducida;
+    switch (curva.magnitud) {
+        case Magnitud::Numero: break;
+        case Magnitud::Umbral:
+        case Magnitud::Abstraccion:
+            if (reducida) {
+                trazo.setDashPattern({3.0, 2.2, 0.1, 2.2});
+            } else {
+                trazo.setCapStyle(Qt::FlatCap);
+                trazo.setDashPattern({4.0, 2.5});
+            }
+            break;
+        case Magnitud::Escorrentia:
+            if (reducida) trazo.setDashPattern({0.1, 2.2});
+            break;
     }
     return trazo;
 }
@@ -246,7 +268,8 @@ void GraficoTrayectoria::CrearGrafico(PanelTrayectoria panel) {
     QLegend* leyenda = grafico->legend();
     leyenda->setAlignment(Qt::AlignRight);
     leyenda->setMarkerShape(QLegend::MarkerShapeFromSeries);
-    leyenda->setFont(Letra(mEstilo, 0.92));
+    // Twelve lines of two ratios need closer legends to fit beside their chart.
+    leyenda->setFont(Letra(mEstilo, CurvasDe(PanelTrayectoria::Laminas, datos).size() > 6 ? 0.85 : 0.92));
     leyenda->setLabelColor(mEstilo.texto);
 
     const std::vector<Curva> curvas = CurvasDe(panel, datos);
@@ -305,10 +328,11 @@ void GraficoTrayectoria::CrearGrafico(PanelTrayectoria panel) {
 
 void GraficoTrayectoria::resizeEvent(QGraphicsSceneResizeEvent* evento) {
     QGraphicsWidget::resizeEvent(evento);
-    // One chart above the other; a storm's runoff lines lengthen the lower
-    // legend, so that chart then gets a little more of the height.
+    // One chart above the other; a storm's runoff lines and a second ratio
+    // lengthen the lower legend, so that chart then gets more of the height.
     const QSizeF tamano = size();
-    const double parte = mGraficos[1]->series().size() > 3 ? 4.0 / 9 : 0.5;
+    const auto lineas = mGraficos[1]->series().size();
+    const double parte = lineas > 6 ? 0.43 : lineas > 3 ? 4.0 / 9 : 0.5;
     const double alto = std::round(tamano.height() * parte);
     mGraficos[0]->setGeometry(QRectF(0, 0, tamano.width(), alto));
     mGraficos[1]->setGeometry(QRectF(0, alto, tamano.width(), tamano.height() - alto));

@@ -2,9 +2,12 @@
 // The year-by-year path of a restoration as one figure: two charts, one above
 // the other, with the same years across and their plot areas aligned. Above,
 // the curve numbers under conditions I, II and III; below, in millimetres,
-// their runoff thresholds P₀ (dashed) and, with a design storm, their runoff
-// Q (solid for λ = 0.2, dotted for λ = 0.05). Each condition keeps one colour
-// on both charts. Whole years are marked on the lines while there is room
+// their runoff thresholds: the initial abstraction Ia = λ·S of each ratio the
+// path holds (dashed for λ = 0.2, dash-dot for λ = 0.05; P₀ of the series,
+// dashed, for a path without a ratio) and, with a design storm, their runoff
+// Q (solid for λ = 0.2, dotted for λ = 0.05), so that no runoff line rises
+// above zero before the storm passes the threshold drawn with it. Each
+// condition keeps one colour on both charts. Whole years are marked on the lines while there is room
 // for the marks.
 //
 // A long span is drawn through at most kAniosDibujados of its years, the

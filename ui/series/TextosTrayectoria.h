@@ -17,7 +17,7 @@ inline constexpr int kTextoEjeTiempo = 461;           // the axes
 inline constexpr int kTextoEjeNumero = 462;
 inline constexpr int kTextoEjeLamina = 463;
 inline constexpr int kTextoSerieNumero = 464;         // 464 + J − 1: the curve number of condition J
-inline constexpr int kTextoSerieUmbral = 467;         // P₀ %1 (the condition)
+inline constexpr int kTextoSerieUmbral = 467;         // P₀ %1 (the condition), of a path without a ratio
 inline constexpr int kTextoSerieEscorrentia = 468;    // Q %1, λ = %2 (the condition, the ratio)
 inline constexpr int kTextoAnio = 469;                // Year %1, heading the values of a point
 inline constexpr int kTextoGuardarGrafico = 470;      // the buttons
@@ -31,5 +31,7 @@ inline constexpr int kTextoTrayectoriaFiltroCsv = 477;
 inline constexpr int kTextoTrayectoriaNoGuardado = 478;          // the file %1 could not be saved
 inline constexpr int kTextoNombreArchivo = 479;       // first part of the file name offered
 inline constexpr int kTextoBotonTrayectoria = 480;    // the results window's button
+inline constexpr int kTextoSerieAbstraccion = 481;    // Ia %1, λ = %2 (the condition, the ratio)
+inline constexpr int kTextoTrayectoriaAmbas = 482;    // the option of both ratios, drawn on one chart
 
 }  // namespace tarvel

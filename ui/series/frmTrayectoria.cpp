@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -47,25 +46,34 @@ const QSize kTamanoInicial(940, 700);
 frmTrayectoria::frmTrayectoria(QWidget* padre, Trayectoria trayectoria)
     : QDialog(padre), mTrayectoria(std::make_shared<const Trayectoria>(std::move(trayectoria))) {
     setObjectName("frmTrayectoria");
+    // The chart draws the initial abstraction of the ratio chosen, at first
+    // λ = 0.2: a path given without a ratio gets that one's.
+    if (!mTrayectoria->relacion) {
+        const Trayectoria& dada = *mTrayectoria;
+        mTrayectoria = std::make_shared<const Trayectoria>(*CalcularTrayectoria(
+            dada.anios.front().CN[1], dada.anios.back().CN[1], dada.lapso, EleccionLambda::Clasica, std::nullopt));
+    }
     PrepararDialogo(this);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     CrearControles();
     Disponer();
     PonerTextos();
+    // Never narrower than the storm's row with its texts in full.
+    setMinimumSize(kTamanoMinimo.expandedTo(layout()->totalMinimumSize()));
     Dibujar();
     txtLluvia->setFocus();
     // Centred at its own size, or at most nine tenths of a smaller screen.
     QRect marco(QPoint(0, 0), kTamanoInicial);
     if (const QScreen* pantalla = screen()) {
         const QRect libre = pantalla->availableGeometry();
-        marco.setSize(kTamanoInicial.boundedTo(libre.size() * 0.9).expandedTo(kTamanoMinimo));
+        marco.setSize(kTamanoInicial.boundedTo(libre.size() * 0.9).expandedTo(minimumSize()));
         marco.moveCenter(libre.center());
     }
     setGeometry(marco);
 }
 
 void frmTrayectoria::Abrir(QWidget* padre, double nac, double nob, int lapso) {
-    auto trayectoria = CalcularTrayectoria(nac, nob, lapso);
+    auto trayectoria = CalcularTrayectoria(nac, nob, lapso, EleccionLambda::Clasica, std::nullopt);
     if (!trayectoria) {
         MostrarMensaje(padre, T(MensajeTrayectoria(trayectoria.error())));
         return;
@@ -155,7 +163,6 @@ void frmTrayectoria::Disponer() {
     columna->addLayout(tormenta);
     columna->addWidget(vistaGrafico, 1);
     columna->addLayout(pie);
-    setMinimumSize(kTamanoMinimo);
 }
 
 void frmTrayectoria::PonerTextos() {
@@ -163,7 +170,9 @@ void frmTrayectoria::PonerTextos() {
     lblLluvia->setText(T(kTextoCampoLluvia));
     txtLluvia->setPlaceholderText(T(kTextoSinLluvia));
     lblLambda->setText(T(kTextoRelacionLambda));
-    for (int i = 0; i < 3; ++i) opcLambda[i]->setText(T(kTextoLambdaClasica + i));
+    // Both ratios are drawn on the same chart, not one below the other as the runoff window shows them.
+    const int opciones[] = {kTextoLambdaClasica, kTextoLambdaReducida, kTextoTrayectoriaAmbas};
+    for (int i = 0; i < 3; ++i) opcLambda[i]->setText(T(opciones[i]));
     cmdGuardarGrafico->setText(T(kTextoGuardarGrafico));
     cmdGuardarTabla->setText(T(kTextoGuardarTabla));
     cmdCopiarTabla->setText(T(kTextoCopiarTabla));
@@ -205,7 +214,8 @@ bool frmTrayectoria::AplicarTormenta() {
     const QString texto = txtLluvia->text();
     const bool sinLluvia = texto.trimmed().isEmpty();
     const EleccionLambda lambda = LambdaElegida();
-    if (texto == mLluviaAplicada && (sinLluvia || lambda == mLambdaAplicada)) return true;
+    // The ratio counts without a storm too: it chooses the thresholds drawn.
+    if (texto == mLluviaAplicada && lambda == mLambdaAplicada) return true;
 
     const auto rechazar = [this](int mensaje) {
         MostrarMensaje(this, T(mensaje));
@@ -213,14 +223,14 @@ bool frmTrayectoria::AplicarTormenta() {
         txtLluvia->selectAll();
         return false;
     };
-    std::optional<Tormenta> tormenta;
+    std::optional<double> lluvia;
     if (!sinLluvia) {
-        const auto lluvia = LeerLluvia(texto.toStdString());
-        if (!lluvia) return rechazar(MensajeEscorrentia(lluvia.error()));
-        tormenta = Tormenta{*lluvia, lambda};
+        const auto leida = LeerLluvia(texto.toStdString());
+        if (!leida) return rechazar(MensajeEscorrentia(leida.error()));
+        lluvia = *leida;
     }
     const Trayectoria& actual = *mTrayectoria;
-    auto nueva = CalcularTrayectoria(actual.anios.front().CN[1], actual.anios.back().CN[1], actual.lapso, tormenta);
+    auto nueva = CalcularTrayectoria(actual.anios.front().CN[1], actual.anios.back().CN[1], actual.lapso, lambda, lluvia);
     if (!nueva) return rechazar(MensajeTrayectoria(nueva.error()));
     mTrayectoria = std::make_shared<const Trayectoria>(std::move(*nueva));
     mLluviaAplicada = texto;
@@ -231,14 +241,13 @@ bool frmTrayectoria::AplicarTormenta() {
 
 void frmTrayectoria::opcLambda_Click() { AplicarTormenta(); }
 
-// In the user's documents folder, named after the series.
+// Named after the series; the file dialog starts in the folder last used.
 QString frmTrayectoria::ArchivoPropuesto(const char* extension) const {
     const Trayectoria& datos = *mTrayectoria;
-    const QDir documentos(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    return documentos.filePath(QStringLiteral("%1-%2-%3-%4.%5")
+    return QStringLiteral("%1-%2-%3-%4.%5")
         .arg(T(kTextoNombreArchivo), DeUtf8(TextoNumero(datos.anios.front().CN[1])),
              DeUtf8(TextoNumero(datos.anios.back().CN[1])), QString::number(datos.lapso),
-             QLatin1String(extension)));
+             QLatin1String(extension));
 }
 
 bool frmTrayectoria::Escribir(const QString& ruta, const std::function<bool(QIODevice&)>& escribir) {

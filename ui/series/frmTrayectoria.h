@@ -1,12 +1,14 @@
 #pragma once
 // The year-by-year path of a series with a span, as a chart (GraficoTrayectoria):
 // the curve numbers under conditions I, II and III, their runoff thresholds
-// and, for a design storm typed here, their runoff under the ratios chosen.
+// (the initial abstraction Ia = λ·S of the ratios chosen) and, for a design
+// storm typed here, their runoff under those ratios.
 // The chart is saved as PNG or SVG, the table of every year as CSV, and the
 // table is copied as tab-separated text.
 //
 // The storm is applied when its field is left for another control of the
-// window, when a ratio is chosen, and before anything is saved or copied; a
+// window, when a ratio is chosen (which also chooses the thresholds drawn,
+// storm or not), and before anything is saved or copied; a
 // storm that is no depth is refused with its message, and the path drawn
 // stays as it was.
 #include <QDialog>

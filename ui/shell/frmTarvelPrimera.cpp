@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "app/Idioma.h"
+#include "hydrology/TextosCaudal.h"
 #include "hydrology/TextosEscorrentia.h"
 #include "settings/Ajustes.h"
 #include "ui/catchment/frmHojaCuenca.h"
@@ -18,6 +19,7 @@
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmEleccion.h"
 #include "ui/help/Ayuda.h"
+#include "ui/hydrology/frmCaudalPunta.h"
 #include "ui/hydrology/frmEscorrentia.h"
 #include "ui/series/frmSerieNC.h"
 
@@ -65,6 +67,8 @@ void frmTarvelPrimera::CrearMenus() {
     mnuCalculos->setObjectName("mnuCalculos");
     mnuEscorrentia = mnuCalculos->addAction(QString(), this, &frmTarvelPrimera::mnuEscorrentia_Click);
     mnuEscorrentia->setObjectName("mnuEscorrentia");
+    mnuCaudalPunta = mnuCalculos->addAction(QString(), this, &frmTarvelPrimera::mnuCaudalPunta_Click);
+    mnuCaudalPunta->setObjectName("mnuCaudalPunta");
     AnadirMenusHoja(mnuArchivo, mnuArchivoSalir, this);
     mnuOpciones = menuBar()->addMenu(QString());
     mnuOpciones->setObjectName("mnuOpciones");
@@ -94,6 +98,7 @@ void frmTarvelPrimera::PonerTextos() {
     mnuCalculos->setTitle(T(kTextoMenuCalculos));
     mnuCalculos->setAccessibleName(T(kTextoMenuCalculos).remove('&'));
     mnuEscorrentia->setText(T(kTextoMenuEscorrentia));
+    mnuCaudalPunta->setText(T(kTextoMenuCaudal));
 }
 
 void frmTarvelPrimera::cmdAceptar_Click() {
@@ -120,6 +125,11 @@ void frmTarvelPrimera::ElegirIdioma(bool ingles) {
 void frmTarvelPrimera::mnuEscorrentia_Click() {
     frmEscorrentia escorrentia(this);
     escorrentia.exec();
+}
+
+void frmTarvelPrimera::mnuCaudalPunta_Click() {
+    frmCaudalPunta caudal(this);
+    caudal.exec();
 }
 
 void frmTarvelPrimera::keyPressEvent(QKeyEvent* evento) {

@@ -1,6 +1,6 @@
 #pragma once
 // The main menu: determine one curve number or estimate a progressive series,
-// the exit item, the runoff of a design storm and the language of the next start. The program ends when it closes.
+// the exit item, the runoff of a design storm, the peak discharge and the language of the next start. The program ends when it closes.
 #include <QMainWindow>
 
 class QAction;
@@ -27,6 +27,7 @@ private:
     void cmdAceptar_Click();
     void ElegirIdioma(bool ingles);
     void mnuEscorrentia_Click();
+    void mnuCaudalPunta_Click();
 
     QLabel* Label1 = nullptr;
     QRadioButton* optTarvel = nullptr;
@@ -36,6 +37,7 @@ private:
     QAction* mnuArchivoSalir = nullptr;
     QMenu* mnuCalculos = nullptr;
     QAction* mnuEscorrentia = nullptr;
+    QAction* mnuCaudalPunta = nullptr;
     QMenu* mnuOpciones = nullptr;
     QMenu* mnuIdioma = nullptr;
     QAction* mnuIdiomaEspanol = nullptr;
