@@ -5,18 +5,17 @@
 
 #include "app/FormatoNumerico.h"
 #include "app/TablaTextos.h"
+#include "catchment/CompuestoPorPasadas.h"
 #include "catchment/TextosCuenca.h"
 #include "hydrology/Conversion.h"
 
 namespace tarvel {
 namespace {
 
-// Σ(wᵢ · xᵢ), held between the smallest and the largest xᵢ.
 double MediaPonderada(std::span<const double> cuota, std::span<const double> x) {
-    double suma = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) suma += cuota[i] * x[i];
-    const auto [menor, mayor] = std::ranges::minmax(x);
-    return std::clamp(suma, menor, mayor);
+    SumaPonderada suma;
+    for (std::size_t i = 0; i < x.size(); ++i) suma.Sumar(cuota[i], x[i]);
+    return suma.Media();
 }
 
 std::vector<double> CurvasDe(std::span<const Subarea> subareas) {

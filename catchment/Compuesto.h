@@ -35,7 +35,7 @@ enum class FalloCuenca {
     NumeroCurva,     // a curve number that is not calculable (NumeroCurvaCalculable): outside (0, 100]
     AreaTotal,       // every area is valid but their sum exceeds the largest double
     Lluvia,          // the storm is not a finite depth ≥ 0
-    LluviaExcesiva,  // the storm is too large for its runoff to be computed
+    LluviaExcesiva,  // the storm is above kLluviaMaxima (or too large for its runoff to be computed)
 };
 
 struct RechazoCuenca {

@@ -119,6 +119,7 @@ TEST_F(Cuenca, RefusesWhatCannotBeACatchmentNamingTheRow) {
     EXPECT_EQ(MensajeCuenca({FalloCuenca::NumeroCurva, 0}), "The curve number of row 1 must be >0 and <=100");
     const Subarea una[] = {{1, 80}};
     EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(una, -1, Lambda::Clasica)).fallo, FalloCuenca::Lluvia);
+    EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(una, 5001, Lambda::Clasica)).fallo, FalloCuenca::LluviaExcesiva);
     EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(std::span<const Subarea>(), 10, Lambda::Clasica)).fallo,
               FalloCuenca::SinFilas);
     EXPECT_FALSE(LeerArea("1,5"));
