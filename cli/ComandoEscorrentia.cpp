@@ -27,7 +27,7 @@ Comando RegistrarEscorrentia(CLI::App& app, const Opciones& opciones) {
     escorrentia
         ->add_option("--lambda", a->lambda,
                      "initial abstraction ratio Ia/S: 0.2 (default, that of the published tables), 0.05 (the "
-                     "retention converted), or both side by side (with --csv: for rows that give none)")
+                     "retention converted), or both, one below the other (with --csv: for rows that give none)")
         ->type_name("0.2|0.05|both");
     escorrentia->footer(
         "Printed, tab-separated: P, then for each ratio and each condition I, II, III the curve number (with 0.05 also\n"

@@ -147,7 +147,7 @@ public:
                     mBom = true;
                     texto.remove_prefix(kBom.size());
                 }
-                FijarForma(SeparadorDeCabecera(texto));
+                FijarForma(SeparadorCsv(texto));
             }
             if (!Analizar(texto)) return Fin();
         }
@@ -410,22 +410,6 @@ thread_local Lote* Lote::mActivo = nullptr;
 
 std::string_view Ausente() { return {&kMarcaAusente, 0}; }
 bool EsAusente(std::string_view valor) { return valor.data() == &kMarcaAusente; }
-
-char SeparadorDeCabecera(std::string_view texto) {
-    bool comillas = false;
-    std::size_t comas = 0;
-    std::size_t puntosYComa = 0;
-    for (const char c : texto) {
-        if (c == '"') {
-            comillas = !comillas;
-        } else if (!comillas) {
-            if (c == '\r' || c == '\n') break;
-            comas += c == ',';
-            puntosYComa += c == ';';
-        }
-    }
-    return puntosYComa > 0 && comas == 0 ? ';' : ',';
-}
 
 FinLote EjecutarLote(const DefinicionLote& definicion, std::istream& entrada, std::ostream& salida,
                      std::ostream& errores) {

@@ -90,9 +90,6 @@ struct DefinicionLote {
 std::string_view Ausente();
 bool EsAusente(std::string_view valor);
 
-// The field separator of a CSV text, by its first line: ';' or ','.
-char SeparadorDeCabecera(std::string_view texto);
-
 enum class FinLote {
     Hecho,          // every record was answered (rejected records included)
     Rechazado,      // the input has no usable header, or could not be read to its end

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/Csv.h"
 #include "app/Idioma.h"
 #include "app/TablaTextos.h"
 #include "cli/batch/Evaluacion.h"
@@ -198,10 +199,10 @@ TEST_F(Lote, TheSemicolonFormWithTheDecimalComma) {
               "e;4.5;3;3;;;\"Error en los datos introducidos. litter = «4.5»: la marca decimal de este archivo es "
               "la coma «,»; el punto no se admite.\"\n");
     // The header decides, quoted separators aside.
-    EXPECT_EQ(SeparadorDeCabecera("clay;silt;sand\r\n1,2;3;4"), ';');
-    EXPECT_EQ(SeparadorDeCabecera("\"a;b\",clay,silt,sand\n"), ',');
-    EXPECT_EQ(SeparadorDeCabecera("\"a,b\";clay;silt;sand\n"), ';');
-    EXPECT_EQ(SeparadorDeCabecera("a,b;c\n"), ',');
+    EXPECT_EQ(SeparadorCsv("clay;silt;sand\r\n1,2;3;4"), ';');
+    EXPECT_EQ(SeparadorCsv("\"a;b\",clay,silt,sand\n"), ',');
+    EXPECT_EQ(SeparadorCsv("\"a,b\";clay;silt;sand\n"), ';');
+    EXPECT_EQ(SeparadorCsv("a,b;c\n"), ',');
 }
 
 // A spreadsheet on Spanish Windows saves Windows-1252: each field that is not
