@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/FormatoNumerico.h"
+#include "app/Patrones.h"
 #include "app/TablaTextos.h"
 #include "catchment/CompuestoPorPasadas.h"
 #include "catchment/TextosCuenca.h"
@@ -29,10 +30,15 @@ std::vector<double> CurvasDe(std::span<const Subarea> subareas) {
 
 std::string MensajeCuenca(RechazoCuenca rechazo) {
     const std::string fila = std::to_string(rechazo.fila + 1);
+    // A row of the window with nothing typed in the cell yet holds NaN: no value to quote.
+    const bool hay = std::isfinite(rechazo.valor);
     switch (rechazo.fallo) {
         case FalloCuenca::SinFilas: return std::string(Texto(kTextoSinFilas));
-        case FalloCuenca::Area: return Rellenar(Texto(kTextoAreaIncorrecta), {fila});
-        case FalloCuenca::NumeroCurva: return Rellenar(Texto(kTextoCurvaFilaIncorrecta), {fila});
+        case FalloCuenca::Area:
+            return Rellenar(Texto(hay ? kTextoAreaIncorrecta : kTextoAreaFilaVacia), {fila, TextoNumero(rechazo.valor)});
+        case FalloCuenca::NumeroCurva:
+            return Rellenar(Texto(hay ? kTextoCurvaFilaIncorrecta : kTextoCurvaFilaVacia),
+                            {fila, TextoNumero(rechazo.valor)});
         case FalloCuenca::AreaTotal: return std::string(Texto(kTextoAreaTotalExcesiva));
         case FalloCuenca::Lluvia:
             return std::string(Texto(MensajeEscorrentia({ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia})));
@@ -42,8 +48,8 @@ std::string MensajeCuenca(RechazoCuenca rechazo) {
 }
 
 std::optional<RechazoCuenca> ComprobarSubarea(const Subarea& subarea, int fila) {
-    if (!std::isfinite(subarea.area) || !(subarea.area > 0)) return RechazoCuenca{FalloCuenca::Area, fila};
-    if (!NumeroCurvaCalculable(subarea.cn)) return RechazoCuenca{FalloCuenca::NumeroCurva, fila};
+    if (!std::isfinite(subarea.area) || !(subarea.area > 0)) return RechazoCuenca{FalloCuenca::Area, fila, subarea.area};
+    if (!NumeroCurvaCalculable(subarea.cn)) return RechazoCuenca{FalloCuenca::NumeroCurva, fila, subarea.cn};
     return std::nullopt;
 }
 

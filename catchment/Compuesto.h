@@ -41,10 +41,14 @@ enum class FalloCuenca {
 struct RechazoCuenca {
     FalloCuenca fallo = FalloCuenca::SinFilas;
     int fila = -1;  // the row at fault, from 0; -1 for the catchment as a whole
-    friend bool operator==(const RechazoCuenca&, const RechazoCuenca&) = default;
+    double valor = 0;  // the value refused, for the faults of a row (NaN: none typed yet); said in the message only
+    friend bool operator==(const RechazoCuenca& a, const RechazoCuenca& b) {
+        return a.fallo == b.fallo && a.fila == b.fila;
+    }
 };
 
-// The message in the language of the run, naming the row counted from 1.
+// The message in the language of the run, naming the row counted from 1 and
+// quoting the value refused.
 std::string MensajeCuenca(RechazoCuenca rechazo);
 
 // The checks of one sub-area, area first; `fila` is copied into the rejection.
