@@ -191,6 +191,7 @@ TEST_F(Cuenca, DamagedForeignAndNewerFilesAreRefusedSayingWhere) {
         {cambiar("\"sand\"", "\"arena\""), FalloHoja::Falta, "/rows/1/trail/soil_group_from/sand"},
         {cambiar("\"rows\": [", "\"rows\": {\"x\": [") + "}", FalloHoja::NoLista, "/rows"},
         {cambiar("\"storm_mm\": 0.3", "\"storm_mm\": -0.3"), FalloHoja::Cuenca, "/storm_mm"},
+        {cambiar("\"storm_mm\": 0.3", "\"storm_mm\": 5000.5"), FalloHoja::Cuenca, "/storm_mm"},
         {cambiar("\"clay\": \"20\"", "\"clay\": \"veinte\""), FalloHoja::Porcentaje, "/rows/1/trail/soil_group_from/clay"},
         {cambiar("\"sand\": \" 40\"", "\"sand\": \"\""), FalloHoja::Porcentaje, "/rows/1/trail/soil_group_from/sand"},
     };
