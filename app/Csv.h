@@ -11,13 +11,28 @@ namespace tarvel {
 
 // Whether a reader that splits on `separador` would split the field or drop
 // its blanks: the separator, a quote, a CR or LF inside, or a blank or tab at
-// either end. Inline, as the batch writer asks it of every field.
-inline bool NecesitaComillas(std::string_view campo, char separador = ',') {
-    if (!campo.empty() && (EsBlanco(campo.front()) || EsBlanco(campo.back()))) return true;
-    for (const char c : campo) {
-        if (c == separador || c == '"' || c == '\r' || c == '\n') return true;
+// either end. The batch writer asks it of every field, so the rule is a
+// table of the bytes that call for quotes, made once per separator.
+class ReglaComillas {
+public:
+    explicit constexpr ReglaComillas(char separador = ',') {
+        for (const char c : {separador, '"', '\r', '\n'}) mEspecial[static_cast<unsigned char>(c)] = true;
     }
-    return false;
+    constexpr bool Necesita(std::string_view campo) const {
+        if (campo.empty()) return false;
+        if (EsBlanco(campo.front()) || EsBlanco(campo.back())) return true;
+        for (const char c : campo) {
+            if (mEspecial[static_cast<unsigned char>(c)]) return true;
+        }
+        return false;
+    }
+
+private:
+    bool mEspecial[256]{};
+};
+
+inline bool NecesitaComillas(std::string_view campo, char separador = ',') {
+    return ReglaComillas(separador).Necesita(campo);
 }
 
 // A field, in double quotes (inner quotes doubled) where it needs them; any

@@ -1,6 +1,7 @@
 #include "app/Texto.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace tarvel {
 
@@ -8,6 +9,20 @@ std::string_view SinBlancos(std::string_view texto) {
     while (!texto.empty() && EsBlanco(texto.front())) texto.remove_prefix(1);
     while (!texto.empty() && EsBlanco(texto.back())) texto.remove_suffix(1);
     return texto;
+}
+
+bool EsAscii(std::string_view texto) {
+    constexpr std::uint64_t kAltos = 0x8080808080808080u;
+    std::size_t i = 0;
+    for (; i + 8 <= texto.size(); i += 8) {
+        std::uint64_t ocho;
+        std::memcpy(&ocho, texto.data() + i, 8);
+        if (ocho & kAltos) return false;
+    }
+    for (; i < texto.size(); ++i) {
+        if (static_cast<unsigned char>(texto[i]) >= 0x80) return false;
+    }
+    return true;
 }
 
 bool EsUtf8(std::string_view texto) {

@@ -12,6 +12,10 @@ constexpr bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 // The text without the spaces and tabs at either end.
 std::string_view SinBlancos(std::string_view texto);
 
+// Whether every byte is ASCII (below 0x80): such text is UTF-8 and
+// Windows-1252 alike. Eight bytes at a time.
+bool EsAscii(std::string_view texto);
+
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates,
 // nothing above U+10FFFF).
 bool EsUtf8(std::string_view texto);

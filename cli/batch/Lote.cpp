@@ -45,7 +45,10 @@ public:
     explicit Escritor(std::ostream& salida)
         : mSalida(salida), mCapacidad(kBloqueEscritura + 4096), mTexto(new char[mCapacidad]) {}
 
-    void FijarSeparador(char separador) { mSeparador = separador; }
+    void FijarSeparador(char separador) {
+        mSeparador = separador;
+        mComillas = ReglaComillas(separador);
+    }
 
     void Texto(std::string_view texto) {
         // An empty view may have no storage at all, and memcpy takes none.
@@ -61,7 +64,7 @@ public:
 
     // A field, quoted where a reader would otherwise split it or drop its blanks.
     void Campo(std::string_view campo) {
-        if (NecesitaComillas(campo, mSeparador)) {
+        if (mComillas.Necesita(campo)) {
             Texto(CampoCsv(campo, mSeparador));
         } else {
             Texto(campo);
@@ -98,6 +101,7 @@ private:
     std::unique_ptr<char[]> mTexto;
     std::size_t mUsados = 0;
     char mSeparador = ',';
+    ReglaComillas mComillas;
     bool mFallo = false;
 };
 
@@ -181,6 +185,8 @@ private:
     }
 
     bool Analizar(std::string_view texto) {
+        // Until a byte above ASCII turns up, every field read is UTF-8 as it stands.
+        if (mTodoAscii) mTodoAscii = EsAscii(texto);
         mActivo = this;
         const std::size_t analizados = csv_parse(&mAnalizador, texto.data(), texto.size(), &Lote::FinCampo,
                                                  &Lote::FinRegistro, this);
@@ -246,7 +252,7 @@ private:
         // Spanish Windows save: every field goes on, and out, in UTF-8.
         const std::string_view leido(texto, longitud);
         const std::size_t desde = registro.texto.size();
-        if (EsUtf8(leido)) {
+        if (lote->mTodoAscii || EsUtf8(leido)) {
             registro.texto.append(leido);
         } else {
             registro.texto += TextoUtf8(leido);
@@ -309,10 +315,10 @@ private:
             mEscritor.Campo(mRegistro.Campo(i));
             mEscritor.Caracter(mSeparador);
         }
-        for (const ResultadoLote& resultado : mDefinicion.resultados) {
-            const bool escrita = resultado.siColumna < 0 || mColumnas.at(static_cast<std::size_t>(resultado.siColumna)) >= 0;
-            mEscritas.push_back(escrita);
-            if (!escrita) continue;
+        for (std::size_t r = 0; r < mDefinicion.resultados.size(); ++r) {
+            const ResultadoLote& resultado = mDefinicion.resultados[r];
+            if (resultado.siColumna >= 0 && mColumnas.at(static_cast<std::size_t>(resultado.siColumna)) < 0) continue;
+            mEscritas.push_back(r);
             mEscritor.Texto(resultado.nombre);
             mEscritor.Caracter(mSeparador);
         }
@@ -344,15 +350,15 @@ private:
             mensaje = mDefinicion.evaluar(mValores, mMarca, mResultados);
         }
         const std::size_t columnas = mDefinicion.resultados.size();
+        // Most evaluations answer with one record; some (a path year by year) with several.
         const std::size_t registros =
-            mensaje.empty() && columnas > 0 ? std::max<std::size_t>(1, mResultados.size() / columnas) : 1;
+            mensaje.empty() && columnas > 0 && mResultados.size() > columnas ? mResultados.size() / columnas : 1;
         for (std::size_t k = 0; k < registros && !mEscritor.Fallo(); ++k) {
             for (std::size_t i = 0; i < mAnchura; ++i) {
                 if (i < campos) mEscritor.Campo(mRegistro.Campo(i));
                 mEscritor.Caracter(mSeparador);
             }
-            for (std::size_t r = 0; r < columnas; ++r) {
-                if (!mEscritas[r]) continue;
+            for (const std::size_t r : mEscritas) {
                 std::string& resultado = mResultados[k * columnas + r];
                 if (mensaje.empty()) {
                     if (mMarca == MarcaDecimal::Coma && mDefinicion.resultados[r].numero) {
@@ -365,7 +371,7 @@ private:
             mEscritor.Campo(mensaje);
             mEscritor.FinDeLinea();
         }
-        mResultados.resize(columnas);
+        if (mResultados.size() != columnas) mResultados.resize(columnas);
         for (std::string& resultado : mResultados) resultado.clear();
     }
 
@@ -380,6 +386,7 @@ private:
     static thread_local Lote* mActivo;
 
     const DefinicionLote& mDefinicion;
+    bool mTodoAscii = true;  // no byte above ASCII read so far
     Escritor mEscritor;
     std::ostream& mErrores;
     const RecorridoLote* mRecorrido;
@@ -392,7 +399,7 @@ private:
     Falta mFalta = Falta::Ninguna;
     std::size_t mAnchura = 0;    // fields of the header
     std::vector<int> mColumnas;  // field of each column of the command, -1 absent
-    std::vector<bool> mEscritas; // whether each result column is in the output
+    std::vector<std::size_t> mEscritas;  // the result columns in the output, in order
     std::size_t mRegistros = 0;  // records finished, header included
     int mLineaRegistro = 1;      // line of the input where the record being read began
     int mSaltos = 0;             // line breaks inside the fields of that record so far
