@@ -3,8 +3,9 @@
 // curve number under conditions I, II and III with the thresholds P0, for
 // each ratio of the storm the runoff of every row, the area-weighted runoff,
 // the curve number that gives it and the runoff of the area-weighted number,
-// and for every row whether the road that obtained its number still gives
-// it. The worksheet window shows it, its report lays it out, the companion's
+// for every row whether the road that obtained its number still gives it,
+// and with peak discharge inputs the peak of the catchment (EvaluarCaudal on
+// the total area and the composite of condition II). The worksheet window shows it, its report lays it out, the companion's
 // composite prints it and the worksheet fuzz target checks it.
 //
 // A row's trail is checked, never trusted: the stored number is the user's
@@ -42,6 +43,7 @@ struct EvaluacionHoja {
     std::vector<ComprobacionTraza> trazas;           // one per row, whatever else fails
     std::optional<Compuesto> compuesto;              // none when a row cannot be a sub-area
     std::vector<EscorrentiaCompuesta> escorrentias;  // with a storm, one per ratio chosen, 0.2 first
+    std::optional<ResultadoCaudal> caudal;           // with peak inputs and a composite: the peak discharge
     std::optional<RechazoCuenca> rechazo;            // why figures are missing: the rows first, then the storm
 };
 
