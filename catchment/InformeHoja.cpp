@@ -35,30 +35,34 @@ std::string Rotulo(int texto) {
 
 std::string Valor(const std::optional<double>& valor) { return valor ? TextoNumero(*valor) : std::string(); }
 
-// The flow path's segments as typed, each with its velocity and travel time
+// The flow path's segments as typed (the inputs of each kind in one cell,
+// so that the table fits a page), each with its velocity and travel time
 // once known; segments left empty are no part of it and are left out.
 TablaInforme TablaTramos(const EntradasCaudal& e, const ResultadoCaudal& r) {
-    TablaInforme tabla{{T(kTextoColumnaTramo), T(kTextoColumnaTipo), T(kTextoColumnaRugosidad), T(kTextoColumnaFirme),
-                        T(kTextoColumnaLongitud), T(kTextoColumnaLluvia2), T(kTextoColumnaPendiente),
-                        T(kTextoColumnaSeccion), T(kTextoColumnaPerimetro), T(kTextoColumnaVelocidad),
+    TablaInforme tabla{{T(kTextoNumeroFila), T(kTextoColumnaTipo), T(kTextoColumnaDato), T(kTextoColumnaVelocidad),
                         T(kTextoColumnaRecorrido)},
                        {},
-                       {kDerecha, kIzquierda, kDerecha, kIzquierda, kDerecha, kDerecha, kDerecha, kDerecha, kDerecha,
-                        kDerecha, kDerecha}};
+                       {kDerecha, kIzquierda, kIzquierda, kDerecha, kDerecha}};
     for (std::size_t t = 0; t < e.tramos.size(); ++t) {
         const TramoEscrito& tramo = e.tramos[t];
         const auto datos = DatosDeTramo(tramo.tipo);
         if (std::ranges::none_of(datos, [&](DatoCaudal d) { return ValorDeTramo(tramo, d).has_value(); })) continue;
-        const auto celda = [&](DatoCaudal d) {
-            return std::ranges::find(datos, d) != datos.end() ? Valor(ValorDeTramo(tramo, d)) : std::string();
-        };
+        std::string entradas;
+        if (tramo.tipo == TipoTramo::Superficial) entradas = T(kTextoSinPavimentar + static_cast<int>(tramo.firme));
+        for (const DatoCaudal d : datos) {
+            if (!ValorDeTramo(tramo, d)) continue;
+            const int columna = d == DatoCaudal::Rugosidad      ? kTextoColumnaRugosidad
+                                : d == DatoCaudal::Longitud     ? kTextoColumnaLongitud
+                                : d == DatoCaudal::Lluvia2Anios ? kTextoColumnaLluvia2
+                                : d == DatoCaudal::Pendiente    ? kTextoColumnaPendiente
+                                : d == DatoCaudal::SeccionCauce ? kTextoColumnaSeccion
+                                                                : kTextoColumnaPerimetro;
+            entradas += (entradas.empty() ? "" : " · ") + T(columna) + " = " + Valor(ValorDeTramo(tramo, d));
+        }
         const auto& tiempo = r.tramos[t];
         tabla.filas.push_back({std::to_string(t + 1), T(kTextoTramoLaminar + static_cast<int>(tramo.tipo)),
-                               celda(DatoCaudal::Rugosidad),
-                               tramo.tipo == TipoTramo::Superficial ? T(kTextoSinPavimentar + static_cast<int>(tramo.firme)) : "",
-                               celda(DatoCaudal::Longitud), celda(DatoCaudal::Lluvia2Anios), celda(DatoCaudal::Pendiente),
-                               celda(DatoCaudal::SeccionCauce), celda(DatoCaudal::PerimetroMojado),
-                               tiempo ? Cifra(tiempo->velocidad) : "", tiempo ? Cifra(tiempo->horas) : ""});
+                               std::move(entradas), tiempo ? Cifra(tiempo->velocidad) : "",
+                               tiempo ? Cifra(tiempo->horas) : ""});
     }
     return tabla;
 }
@@ -70,7 +74,7 @@ void BloquesCaudal(const EntradasCaudal& e, const ResultadoCaudal& r, const Comp
                    std::vector<BloqueInforme>& bloques) {
     const bool tr55 = e.metodo == MetodoCaudal::TR55;
     bloques.emplace_back(SeccionInforme{Mensaje(kTextoSeccionCaudal, {Texto(tr55 ? kTextoMetodoTR55 : kTextoMetodoIC)})});
-    TablaInforme datos{{T(kTextoColumnaDato), T(kTextoColumnaValor)}, {}, {kIzquierda, kDerecha}};
+    TablaInforme datos{{T(kTextoColumnaDato), T(kTextoColumnaValor)}, {}, {kIzquierda, kIzquierda}};
     const auto dato = [&datos](std::string nombre, std::string valor) { datos.filas.push_back({std::move(nombre), std::move(valor)}); };
     dato(Rotulo(kTextoCampoArea), TextoNumero(compuesto.areaTotal / 100));
     if (tr55) {
@@ -103,6 +107,7 @@ void BloquesCaudal(const EntradasCaudal& e, const ResultadoCaudal& r, const Comp
     if (r.tc) bloques.emplace_back(ParrafoInforme{Mensaje(kTextoTiempoCalculado, {Cifra(*r.tc)})});
 
     if (r.tabla) {
+        bloques.emplace_back(SeccionInforme{T(kTextoTituloTablaCaudal)});
         TablaInforme tabla{{}, r.tabla->filas, std::vector<Alineacion>(r.tabla->columnas.size(), kDerecha)};
         for (const int columna : r.tabla->columnas) tabla.cabecera.push_back(T(columna));
         bloques.emplace_back(std::move(tabla));

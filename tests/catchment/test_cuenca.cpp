@@ -444,16 +444,18 @@ TEST_F(Cuenca, TheReportAddsThePeakOfTheWorksheetsCatchment) {
     auto r = peak();
     EXPECT_EQ(r.textos, (std::vector<std::string>{
                             "Peak discharge: TR-55 (NRCS, 1986), graphical method", "Time of concentration: 1.53 h",
-                            "Tc = 1.53 h · S = 84.7 mm · Ia = 0.2 S = 16.9 mm · Fp = 1.00", "Warnings:",
+                            "Peak discharge by return period", "Tc = 1.53 h · S = 84.7 mm · Ia = 0.2 S = 16.9 mm · Fp = 1.00", "Warnings:",
                             "• T = 500 years: Ia/P = 0.0677 is below 0.1, the first row of table F-1: that row was used."}));
     ASSERT_EQ(r.tablas.size(), 3u);
     EXPECT_EQ(r.tablas[0], (Filas{{"Area A (km²)", "1.0117141056"}, {"Curve number (condition II)", "75.0"},
                                   {"Rainfall distribution", "II"}, {"Pond and swamp areas (%)", "0"},
                                   {"Time of concentration", "Flow path, by segments"}}));
     // The empty third segment is no part of the path.
-    EXPECT_EQ(r.tablas[1], (Filas{{"1", "Sheet flow", "0.24", "", "30.48", "91.44", "0.01", "", "", "0.0286", "0.296"},
-                                  {"2", "Shallow concentrated", "", "Unpaved", "426.72", "", "0.01", "", "", "0.492", "0.241"},
-                                  {"4", "Channel", "0.05", "", "2225.04", "", "0.005", "2.50838", "8.59536", "0.622", "0.993"}}));
+    EXPECT_EQ(r.tablas[1],
+              (Filas{{"1", "Sheet flow", "Manning's n = 0.24 · L (m) = 30.48 · P2 (mm) = 91.44 · s (m/m) = 0.01", "0.0286", "0.296"},
+                     {"2", "Shallow concentrated", "Unpaved · L (m) = 426.72 · s (m/m) = 0.01", "0.492", "0.241"},
+                     {"4", "Channel", "Manning's n = 0.05 · a (m²) = 2.50838 · pw (m) = 8.59536 · s (m/m) = 0.005 · L (m) = 2225.04",
+                      "0.622", "0.993"}}));
     EXPECT_EQ(r.tablas[2], (Filas{{"25", "152.4", "83.4", "0.111", "0.116", "9.75"}, {"500", "250", "171", "0.0677", "0.117", "20.2"}}));
 
     hoja.filas = {{"", 38000, 89.48, CurvaEscrita{}}};

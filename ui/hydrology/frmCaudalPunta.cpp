@@ -92,7 +92,12 @@ frmCaudalPunta::frmCaudalPunta(QWidget* padre, const EntradasCaudal& entradas, s
     if (mCuenca) {
         txtArea->setText(DeUtf8(TextoNumero(mCuenca->area)));
         txtNC->setText(DeUtf8(Formatear(mCuenca->cn, Patron::UnDecimalConCero)));
-        for (QLineEdit* campo : {txtArea, txtNC}) campo->setReadOnly(true);
+        for (QLineEdit* campo : {txtArea, txtNC}) {
+            campo->setReadOnly(true);
+            QPalette fijo = campo->palette();
+            fijo.setColor(QPalette::Base, fijo.color(QPalette::Window));
+            campo->setPalette(fijo);
+        }
     }
     (mCuenca ? static_cast<QWidget*>(opcMetodo[Metodo() == MetodoCaudal::IC ? 1 : 0]) : txtArea)->setFocus();
     CentrarEnPantalla(this);
