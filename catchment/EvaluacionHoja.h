@@ -47,6 +47,9 @@ struct EvaluacionHoja {
     std::optional<RechazoCuenca> rechazo;            // why figures are missing: the rows first, then the storm
 };
 
+// The catchment's total area as the peak discharge takes it, in km².
+inline double AreaEnKm2(const Compuesto& compuesto) { return compuesto.areaTotal / 100; }
+
 // `datos` holds the rows of Datos.dat from row 1 (LeerDatos); without them
 // the trails are checked for their texture only. A row whose area or
 // number is not a value (NaN, as a window passes a cell not yet typed) is

@@ -76,7 +76,7 @@ void BloquesCaudal(const EntradasCaudal& e, const ResultadoCaudal& r, const Comp
     bloques.emplace_back(SeccionInforme{Mensaje(kTextoSeccionCaudal, {Texto(tr55 ? kTextoMetodoTR55 : kTextoMetodoIC)})});
     TablaInforme datos{{T(kTextoColumnaDato), T(kTextoColumnaValor)}, {}, {kIzquierda, kIzquierda}};
     const auto dato = [&datos](std::string nombre, std::string valor) { datos.filas.push_back({std::move(nombre), std::move(valor)}); };
-    dato(Rotulo(kTextoCampoArea), TextoNumero(compuesto.areaTotal / 100));
+    dato(Rotulo(kTextoCampoArea), TextoNumero(AreaEnKm2(compuesto)));
     if (tr55) {
         dato(Rotulo(kTextoCampoCurva), UnDecimal(compuesto.CN[1]));
         dato(Rotulo(kTextoCampoDistribucion), std::string(NombreDistribucion(e.distribucion)));

@@ -229,12 +229,12 @@ int CompuestoDeHoja(const Opciones& opciones, const std::string& archivo, std::o
     std::string texto = TextoCompuesto(cuenca, *evaluacion.compuesto, evaluacion.escorrentias);
     // The peak discharge the worksheet keeps, on its total area and composite curve number.
     if (hoja->caudal && evaluacion.caudal) {
-        const auto pico = CaudalDeHoja(*hoja->caudal, *evaluacion.caudal, evaluacion.compuesto->areaTotal / 100,
-                                       evaluacion.compuesto->CN[1]);
+        const auto pico =
+            CaudalDeHoja(*hoja->caudal, *evaluacion.caudal, AreaEnKm2(*evaluacion.compuesto), evaluacion.compuesto->CN[1]);
         objeto["peak"] = pico.json;
         texto += pico.texto;
         if (!opciones.json) {
-            for (const std::string& aviso : pico.avisos) std::cerr << Mensaje(kTextoAvisoCompuesto, {aviso}) << '\n';
+            for (const std::string& linea : pico.avisos) std::cerr << Mensaje(kTextoAvisoCompuesto, {linea}) << '\n';
         }
     }
     return Escribir(opciones, objeto, texto);

@@ -569,7 +569,7 @@ void frmHojaCuenca::cmdCaudalPunta_Click() {
         return;
     }
     const EntradasCaudal entradas =
-        CaudalDeHoja(this, mCaudal.value_or(EntradasCaudal{}), {compuesto->areaTotal / 100, compuesto->CN[1]});
+        CaudalDeHoja(this, mCaudal.value_or(EntradasCaudal{}), {AreaEnKm2(*compuesto), compuesto->CN[1]});
     const auto caudal = entradas == EntradasCaudal{} ? std::nullopt : std::optional(entradas);
     if (caudal == mCaudal) return;
     mCaudal = caudal;
