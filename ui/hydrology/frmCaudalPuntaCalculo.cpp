@@ -16,7 +16,6 @@
 #include "app/FormatoNumerico.h"
 #include "app/Patrones.h"
 #include "app/TablaTextos.h"
-#include "hydrology/Escorrentia.h"
 #include "hydrology/TextosCaudal.h"
 #include "ui/common/Accesibilidad.h"
 #include "ui/common/Colores.h"
@@ -33,7 +32,7 @@ namespace {
 // The table's columns by the text number of their headings (frmCaudalPunta.cpp).
 constexpr int kPrimeraCalculada = 5;
 
-QString Texto(const std::optional<double>& valor) { return valor ? DeUtf8(TextoNumero(*valor)) : QString(); }
+QString Valor(const std::optional<double>& valor) { return valor ? DeUtf8(TextoNumero(*valor)) : QString(); }
 
 }  // namespace
 
@@ -41,23 +40,23 @@ void frmCaudalPunta::Mostrar(const EntradasCaudal& e) {
     const bool ic = e.metodo == MetodoCaudal::IC;
     opcMetodo[ic ? 1 : 0]->setChecked(true);
     cboDistribucion->setCurrentIndex(static_cast<int>(e.distribucion));
-    txtCharcas->setText(Texto(e.charcas));
+    txtCharcas->setText(Valor(e.charcas));
     opcUmbral[e.umbralTecleado ? 1 : 0]->setChecked(true);
-    txtP0->setText(Texto(e.umbral));
-    txtBeta->setText(Texto(e.beta));
-    txtI1Id->setText(Texto(e.i1id));
+    txtP0->setText(Valor(e.umbral));
+    txtBeta->setText(Valor(e.beta));
+    txtI1Id->setText(Valor(e.i1id));
     opcTiempo[e.tiempoTecleado ? 2 : ic ? 1 : 0]->setChecked(true);
-    txtTc->setText(Texto(e.tc));
+    txtTc->setText(Valor(e.tc));
     tblTramos->PonerTramos(e.tramos);
-    txtLc->setText(Texto(e.longitudCauce));
-    txtJc->setText(Texto(e.pendienteCauce));
+    txtLc->setText(Valor(e.longitudCauce));
+    txtJc->setText(Valor(e.pendienteCauce));
     for (std::size_t f = 0; f < e.periodos.size(); ++f) {
         const PeriodoEscrito& p = e.periodos[f];
-        txtPeriodo[f]->setText(Texto(p.T));
-        txtLluvia[f]->setText(Texto(p.lluvia));
-        txtLluviaDiaria[f]->setText(Texto(p.lluviaDiaria));
-        txtBetaFila[f]->setText(Texto(p.beta));
-        txtFb[f]->setText(Texto(p.fb));
+        txtPeriodo[f]->setText(Valor(p.T));
+        txtLluvia[f]->setText(Valor(p.lluvia));
+        txtLluviaDiaria[f]->setText(Valor(p.lluviaDiaria));
+        txtBetaFila[f]->setText(Valor(p.beta));
+        txtFb[f]->setText(Valor(p.fb));
     }
 }
 
