@@ -19,9 +19,11 @@ std::string Redondear(double valor, int decimales, bool ceroInicial) {
                                    std::chars_format::scientific, 14).ptr;
     const std::string_view texto(cientifico, fin - cientifico);
     const auto e = texto.find('e');
-    std::string cifras;
+    // Built on the stack: the companion formats millions of numbers.
+    char cifras[16];
+    int n = 0;
     for (const char c : texto.substr(0, e)) {
-        if (c != '.') cifras.push_back(c);
+        if (c != '.') cifras[n++] = c;
     }
     int exponente = 0;
     std::string_view resto = texto.substr(e + 1);
@@ -29,32 +31,48 @@ std::string Redondear(double valor, int decimales, bool ceroInicial) {
     std::from_chars(resto.data(), resto.data() + resto.size(), exponente);
 
     // The digits the pattern keeps, counted from the first significant one;
-    // the value is then `entero` units of the last decimal.
+    // the value is then `cuenta` units of the last decimal. One place is
+    // left in front for a carry out of the first digit.
     const int conservadas = exponente + 1 + decimales;
-    std::string entero;
-    if (conservadas >= static_cast<int>(cifras.size())) {
-        entero = cifras + std::string(conservadas - cifras.size(), '0');
+    char digitos[400];
+    char* inicio = digitos + 1;
+    int largo = 0;
+    if (conservadas >= n) {
+        std::copy(cifras, cifras + n, inicio);
+        std::fill(inicio + n, inicio + conservadas, '0');
+        largo = conservadas;
     } else if (conservadas >= 0) {
-        entero = cifras.substr(0, conservadas);
+        std::copy(cifras, cifras + conservadas, inicio);
+        largo = conservadas;
         if (cifras[conservadas] >= '5') {
             // Half away from zero on the magnitude, carrying leftwards.
-            int i = static_cast<int>(entero.size()) - 1;
-            for (; i >= 0 && entero[i] == '9'; --i) entero[i] = '0';
+            int i = largo - 1;
+            for (; i >= 0 && inicio[i] == '9'; --i) inicio[i] = '0';
             if (i >= 0) {
-                ++entero[i];
+                ++inicio[i];
             } else {
-                entero.insert(entero.begin(), '1');
+                *--inicio = '1';
+                ++largo;
             }
         }
     }
-    const auto distinto = entero.find_first_not_of('0');
-    entero = distinto == std::string::npos ? std::string() : entero.substr(distinto);
-    const bool negativo = std::signbit(valor) && !entero.empty();
+    std::string_view cuenta(inicio, static_cast<std::size_t>(largo));
+    const auto distinto = cuenta.find_first_not_of('0');
+    cuenta = distinto == std::string_view::npos ? std::string_view() : cuenta.substr(distinto);
+    const bool negativo = std::signbit(valor) && !cuenta.empty();
 
+    // At least `minimo` digits, zeros in front, the mark before the decimals.
     const std::size_t minimo = decimales + (ceroInicial ? 1 : 0);
-    if (entero.size() < minimo) entero.insert(0, minimo - entero.size(), '0');
-    if (decimales > 0) entero.insert(entero.size() - decimales, 1, '.');
-    return negativo ? "-" + entero : entero;
+    const std::size_t ceros = cuenta.size() < minimo ? minimo - cuenta.size() : 0;
+    const std::size_t total = ceros + cuenta.size();
+    char salida[sizeof digitos + 2];
+    std::size_t k = 0;
+    if (negativo) salida[k++] = '-';
+    for (std::size_t i = 0; i < total; ++i) {
+        if (decimales > 0 && i + decimales == total) salida[k++] = '.';
+        salida[k++] = i < ceros ? '0' : cuenta[i - ceros];
+    }
+    return std::string(salida, k);
 }
 
 }  // namespace

@@ -79,6 +79,14 @@ inline constexpr int kTextoColumnaUmbral = 266;
 inline constexpr int kTextoQPonderada = 267;
 inline constexpr int kTextoNCDeQ = 268;
 inline constexpr int kTextoQDelNCPonderado = 269;
-inline constexpr int kTextoCuencaGrande = 270;       // %1 MiB
+inline constexpr int kTextoAreaPositiva = 272;       // the reason an area is refused
+inline constexpr int kTextoEntradaCambiada = 273;    // the input read twice changed in between
+inline constexpr int kTextoSinTemporal = 274;        // %1 why standard input cannot be copied
+
+// The runoff table in the companion's plain output: one heading line, where
+// each column of a hillside or of the saving is named with its group.
+inline constexpr int kTextoNACCorto = 185;     // as the series input window labels NAC
+inline constexpr int kTextoNOBCorto = 187;     // NOB, likewise (its Spanish text ends in a blank)
+inline constexpr int kTextoAhorroCorto = 271;
 
 }  // namespace tarvel

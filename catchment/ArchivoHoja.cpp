@@ -311,9 +311,10 @@ std::string MensajeErrorHoja(const ErrorHoja& e) {
 }
 
 std::expected<void, ErrorHoja> ValidarHoja(const HojaCuenca& hoja) {
-    if (hoja.lluvia && !(std::isfinite(*hoja.lluvia) && *hoja.lluvia >= 0)) {
+    // A storm the program would refuse if typed (below 0, above kLluviaMaxima) is a damaged file.
+    if (const auto fallo = hoja.lluvia ? ComprobarLluvia(*hoja.lluvia) : std::nullopt) {
         ErrorHoja e = Error(FalloHoja::Cuenca, Ruta("", clave::lluvia));
-        e.cuenca = {FalloCuenca::Lluvia};
+        e.cuenca = {*fallo == ErrorEscorrentia::Lluvia ? FalloCuenca::Lluvia : FalloCuenca::LluviaExcesiva};
         return std::unexpected(e);
     }
     const std::string rutaFilas = Ruta("", clave::filas);

@@ -4,19 +4,19 @@
 #include <cmath>
 
 #include "app/FormatoNumerico.h"
+#include "app/Patrones.h"
 #include "app/TablaTextos.h"
+#include "catchment/CompuestoPorPasadas.h"
 #include "catchment/TextosCuenca.h"
 #include "hydrology/Conversion.h"
 
 namespace tarvel {
 namespace {
 
-// Σ(wᵢ · xᵢ), held between the smallest and the largest xᵢ.
 double MediaPonderada(std::span<const double> cuota, std::span<const double> x) {
-    double suma = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) suma += cuota[i] * x[i];
-    const auto [menor, mayor] = std::ranges::minmax(x);
-    return std::clamp(suma, menor, mayor);
+    SumaPonderada suma;
+    for (std::size_t i = 0; i < x.size(); ++i) suma.Sumar(cuota[i], x[i]);
+    return suma.Media();
 }
 
 std::vector<double> CurvasDe(std::span<const Subarea> subareas) {
@@ -30,10 +30,15 @@ std::vector<double> CurvasDe(std::span<const Subarea> subareas) {
 
 std::string MensajeCuenca(RechazoCuenca rechazo) {
     const std::string fila = std::to_string(rechazo.fila + 1);
+    // A row of the window with nothing typed in the cell yet holds NaN: no value to quote.
+    const bool hay = std::isfinite(rechazo.valor);
     switch (rechazo.fallo) {
         case FalloCuenca::SinFilas: return std::string(Texto(kTextoSinFilas));
-        case FalloCuenca::Area: return Rellenar(Texto(kTextoAreaIncorrecta), {fila});
-        case FalloCuenca::NumeroCurva: return Rellenar(Texto(kTextoCurvaFilaIncorrecta), {fila});
+        case FalloCuenca::Area:
+            return Rellenar(Texto(hay ? kTextoAreaIncorrecta : kTextoAreaFilaVacia), {fila, TextoNumero(rechazo.valor)});
+        case FalloCuenca::NumeroCurva:
+            return Rellenar(Texto(hay ? kTextoCurvaFilaIncorrecta : kTextoCurvaFilaVacia),
+                            {fila, TextoNumero(rechazo.valor)});
         case FalloCuenca::AreaTotal: return std::string(Texto(kTextoAreaTotalExcesiva));
         case FalloCuenca::Lluvia:
             return std::string(Texto(MensajeEscorrentia({ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia})));
@@ -43,8 +48,8 @@ std::string MensajeCuenca(RechazoCuenca rechazo) {
 }
 
 std::optional<RechazoCuenca> ComprobarSubarea(const Subarea& subarea, int fila) {
-    if (!std::isfinite(subarea.area) || !(subarea.area > 0)) return RechazoCuenca{FalloCuenca::Area, fila};
-    if (!NumeroCurvaCalculable(subarea.cn)) return RechazoCuenca{FalloCuenca::NumeroCurva, fila};
+    if (!std::isfinite(subarea.area) || !(subarea.area > 0)) return RechazoCuenca{FalloCuenca::Area, fila, subarea.area};
+    if (!NumeroCurvaCalculable(subarea.cn)) return RechazoCuenca{FalloCuenca::NumeroCurva, fila, subarea.cn};
     return std::nullopt;
 }
 

@@ -35,16 +35,20 @@ enum class FalloCuenca {
     NumeroCurva,     // a curve number that is not calculable (NumeroCurvaCalculable): outside (0, 100]
     AreaTotal,       // every area is valid but their sum exceeds the largest double
     Lluvia,          // the storm is not a finite depth ≥ 0
-    LluviaExcesiva,  // the storm is too large for its runoff to be computed
+    LluviaExcesiva,  // the storm is above kLluviaMaxima (or too large for its runoff to be computed)
 };
 
 struct RechazoCuenca {
     FalloCuenca fallo = FalloCuenca::SinFilas;
     int fila = -1;  // the row at fault, from 0; -1 for the catchment as a whole
-    friend bool operator==(const RechazoCuenca&, const RechazoCuenca&) = default;
+    double valor = 0;  // the value refused, for the faults of a row (NaN: none typed yet); said in the message only
+    friend bool operator==(const RechazoCuenca& a, const RechazoCuenca& b) {
+        return a.fallo == b.fallo && a.fila == b.fila;
+    }
 };
 
-// The message in the language of the run, naming the row counted from 1.
+// The message in the language of the run, naming the row counted from 1 and
+// quoting the value refused.
 std::string MensajeCuenca(RechazoCuenca rechazo);
 
 // The checks of one sub-area, area first; `fila` is copied into the rejection.

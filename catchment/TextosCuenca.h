@@ -9,8 +9,10 @@ namespace tarvel {
 
 // The composite: what cannot be a catchment. %1 is the row, counted from 1.
 inline constexpr int kTextoSinFilas = 350;
-inline constexpr int kTextoAreaIncorrecta = 351;
-inline constexpr int kTextoCurvaFilaIncorrecta = 352;
+inline constexpr int kTextoAreaIncorrecta = 351;       // %2 the value refused
+inline constexpr int kTextoCurvaFilaIncorrecta = 352;  // %2 the value refused
+inline constexpr int kTextoAreaFilaVacia = 569;        // a row that has no area yet
+inline constexpr int kTextoCurvaFilaVacia = 570;       // a row that has no curve number yet
 inline constexpr int kTextoAreaTotalExcesiva = 353;
 
 // The worksheet file. %1 is where the fault lies (a JSON Pointer, rows

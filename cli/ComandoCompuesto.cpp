@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
-#include <istream>
 #include <memory>
 #include <optional>
 
@@ -20,6 +19,7 @@
 #include "catchment/EvaluacionHoja.h"
 #include "catchment/TextosCuenca.h"
 #include "cli/Comun.h"
+#include "cli/CompuestoCsv.h"
 #include "cli/SalidaCaudal.h"
 #include "cli/batch/Evaluacion.h"
 #include "cli/batch/Mensajes.h"
@@ -28,77 +28,19 @@
 namespace tarvel::cli {
 namespace {
 
-// A CSV input is read whole (every share needs the total first): no larger
-// than the largest worksheet.
-constexpr std::size_t kMaximoCsv = kTamanoMaximoHoja;
-
-// The sub-areas as read, with the fields the rows table shows of each.
+// The sub-areas of a worksheet, with the fields the rows table shows of each
+// (a CSV file is read apart, in passes: cli/CompuestoCsv.cpp).
 struct Cuenca {
-    bool hoja = false;                             // a worksheet: the fields are name, area and CN
-    std::vector<std::string> cabecera;             // headings of the fields
+    std::vector<std::string> cabecera;             // headings of the fields: name, area and CN
     std::vector<std::vector<std::string>> campos;  // one list per sub-area
-    std::vector<int> filas;                        // each sub-area's row in the input, from 1
+    std::vector<int> filas;                        // each sub-area's row in the worksheet, from 1
     std::vector<Subarea> subareas;
-    std::optional<double> lluvia;  // the worksheet's storm
-    EleccionLambda lambda = EleccionLambda::Clasica;
 };
 
 bool EsHoja(const std::string& archivo) {
     std::string sufijo = std::filesystem::path(archivo).extension().string();
     std::ranges::transform(sufijo, sufijo.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
     return sufijo == kSufijoHoja;
-}
-
-// A cell's number. Only the other decimal mark is refused here: what is no
-// number at all is left to the catchment's checks, which name the row.
-Leido<double> NumeroDeCelda(std::string_view valor, std::string_view nombre, MarcaDecimal marca) {
-    const auto texto = TextoDeNumero(valor, nombre, marca);
-    if (!texto) return std::unexpected(texto.error());
-    return ConvertirNumero(*texto, FormatoNumerico{'.', ','}).value_or(NAN);
-}
-
-// The rows of a CSV file, numbered from the first after the header; rows
-// whose area and cn are both empty (a spreadsheet's trailing ",,,") are
-// skipped.
-Leido<Cuenca> LeerDeCsv(std::istream& entrada) {
-    std::string texto;
-    std::vector<char> bloque(1 << 16);
-    do {
-        entrada.read(bloque.data(), static_cast<std::streamsize>(bloque.size()));
-        texto.append(bloque.data(), static_cast<std::size_t>(entrada.gcount()));
-        if (texto.size() > kMaximoCsv) return std::unexpected(Mensaje(kTextoCuencaGrande, {std::to_string(kMaximoCsv >> 20)}));
-    } while (entrada);
-    if (entrada.bad()) return std::unexpected(Mensaje(kTextoLecturaIncompleta));
-
-    static constexpr ColumnaLote kColumnas[] = {{"area"}, {"cn"}};
-    auto tabla = LeerTablaLote(kColumnas, texto);
-    if (!tabla) return std::unexpected(tabla.error());
-    Cuenca cuenca;
-    cuenca.cabecera = std::move(tabla->cabecera);
-    const std::size_t ancho = cuenca.cabecera.size();
-    for (std::size_t i = 0; i < tabla->registros.size(); ++i) {
-        auto& campos = tabla->registros[i];
-        const std::string fila = std::to_string(i + 1);
-        const auto enFila = [&fila](const std::string& porque) {
-            return std::unexpected(Mensaje(kTextoEnFila, {fila, porque}));
-        };
-        if (campos.size() > ancho) {
-            return enFila(std::string(Texto(kTextoErrorEntrada)) + ' ' +
-                          Mensaje(kTextoCamposDeMas, {std::to_string(campos.size()), std::to_string(ancho)}));
-        }
-        campos.resize(ancho);
-        const std::string& area = campos[static_cast<std::size_t>(tabla->columnas[0])];
-        const std::string& cn = campos[static_cast<std::size_t>(tabla->columnas[1])];
-        if (SinBlancos(area).empty() && SinBlancos(cn).empty()) continue;
-        const auto a = NumeroDeCelda(area, "area", tabla->marca);
-        if (!a) return enFila(a.error());
-        const auto c = NumeroDeCelda(cn, "cn", tabla->marca);
-        if (!c) return enFila(c.error());
-        cuenca.subareas.push_back({*a, *c});
-        cuenca.filas.push_back(static_cast<int>(i) + 1);
-        cuenca.campos.push_back(std::move(campos));
-    }
-    return cuenca;
 }
 
 std::string Cifra(double valor) { return Formatear(valor, Patron::UnDecimalConCero); }
@@ -160,14 +102,7 @@ nlohmann::ordered_json JsonCompuesto(const Cuenca& cuenca, const Compuesto& comp
                                      const std::vector<EscorrentiaCompuesta>& escorrentias) {
     nlohmann::ordered_json filas = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < cuenca.subareas.size(); ++i) {
-        nlohmann::ordered_json fila{{"row", cuenca.filas[i]}};
-        if (cuenca.hoja) {
-            fila["name"] = cuenca.campos[i][0];
-        } else {
-            nlohmann::ordered_json campos = nlohmann::ordered_json::object();
-            for (std::size_t k = 0; k < cuenca.cabecera.size(); ++k) campos[cuenca.cabecera[k]] = cuenca.campos[i][k];
-            fila["fields"] = std::move(campos);
-        }
+        nlohmann::ordered_json fila{{"row", cuenca.filas[i]}, {"name", cuenca.campos[i][0]}};
         fila["area_ha"] = cuenca.subareas[i].area;
         fila["cn"] = cuenca.subareas[i].cn;
         fila["share_pct"] = 100 * compuesto.cuota[i];
@@ -217,7 +152,6 @@ int CompuestoDeHoja(const Opciones& opciones, const std::string& archivo, std::o
     if (evaluacion.rechazo) return Rechazar(MensajeCuenca(*evaluacion.rechazo));
 
     Cuenca cuenca;
-    cuenca.hoja = true;
     cuenca.cabecera = {std::string(Texto(kTextoColumnaNombre)), std::string(Texto(kTextoColumnaArea)),
                        std::string(Texto(kTextoColumnaNC))};
     cuenca.subareas = SubareasDe(*hoja);
@@ -258,8 +192,9 @@ Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones) {
         "any others, shown as they are; - reads the CSV from standard input");
     auto* lluvia = compuesto
                        ->add_option("--storm", a->lluvia,
-                                    "design storm depth P in mm: adds each sub-area's runoff, the area-weighted "
-                                    "runoff and the curve number that gives it (default: the worksheet's storm)")
+                                    "design storm depth P in mm, from 0 to " + TextoNumero(kLluviaMaxima) +
+                                        ": adds each sub-area's runoff, the area-weighted runoff and the curve "
+                                        "number that gives it (default: the worksheet's storm)")
                        ->type_name("P");
     auto* lambda = compuesto
                        ->add_option("--lambda", a->lambda,
@@ -268,8 +203,10 @@ Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones) {
                        ->type_name("0.2|0.05|both");
     compuesto->footer(
         "A CSV file is read as --csv files are (a header with \";\" between its columns takes \",\" as the decimal\n"
-        "mark); its rows are numbered from the first after the header, and a row whose area and cn are both empty is\n"
-        "skipped. Printed, tab-separated: the rows with their share of the area (and runoff), then the total area and\n"
+        "mark; text that is not UTF-8 is read as Windows-1252); its rows are numbered from the first after the header,\n"
+        "and a row whose area and cn are both empty is skipped. It is read twice (three times with --json), holding one\n"
+        "row at a time, so it may be of any length; standard input that is not a file is first copied to a temporary file.\n"
+        "Printed, tab-separated: the rows with their share of the area (and runoff), then the total area and\n"
         "the composite curve number under conditions I, II, III with its runoff threshold P0; with a storm, the\n"
         "area-weighted runoff, the curve number giving that runoff over the whole area (followed by \u2264 when there\n"
         "is none: every lower number gives none either) and the runoff of the area-weighted curve number.\n"
@@ -297,36 +234,7 @@ Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones) {
                 }
 
                 if (hoja) return CompuestoDeHoja(opciones, a->archivo, p, eleccion);
-
-                Leido<Cuenca> cuenca = std::unexpected(std::string());
-                if (const int estado = ConEntrada(a->archivo, [&cuenca](std::istream& entrada) {
-                        cuenca = LeerDeCsv(entrada);
-                        return kHecho;
-                    });
-                    estado != kHecho) {
-                    return estado;
-                }
-                if (!cuenca) return Rechazar(cuenca.error());
-                if (!p) p = cuenca->lluvia;
-                if (eleccion && !p) Uso(kTextoFaltaArgumento, {"--storm"});
-
-                // The core counts the sub-areas; the message names the row of the input.
-                const auto rechazar = [&cuenca](RechazoCuenca rechazo) {
-                    if (rechazo.fila >= 0) rechazo.fila = cuenca->filas[static_cast<std::size_t>(rechazo.fila)] - 1;
-                    return Rechazar(MensajeCuenca(rechazo));
-                };
-                const auto resultado = CalcularCompuesto(cuenca->subareas);
-                if (!resultado) return rechazar(resultado.error());
-                std::vector<EscorrentiaCompuesta> escorrentias;
-                if (p) {
-                    for (const Lambda l : LambdasDe(eleccion.value_or(cuenca->lambda))) {
-                        auto r = CalcularEscorrentiaCompuesta(cuenca->subareas, *p, l);
-                        if (!r) return rechazar(r.error());
-                        escorrentias.push_back(std::move(*r));
-                    }
-                }
-                return Escribir(opciones, JsonCompuesto(*cuenca, *resultado, escorrentias),
-                                TextoCompuesto(*cuenca, *resultado, escorrentias));
+                return CompuestoDeCsv(opciones, a->archivo, p, eleccion.value_or(EleccionLambda::Clasica));
             }};
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/Patrones.h"
 #include "app/TablaTextos.h"
 #include "cli/Comun.h"
 #include "cli/batch/Evaluacion.h"
@@ -22,11 +23,11 @@ Comando RegistrarEscorrentia(CLI::App& app, const Opciones& opciones) {
         app.add_subcommand("runoff", "the runoff depth Q of a design storm on one curve number, conditions I, II, III");
     escorrentia->fallthrough();
     auto* cn = escorrentia->add_option("CN", a->cn, "curve number for condition II, above 0 and at most 100");
-    auto* p = escorrentia->add_option("P", a->p, "design storm depth in mm, 0 or more");
+    auto* p = escorrentia->add_option("P", a->p, "design storm depth in mm, from 0 to " + TextoNumero(kLluviaMaxima));
     escorrentia
         ->add_option("--lambda", a->lambda,
                      "initial abstraction ratio Ia/S: 0.2 (default, that of the published tables), 0.05 (the "
-                     "retention converted), or both side by side (with --csv: for rows that give none)")
+                     "retention converted), or both, one below the other (with --csv: for rows that give none)")
         ->type_name("0.2|0.05|both");
     escorrentia->footer(
         "Printed, tab-separated: P, then for each ratio and each condition I, II, III the curve number (with 0.05 also\n"

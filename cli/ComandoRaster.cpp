@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "app/Idioma.h"
+#include "app/Patrones.h"
 #include "app/TablaTextos.h"
 #include "app/Texto.h"
 #include "app/TextosMensajes.h"
@@ -189,7 +190,11 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
         ->type_name("drained|undrained");
     raster->add_option("--threshold", a->umbral, "also write the runoff threshold, mm (32-bit floats, no-data -9999)")
         ->type_name("FILE");
-    auto* lluvia = raster->add_option("--storm", a->lluvia, "design storm depth P in mm, for --runoff")->type_name("P");
+    auto* lluvia = raster
+                       ->add_option("--storm", a->lluvia,
+                                    "design storm depth P in mm, from 0 to " + TextoNumero(kLluviaMaxima) +
+                                        ", for --runoff")
+                       ->type_name("P");
     auto* escorrentia = raster
                             ->add_option("--runoff", a->escorrentia,
                                          "also write the runoff depth of the storm, mm (32-bit floats, no-data -9999)")
@@ -235,7 +240,7 @@ Comando RegistrarRaster(CLI::App& app, const Opciones& opciones) {
                     return Rechazar(Mensaje(kTextoOpcionLambda, {a->lambda}));
                 p.lambda = a->lambda == "0.2" ? Lambda::Clasica : Lambda::Reducida;
                 if (!a->escorrentia.empty()) {
-                    const auto lluvia = LeerNumero(a->lluvia, "--storm", 0, INFINITY);
+                    const auto lluvia = LeerNumero(a->lluvia, "--storm", 0, kLluviaMaxima);
                     if (!lluvia) return Rechazar(lluvia.error());
                     p.lluvia = *lluvia;
                 }

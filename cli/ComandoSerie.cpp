@@ -72,11 +72,12 @@ Comando RegistrarSerie(CLI::App& app, const Opciones& opciones) {
     auto* nac = serie->add_option("NAC", a->nac, "curve number of the present, degraded hillside");
     auto* nob = serie->add_option("NOB", a->nob, "curve number of the restored target, below NAC");
     auto* anios = serie->add_option("--years", a->anios,
-                                    "time span in years, a whole number from 2 (with --csv: for rows that give none)");
+                                    "time span in years, a whole number from " + std::to_string(kLapsoMinimo) + " to " +
+                                        std::to_string(kLapsoMaximo) + " (with --csv: for rows that give none)");
     auto* lluvia = serie->add_option("--storm", a->lluvia,
-                                     "design storm depth P in mm: adds the runoff of both hillsides under conditions "
-                                     "I, II, III and the saving, in mm and per cent (with --csv: for rows that give "
-                                     "none)")
+                                     "design storm depth P in mm, from 0 to " + TextoNumero(kLluviaMaxima) +
+                                         ": adds the runoff of both hillsides under conditions I, II, III and the "
+                                         "saving, in mm and per cent (with --csv: for rows that give none)")
                        ->type_name("P");
     auto* lambda = serie->add_option("--lambda", a->lambda,
                                      "initial abstraction ratio of the storm's runoff: 0.2 (default), 0.05 or both "

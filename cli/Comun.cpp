@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/TextosMensajes.h"
+#include "hydrology/TextosEscorrentia.h"
 #include "cli/batch/Evaluacion.h"
 #include "cli/batch/Mensajes.h"
 #include "settings/Ajustes.h"
@@ -27,10 +28,12 @@ int Rechazar(const std::string& mensaje) {
     return kRechazado;
 }
 
+std::string TextoJson(const nlohmann::ordered_json& objeto) {
+    return objeto.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
 int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, const std::string& texto) {
-    // Text that is not UTF-8 is converted where it is read; a byte that slipped through is replaced, never thrown at.
-    std::cout << (opciones.json ? objeto.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) : texto)
-              << '\n';
+    std::cout << (opciones.json ? TextoJson(objeto) : texto) << '\n';
     return kHecho;
 }
 
@@ -82,7 +85,27 @@ int EjecutarLoteCsv(const Opciones& opciones, const Leido<DefinicionLote>& defin
 }
 
 std::string TextoEscorrentia(const TablaEscorrentia& tabla) {
-    std::string texto = TablaEscorrentiaTsv(tabla);
+    // The window's two heading rows in one line: a group spanning its columns
+    // there names each of them here ("NCS: Q (mm)"); a column of the one
+    // curve number needs no group.
+    const auto grupo = [](GrupoEscorrentia g) -> std::string {
+        switch (g) {
+            case GrupoEscorrentia::Degradada: return std::string(SinBlancos(Texto(kTextoNACCorto)));
+            case GrupoEscorrentia::Restaurada: return std::string(SinBlancos(Texto(kTextoNOBCorto)));
+            case GrupoEscorrentia::Ahorro: return std::string(Texto(kTextoAhorroCorto));
+            case GrupoEscorrentia::Condicion:
+            case GrupoEscorrentia::Curva: break;
+        }
+        return {};
+    };
+    std::string texto = std::string(Texto(kTextoLineaLluvia)) + '\t' + tabla.lluvia + '\n';
+    for (std::size_t f = kFilasCabeceraEscorrentia - 1; f < tabla.textos.size(); ++f) {
+        for (std::size_t c = 0; c < tabla.textos[f].size(); ++c) {
+            const std::string nombre = f + 1 == kFilasCabeceraEscorrentia ? grupo(tabla.grupos[c]) : std::string();
+            texto += (c > 0 ? "\t" : "") + (nombre.empty() ? "" : nombre + ": ") + tabla.textos[f][c];
+        }
+        texto += '\n';
+    }
     for (const std::string& linea : tabla.resumen) texto += linea + '\n';
     texto.pop_back();
     return texto;

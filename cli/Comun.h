@@ -56,6 +56,11 @@ std::filesystem::path RutaDatosPrograma();
 // The message on stderr; returns kRechazado.
 int Rechazar(const std::string& mensaje);
 
+// The JSON text of a result, compact. Text that is not UTF-8 (a name from a
+// file, a path) never stops it: each bad byte becomes U+FFFD. Every JSON the
+// companion writes goes through here.
+std::string TextoJson(const nlohmann::ordered_json& objeto);
+
 // Writes the JSON object with --json, else the plain text; returns kHecho.
 int Escribir(const Opciones& opciones, const nlohmann::ordered_json& objeto, const std::string& texto);
 
@@ -80,7 +85,9 @@ int ConEntrada(const std::string& archivo, const std::function<int(std::istream&
 // (an option's value refused) is refused once --json is known to be absent.
 int EjecutarLoteCsv(const Opciones& opciones, const Leido<DefinicionLote>& definicion, const std::string& archivo);
 
-// The runoff table as the runoff window copies it, then its summary lines.
+// The runoff table as the runoff window shows it, with one heading line
+// (each column of a hillside or of the saving named with its group), then
+// its summary lines.
 std::string TextoEscorrentia(const TablaEscorrentia& tabla);
 
 // One curve number's runoff under conditions I, II and III for one ratio,

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Csv.h"
 #include "Comun.h"
 #include "cli/batch/Evaluacion.h"
 #include "cli/batch/Lote.h"
@@ -28,7 +29,7 @@ std::vector<std::size_t> Anchos(const std::string& csv) {
     } cuenta;
     csv_parser lector;
     if (csv_init(&lector, 0) != 0) std::abort();
-    csv_set_delim(&lector, static_cast<unsigned char>(SeparadorDeCabecera(csv)));
+    csv_set_delim(&lector, static_cast<unsigned char>(SeparadorCsv(csv)));
     const auto campo = [](void*, std::size_t, void* c) { ++static_cast<Cuenta*>(c)->campos; };
     const auto registro = [](int, void* c) {
         auto* cuenta = static_cast<Cuenta*>(c);

@@ -38,9 +38,15 @@ std::expected<EscorrentiaCurva, RechazoEscorrentia> PorCondicion(const std::arra
     return curva;
 }
 
-bool LluviaValida(double p) { return std::isfinite(p) && p >= 0; }
+std::unexpected<ErrorEscorrentia> FalloLluvia(double p) { return std::unexpected(*ComprobarLluvia(p)); }
 
 }  // namespace
+
+std::optional<ErrorEscorrentia> ComprobarLluvia(double p) {
+    if (!std::isfinite(p) || p < 0) return ErrorEscorrentia::Lluvia;
+    if (p > kLluviaMaxima) return ErrorEscorrentia::Desbordamiento;
+    return std::nullopt;
+}
 
 double ValorLambda(Lambda lambda) { return lambda == Lambda::Clasica ? 0.2 : 0.05; }
 
@@ -95,7 +101,7 @@ double ProfundidadEscorrentia(double p, double ia, double s) {
 std::expected<Escorrentia, ErrorEscorrentia> CalcularEscorrentia(double cn, double p, Lambda lambda) {
     const auto s02 = Retencion(cn);
     if (!s02) return std::unexpected(s02.error());
-    if (!LluviaValida(p)) return std::unexpected(ErrorEscorrentia::Lluvia);
+    if (!LluviaValida(p)) return FalloLluvia(p);
 
     Escorrentia r;
     r.S = lambda == Lambda::Clasica ? *s02 : RetencionReducida(*s02);
@@ -110,6 +116,9 @@ std::expected<Escorrentia, ErrorEscorrentia> CalcularEscorrentia(double cn, doub
 
 bool NumeroCurvaCalculable(double cn) {
     if (!std::isfinite(cn) || cn <= 0 || cn > 100) return false;
+    // A number between two calculable ones is: from this one up (and 100 is)
+    // every number is, and the whole check is left for the smallest.
+    if (cn >= kCurvaCalculableSegura) return true;
     const auto condiciones = ConvertirCondiciones(cn);
     if (!condiciones) return false;
     // The dry condition is the smallest of the three and has the largest retentions.
@@ -129,7 +138,7 @@ int MensajeEscorrentia(RechazoEscorrentia rechazo) {
 
 std::expected<EscorrentiaCurva, RechazoEscorrentia> CalcularEscorrentiaCurva(double cn, double p, Lambda lambda) {
     if (!NumeroCurvaCalculable(cn)) return Rechazo(ValorEscorrentia::NumeroCurva, ErrorEscorrentia::NumeroCurva);
-    if (!LluviaValida(p)) return Rechazo(ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia);
+    if (!LluviaValida(p)) return Rechazo(ValorEscorrentia::Lluvia, *ComprobarLluvia(p));
     return PorCondicion(ConvertirCondiciones(cn)->CN, p, lambda, ValorEscorrentia::NumeroCurva);
 }
 
@@ -137,7 +146,7 @@ std::expected<EscorrentiaSerie, RechazoEscorrentia> CalcularEscorrentiaSerie(dou
                                                                            Lambda lambda) {
     if (!NumeroCurvaCalculable(nac)) return Rechazo(ValorEscorrentia::NAC, ErrorEscorrentia::NumeroCurva);
     if (!NumeroCurvaCalculable(nob)) return Rechazo(ValorEscorrentia::NOB, ErrorEscorrentia::NumeroCurva);
-    if (!LluviaValida(p)) return Rechazo(ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia);
+    if (!LluviaValida(p)) return Rechazo(ValorEscorrentia::Lluvia, *ComprobarLluvia(p));
     EscorrentiaSerie r;
     auto degradada = PorCondicion(ConvertirCondiciones(nac)->CN, p, lambda, ValorEscorrentia::NAC);
     if (!degradada) return std::unexpected(degradada.error());
@@ -155,7 +164,8 @@ std::expected<EscorrentiaSerie, RechazoEscorrentia> CalcularEscorrentiaSerie(dou
 
 std::expected<double, RechazoEscorrentia> LeerLluvia(std::string_view texto) {
     const auto p = ConvertirDecimalSimple(texto);
-    if (!p || !LluviaValida(*p)) return Rechazo(ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia);
+    if (!p) return Rechazo(ValorEscorrentia::Lluvia, ErrorEscorrentia::Lluvia);
+    if (!LluviaValida(*p)) return Rechazo(ValorEscorrentia::Lluvia, *ComprobarLluvia(*p));
     return *p + 0.0;  // -0 becomes 0
 }
 
@@ -166,7 +176,7 @@ std::expected<double, RechazoEscorrentia> LeerNumeroCurvaEscorrentia(std::string
 }
 
 std::expected<NumeroCurvaEquivalente, ErrorEscorrentia> NumeroCurvaDeEscorrentia(double p, double q, Lambda lambda) {
-    if (!LluviaValida(p)) return std::unexpected(ErrorEscorrentia::Lluvia);
+    if (!LluviaValida(p)) return FalloLluvia(p);
     if (!std::isfinite(q) || q < 0 || q > p) return std::unexpected(ErrorEscorrentia::Desbordamiento);
 
     NumeroCurvaEquivalente r;

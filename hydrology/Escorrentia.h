@@ -44,8 +44,20 @@ std::optional<EleccionLambda> LeerEleccionLambda(std::string_view texto);
 enum class ErrorEscorrentia {
     NumeroCurva,     // not a finite number in (0, 100], or one too close to 0 to be worked with
     Lluvia,          // the storm depth is not a finite number ≥ 0
-    Desbordamiento,  // the computation overflows (a storm near the largest double, a curve number near 0)
+    Desbordamiento,  // the storm depth is above kLluviaMaxima, or the computation overflows
 };
+
+// The deepest design storm the program takes, mm. The greatest rainfall ever
+// measured in 24 hours is under 2000 mm (1825 mm at Foc-Foc, La Réunion, in
+// 1966); a depth above this bound is a typing slip, never a storm, and its
+// runoff would print as hundreds of digits.
+inline constexpr double kLluviaMaxima = 5000;
+
+// Why a storm depth P cannot be worked with: Lluvia when it is no finite
+// number ≥ 0, Desbordamiento when it is above kLluviaMaxima; nothing when it
+// can. Every check of a storm in the program is this one.
+std::optional<ErrorEscorrentia> ComprobarLluvia(double p);
+inline bool LluviaValida(double p) { return !ComprobarLluvia(p); }
 
 struct Escorrentia {
     double S = 0;   // retention of the ratio, mm (S0.05 for λ = 0.05)
@@ -75,6 +87,8 @@ std::expected<Escorrentia, ErrorEscorrentia> CalcularEscorrentia(double cn, doub
 // below about 1e-260 fail inside (0, 100]. A number between two calculable
 // ones is calculable: a weighted mean of calculable numbers always is.
 bool NumeroCurvaCalculable(double cn);
+// Every curve number from this one to 100 is calculable.
+inline constexpr double kCurvaCalculableSegura = 1e-200;
 
 // One curve number under the antecedent conditions I, II and III (element
 // J − 1 for condition J), converted as the series results window converts
@@ -111,11 +125,12 @@ struct RechazoEscorrentia {
 
 // The text number of the message for a rejection: 301 for one curve number,
 // 193 and 194 (the series input's own messages) for NAC and NOB, 300 for a
-// storm that is no depth, 302 for a storm too large to be computed.
+// storm that is no depth, 302 for a storm too large (it gives the range).
 int MensajeEscorrentia(RechazoEscorrentia rechazo);
 
 // One curve number, one storm, one ratio. Checked in that order: the curve
-// number (NumeroCurvaCalculable), then P (finite, ≥ 0).
+// number (NumeroCurvaCalculable), then P (ComprobarLluvia). With both valid
+// nothing can fail.
 std::expected<EscorrentiaCurva, RechazoEscorrentia> CalcularEscorrentiaCurva(double cn, double p, Lambda lambda);
 
 // A series (NAC, NOB) with one storm and one ratio: both curve numbers under
@@ -127,7 +142,8 @@ std::expected<EscorrentiaSerie, RechazoEscorrentia> CalcularEscorrentiaSerie(dou
 
 // Typed values, for every window and the command line alike.
 // A storm depth: a plain decimal number in the format in force
-// (ConvertirDecimalSimple), finite and ≥ 0; "-0" reads as 0.
+// (ConvertirDecimalSimple), from 0 to kLluviaMaxima (ComprobarLluvia); "-0"
+// reads as 0.
 std::expected<double, RechazoEscorrentia> LeerLluvia(std::string_view texto);
 // A curve number, read as the series input reads NAC and NOB
 // (LeerNumeroCurva of hydrology/Conversion.h) and calculable; a refusal names
@@ -150,7 +166,7 @@ struct NumeroCurvaEquivalente {
     double CNLambda = 0;  // the curve number of the ratio: CN for 0.2, CN0.05 for 0.05
     bool sinEscorrentia = false;
 };
-// P finite ≥ 0 (else Lluvia) and Q in [0, P] (else Desbordamiento: no curve
+// P valid (ComprobarLluvia) and Q in [0, P] (else Desbordamiento: no curve
 // number gives more runoff than rain).
 std::expected<NumeroCurvaEquivalente, ErrorEscorrentia> NumeroCurvaDeEscorrentia(double p, double q, Lambda lambda);
 

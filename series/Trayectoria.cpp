@@ -14,8 +14,6 @@ namespace {
 
 constexpr std::string_view kCondiciones[] = {"i", "ii", "iii"};
 
-bool LluviaValida(double p) { return std::isfinite(p) && p >= 0; }
-
 }  // namespace
 
 bool Trayectoria::ConAbstraccion(Lambda lambda) const {
@@ -45,7 +43,10 @@ std::expected<Trayectoria, FalloTrayectoria> Calcular(double nac, double nob, in
     if (!NumeroCurvaCalculable(nac)) return std::unexpected(FalloTrayectoria::NAC);
     if (!NumeroCurvaCalculable(nob)) return std::unexpected(FalloTrayectoria::NOB);
     if (lapso < kLapsoMinimo || lapso > kLapsoMaximo) return std::unexpected(FalloTrayectoria::Lapso);
-    if (lluvia && !LluviaValida(*lluvia)) return std::unexpected(FalloTrayectoria::Lluvia);
+    if (const auto error = lluvia ? ComprobarLluvia(*lluvia) : std::nullopt) {
+        return std::unexpected(*error == ErrorEscorrentia::Lluvia ? FalloTrayectoria::Lluvia
+                                                                  : FalloTrayectoria::LluviaExcesiva);
+    }
 
     Trayectoria t;
     t.lapso = lapso;

@@ -61,7 +61,7 @@ enum class FalloTrayectoria {
     NOB,             // the same for NOB
     Lapso,           // not a whole number of years from 2 to 32767
     Lluvia,          // the storm is not a finite depth ≥ 0
-    LluviaExcesiva,  // the storm is too large for its runoff to be computed
+    LluviaExcesiva,  // the storm is above kLluviaMaxima (or too large for its runoff to be computed)
 };
 
 // The text number of the message: 193, 194, 196 as the series input gives

@@ -82,6 +82,14 @@ std::array<double, 3> DeCondiciones(const EscorrentiaCurva& curva, double Escorr
 
 std::string MensajeDe(RechazoEscorrentia rechazo) { return std::string(Texto(MensajeEscorrentia(rechazo))); }
 
+// A span refused: the series input's own message, then the value and the range.
+std::string LapsoRechazado(std::string_view valor) {
+    const int incorrecto = MensajeDeRechazo(RechazoSerie::LapsoIncorrecto);
+    return ValorRechazado("years", SinBlancos(valor),
+                          Mensaje(kTextoEntero, {std::to_string(kLapsoMinimo), std::to_string(kLapsoMaximo)}),
+                          incorrecto);
+}
+
 std::optional<std::string_view> SiDado(std::string_view valor) {
     return Dado(valor) ? std::optional(valor) : std::nullopt;
 }
@@ -96,7 +104,7 @@ Leido<EleccionLambda> LeerLambda(std::string_view valor, MarcaDecimal marca) {
 }
 
 Leido<double> LeerTormenta(std::string_view valor, std::string_view nombre, MarcaDecimal marca) {
-    const auto p = LeerNumero(valor, nombre, 0, INFINITY, marca);
+    const auto p = LeerNumero(valor, nombre, 0, kLluviaMaxima, marca);
     if (!p) return std::unexpected(p.error());
     return *p + 0.0;  // -0 is 0
 }
@@ -163,7 +171,7 @@ Leido<std::vector<EscorrentiaSeriePorLambda>> EscorrentiaDeSerie(const Resultado
 
 Leido<Trayectoria> TrayectoriaDeSerie(const ResultadoSerie& serie, std::optional<Tormenta> tormenta) {
     const EntradaSerie& e = serie.entrada;
-    if (e.lapso == 0) return std::unexpected(std::string(Texto(MensajeDeRechazo(RechazoSerie::LapsoIncorrecto))));
+    if (e.lapso == 0) return std::unexpected(LapsoRechazado(""));
     auto trayectoria = CalcularTrayectoria(e.nac, e.nob, static_cast<int>(e.lapso), tormenta);
     if (!trayectoria) return std::unexpected(std::string(Texto(MensajeTrayectoria(trayectoria.error()))));
     return std::move(*trayectoria);
@@ -231,6 +239,9 @@ Leido<ResultadoSerie> ResolverSerie(std::string_view nac, std::string_view nob, 
     }
     const auto rechazo = [](RechazoSerie r) { return std::unexpected(std::string(Texto(MensajeDeRechazo(r)))); };
     const auto entrada = ValidarSerie(*textoNac, *textoNob, anios.has_value(), anios ? *textoAnios : "");
+    if (!entrada && MensajeDeRechazo(entrada.error()) == MensajeDeRechazo(RechazoSerie::LapsoIncorrecto)) {
+        return std::unexpected(LapsoRechazado(*anios));
+    }
     if (!entrada) return rechazo(entrada.error());
     // ValidarSerie lets through only values the series can be computed from;
     // a fault all the same is refused like the input it comes from, never
@@ -240,7 +251,7 @@ Leido<ResultadoSerie> ResolverSerie(std::string_view nac, std::string_view nob, 
     ResultadoSerie resultado{*entrada, *serie, TablaDeSerie(*serie), std::nullopt, {}};
     if (entrada->lapso != 0) {
         const auto variacion = VariacionAnual(entrada->nac, entrada->nob, entrada->lapso);
-        if (!variacion) return rechazo(RechazoSerie::LapsoIncorrecto);
+        if (!variacion) return std::unexpected(LapsoRechazado(*anios));
         resultado.variacion = *variacion;
         resultado.variacionTexto = Formatear(*variacion, Patron::DosDecimales);
     }

@@ -48,7 +48,7 @@ Leido<ResultadoSerie> ResolverSerie(std::string_view nac, std::string_view nob, 
 // case); in a file whose decimal mark is the comma, 0,2 and 0,05.
 Leido<EleccionLambda> LeerLambda(std::string_view valor, MarcaDecimal marca = MarcaDecimal::Punto);
 
-// A design storm depth P in mm, a number of 0 or more.
+// A design storm depth P in mm, a number from 0 to kLluviaMaxima.
 Leido<double> LeerTormenta(std::string_view valor, std::string_view nombre, MarcaDecimal marca = MarcaDecimal::Punto);
 
 // One curve number, read as the runoff window reads it: in (0, 100] and far

@@ -119,9 +119,10 @@ struct Registro {
 
 class Lote {
 public:
-    // With `tabla`, the records are kept there and nothing is written.
-    Lote(const DefinicionLote& definicion, std::ostream& salida, std::ostream& errores, TablaLote* tabla = nullptr)
-        : mDefinicion(definicion), mEscritor(salida), mErrores(errores), mTabla(tabla) {
+    // With `recorrido`, the records are handed to it and nothing is written.
+    Lote(const DefinicionLote& definicion, std::ostream& salida, std::ostream& errores,
+         const RecorridoLote* recorrido = nullptr)
+        : mDefinicion(definicion), mEscritor(salida), mErrores(errores), mRecorrido(recorrido) {
         mColumnas.assign(definicion.columnas.size(), -1);
         mValores.resize(definicion.columnas.size());
         mResultados.resize(definicion.resultados.size());
@@ -146,7 +147,7 @@ public:
                     mBom = true;
                     texto.remove_prefix(kBom.size());
                 }
-                FijarForma(SeparadorDeCabecera(texto));
+                FijarForma(SeparadorCsv(texto));
             }
             if (!Analizar(texto)) return Fin();
         }
@@ -170,7 +171,7 @@ public:
     }
 
 private:
-    enum class Falta { Ninguna, Cabecera, RegistroLargo, ComillaAbierta, Lectura };
+    enum class Falta { Ninguna, Cabecera, RegistroLargo, ComillaAbierta, Lectura, Detenido };
 
     void FijarForma(char separador) {
         mSeparador = separador;
@@ -190,6 +191,7 @@ private:
 
     FinLote Fin() {
         if (mFalta == Falta::Cabecera) return FinLote::Rechazado;  // nothing was written
+        if (mFalta == Falta::Detenido) return FinLote::Hecho;     // as the one reading asked
         // The records before a fault are written all the same.
         mEscritor.Vaciar();
         if (mEscritor.Fallo()) return FinLote::SalidaFallida;
@@ -209,6 +211,7 @@ private:
                 return FinLote::Rechazado;
             case Falta::Ninguna:
             case Falta::Cabecera:
+            case Falta::Detenido:
                 break;
         }
         if (!mCabecera) {
@@ -239,8 +242,16 @@ private:
             lote->mFalta = Falta::RegistroLargo;
             return;
         }
-        registro.campos.push_back({registro.texto.size(), longitud});
-        registro.texto.append(texto, longitud);
+        // Text that is not UTF-8 is read as Windows-1252, what spreadsheets on
+        // Spanish Windows save: every field goes on, and out, in UTF-8.
+        const std::string_view leido(texto, longitud);
+        const std::size_t desde = registro.texto.size();
+        if (EsUtf8(leido)) {
+            registro.texto.append(leido);
+        } else {
+            registro.texto += TextoUtf8(leido);
+        }
+        registro.campos.push_back({desde, registro.texto.size() - desde});
     }
 
     static void FinRegistro(int terminador, void* datos) {
@@ -289,10 +300,8 @@ private:
         }
         mCabecera = true;
         mAnchura = mRegistro.campos.size();
-        if (mTabla != nullptr) {
-            for (std::size_t i = 0; i < mAnchura; ++i) mTabla->cabecera.emplace_back(mRegistro.Campo(i));
-            mTabla->columnas = mColumnas;
-            mTabla->marca = mMarca;
+        if (mRecorrido != nullptr) {
+            mRecorrido->cabecera({Campos(), mColumnas, mMarca});
             return;
         }
         if (mBom) mEscritor.Texto(kBom);
@@ -313,9 +322,8 @@ private:
 
     void Responder() {
         const std::size_t campos = mRegistro.campos.size();
-        if (mTabla != nullptr) {
-            auto& registro = mTabla->registros.emplace_back();
-            for (std::size_t i = 0; i < campos; ++i) registro.emplace_back(mRegistro.Campo(i));
+        if (mRecorrido != nullptr) {
+            if (!mRecorrido->registro(Campos())) mFalta = Falta::Detenido;
             return;
         }
         std::string mensaje;
@@ -361,13 +369,20 @@ private:
         for (std::string& resultado : mResultados) resultado.clear();
     }
 
+    // The fields of the record read, as views.
+    std::span<const std::string_view> Campos() {
+        mCampos.clear();
+        for (std::size_t i = 0; i < mRegistro.campos.size(); ++i) mCampos.push_back(mRegistro.Campo(i));
+        return mCampos;
+    }
+
     // The batch whose parser is running on this thread, for Espacio.
     static thread_local Lote* mActivo;
 
     const DefinicionLote& mDefinicion;
     Escritor mEscritor;
     std::ostream& mErrores;
-    TablaLote* mTabla;
+    const RecorridoLote* mRecorrido;
     csv_parser mAnalizador{};
 
     char mSeparador = ',';
@@ -385,6 +400,7 @@ private:
     bool mBlanco = false;        // a blank was read since the last record ended
     Registro mRegistro;
     std::vector<std::string_view> mValores;
+    std::vector<std::string_view> mCampos;
     std::vector<std::string> mResultados;
 };
 
@@ -395,39 +411,22 @@ thread_local Lote* Lote::mActivo = nullptr;
 std::string_view Ausente() { return {&kMarcaAusente, 0}; }
 bool EsAusente(std::string_view valor) { return valor.data() == &kMarcaAusente; }
 
-char SeparadorDeCabecera(std::string_view texto) {
-    bool comillas = false;
-    std::size_t comas = 0;
-    std::size_t puntosYComa = 0;
-    for (const char c : texto) {
-        if (c == '"') {
-            comillas = !comillas;
-        } else if (!comillas) {
-            if (c == '\r' || c == '\n') break;
-            comas += c == ',';
-            puntosYComa += c == ';';
-        }
-    }
-    return puntosYComa > 0 && comas == 0 ? ';' : ',';
-}
-
 FinLote EjecutarLote(const DefinicionLote& definicion, std::istream& entrada, std::ostream& salida,
                      std::ostream& errores) {
     Lote lote(definicion, salida, errores);
     return lote.Ejecutar(entrada);
 }
 
-std::expected<TablaLote, std::string> LeerTablaLote(std::span<const ColumnaLote> columnas, std::string_view entrada) {
+std::optional<std::string> RecorrerLote(std::span<const ColumnaLote> columnas, std::istream& entrada,
+                                        const RecorridoLote& recorrido) {
     const DefinicionLote definicion{{columnas.begin(), columnas.end()}, {}, {}};
-    TablaLote tabla;
-    std::istringstream lectura{std::string(entrada)};
     std::ostringstream nada;
     std::ostringstream errores;
-    Lote lote(definicion, nada, errores, &tabla);
-    if (lote.Ejecutar(lectura) == FinLote::Hecho) return tabla;
+    Lote lote(definicion, nada, errores, &recorrido);
+    if (lote.Ejecutar(entrada) == FinLote::Hecho) return std::nullopt;
     std::string mensaje = std::move(errores).str();
     if (mensaje.ends_with('\n')) mensaje.pop_back();
-    return std::unexpected(std::move(mensaje));
+    return mensaje;
 }
 
 FinLote EjecutarLote(const DefinicionLote& definicion, std::string_view entrada, std::string& salida,

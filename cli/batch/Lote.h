@@ -24,7 +24,9 @@
 //   written as far as the header names columns.
 // Quoted fields (separators, quotes and line breaks inside) and a UTF-8
 // byte-order mark are read by libcsv; blanks around an unquoted field are not
-// part of it. A byte-order mark in the input is written back at the start of
+// part of it. A field that is not valid UTF-8 is read as Windows-1252 (what
+// spreadsheets on Spanish Windows save: "Pe\xF1as" is "Peñas"), so that the
+// values, the messages and the output are all UTF-8. A byte-order mark in the input is written back at the start of
 // the output. The output ends its lines with LF and quotes a field only where
 // a reader needs it.
 //
@@ -38,6 +40,7 @@
 #include <expected>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -87,9 +90,6 @@ struct DefinicionLote {
 std::string_view Ausente();
 bool EsAusente(std::string_view valor);
 
-// The field separator of a CSV text, by its first line: ';' or ','.
-char SeparadorDeCabecera(std::string_view texto);
-
 enum class FinLote {
     Hecho,          // every record was answered (rejected records included)
     Rechazado,      // the input has no usable header, or could not be read to its end
@@ -105,18 +105,25 @@ FinLote EjecutarLote(const DefinicionLote& definicion, std::istream& entrada, st
 FinLote EjecutarLote(const DefinicionLote& definicion, std::string_view entrada, std::string& salida,
                      std::string& errores);
 
-// A whole CSV input, for a command that must read every row before it
-// answers (a composite needs the total area before any row's share): read as
-// a batch reads it, its header checked for `columnas` as a batch checks it.
-// Records keep their fields as they came, a short one its fields only. The
-// whole input is held in memory: the caller bounds its size.
-struct TablaLote {
-    std::vector<std::string> cabecera;
-    std::vector<int> columnas;  // the field of each of `columnas`, -1 for an optional one absent
-    std::vector<std::vector<std::string>> registros;
+// A CSV input handed on record by record, for a command that answers the
+// whole input rather than each record (a composite needs the total area
+// before any row's share, and so reads its input twice): read as a batch
+// reads it, its header checked for `columnas` as a batch checks it. Nothing
+// is held but the record being read; the views live during the call only.
+struct CabeceraLote {
+    std::span<const std::string_view> campos;  // the header's fields
+    std::span<const int> columnas;             // the field of each of `columnas`, -1 for an optional one absent
     MarcaDecimal marca = MarcaDecimal::Punto;
 };
-// Or why the input cannot be read, as a batch would say it.
-std::expected<TablaLote, std::string> LeerTablaLote(std::span<const ColumnaLote> columnas, std::string_view entrada);
+struct RecorridoLote {
+    std::function<void(const CabeceraLote& cabecera)> cabecera;
+    // A record after the header, its fields as they came (a short record its
+    // fields only). Returns false to stop the reading there.
+    std::function<bool(std::span<const std::string_view> campos)> registro;
+};
+// Nothing when the input was read to its end or the reading was stopped;
+// else why it cannot be read, as a batch would say it.
+std::optional<std::string> RecorrerLote(std::span<const ColumnaLote> columnas, std::istream& entrada,
+                                        const RecorridoLote& recorrido);
 
 }  // namespace tarvel::cli

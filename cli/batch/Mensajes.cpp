@@ -11,7 +11,7 @@ constexpr std::size_t kLargoMostrado = 40;
 
 }  // namespace
 
-std::string ValorRechazado(std::string_view nombre, std::string_view valor, std::string_view porque) {
+std::string ValorRechazado(std::string_view nombre, std::string_view valor, std::string_view porque, int primera) {
     std::string mostrado(valor.substr(0, kLargoMostrado));
     if (valor.size() > kLargoMostrado) {
         // Not in the middle of a UTF-8 sequence.
@@ -19,7 +19,7 @@ std::string ValorRechazado(std::string_view nombre, std::string_view valor, std:
         if (!mostrado.empty() && static_cast<unsigned char>(mostrado.back()) >= 0xC0) mostrado.pop_back();
         mostrado += "\u2026";
     }
-    return std::string(Texto(kTextoErrorEntrada)) + ' ' + Mensaje(kTextoValorRechazado, {nombre, mostrado, porque});
+    return std::string(Texto(primera)) + ' ' + Mensaje(kTextoValorRechazado, {nombre, mostrado, porque});
 }
 
 }  // namespace tarvel::cli

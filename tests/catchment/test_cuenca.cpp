@@ -114,11 +114,15 @@ TEST_F(Cuenca, RefusesWhatCannotBeACatchmentNamingTheRow) {
         ASSERT_FALSE(r);
         EXPECT_EQ(r.error(), (RechazoCuenca{caso.fallo, caso.fila}));
     }
-    EXPECT_EQ(MensajeCuenca({FalloCuenca::Area, 2}), "El área de la fila 3 debe ser un número mayor que 0 (ha).");
+    // The message names the row from 1 and quotes the value refused.
+    EXPECT_EQ(MensajeCuenca(ErrorDe(CalcularCompuesto(casos[2].filas))),
+              "El área de la fila 3 («-3») debe ser un número mayor que 0 (ha).");
     AplicarIdioma("English");
-    EXPECT_EQ(MensajeCuenca({FalloCuenca::NumeroCurva, 0}), "The curve number of row 1 must be >0 and <=100");
+    EXPECT_EQ(MensajeCuenca(ErrorDe(CalcularCompuesto(casos[6].filas))),
+              "The curve number of row 1 (“100.01”) must be greater than 0 and at most 100.");
     const Subarea una[] = {{1, 80}};
     EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(una, -1, Lambda::Clasica)).fallo, FalloCuenca::Lluvia);
+    EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(una, 5001, Lambda::Clasica)).fallo, FalloCuenca::LluviaExcesiva);
     EXPECT_EQ(ErrorDe(CalcularEscorrentiaCompuesta(std::span<const Subarea>(), 10, Lambda::Clasica)).fallo,
               FalloCuenca::SinFilas);
     EXPECT_FALSE(LeerArea("1,5"));
@@ -218,6 +222,7 @@ TEST_F(Cuenca, DamagedForeignAndNewerFilesAreRefusedSayingWhere) {
         {cambiar("\"sand\"", "\"arena\""), FalloHoja::Falta, "/rows/1/trail/soil_group_from/sand"},
         {cambiar("\"rows\": [", "\"rows\": {\"x\": [") + "}", FalloHoja::NoLista, "/rows"},
         {cambiar("\"storm_mm\": 0.3", "\"storm_mm\": -0.3"), FalloHoja::Cuenca, "/storm_mm"},
+        {cambiar("\"storm_mm\": 0.3", "\"storm_mm\": 5000.5"), FalloHoja::Cuenca, "/storm_mm"},
         {cambiar("\"clay\": \"20\"", "\"clay\": \"veinte\""), FalloHoja::Porcentaje, "/rows/1/trail/soil_group_from/clay"},
         {cambiar("\"sand\": \" 40\"", "\"sand\": \"\""), FalloHoja::Porcentaje, "/rows/1/trail/soil_group_from/sand"},
         {cambiar("\"ic52\"", "\"rational\""), FalloHoja::Desconocido, "/peak/method"},

@@ -39,7 +39,11 @@ done <<'EOF'
 1~~litter = «-1»: debe ser un espesor~forest|-1|5|2
 1~~vegetation = «99»: debe ser un número entero de 0 a 18\.$~cn|99|4|1|C
 1~~^Error en los datos introducidos\. Las tablas no tienen ninguna fila para la vegetación 1, el laboreo 0 y la condición 1\.$~cn|1|0|1|C
-1~~^Lapso de tiempo incorrecto\.$~series|85|70|--years|2.5
+1~~^NOB debe ser >0 y <=100$~series|85|abc
+1~~^NOS must be >0 and <=100$~--lang|en|series|85|100.5
+1~~^NCS must be >0 and <=100$~--lang|en|series|0|70
+1~~nob = «70,5»: la marca decimal es el punto~series|85|70,5
+1~~^Lapso de tiempo incorrecto\. years = «2\.5»: debe ser un número entero de 2 a 32767\.$~series|85|70|--years|2.5
 1~~^No se puede abrir «/nonexistent»: no existe\.$~series|--csv|/nonexistent
 2~~^Unknown command “foo”; the commands are: lookup, soil, forest, series, cn, ~--lang|en|foo
 2~~^Orden desconocida «rat»; las órdenes son: rate, texture\.~soil|rat|1
@@ -130,6 +134,7 @@ agree "$broken" vegetation,treatment,condition,group campos --lang en cn -- "1|2
 # gives 1.2 mm where the sub-areas give 4.7 mm between them, which CN 68.1
 # (67.9 with the converted retention) yields over the whole area.
 printf 'name,area,cn,note\nforest,90,55,"a, b"\n,,,\nroad,10,98,\n' > "$work/c.csv"
+printf 'name;area;cn\nA;2,5;55,5\nB;7,5;80\n' > "$work/s.csv"  # the form of Spanish spreadsheets
 printf '{"format":"tarvel-worksheet","version":1,"storm_mm":50,"lambda":"both","rows":[
   {"name":"forest","area_ha":90,"cn":55,"source":"typed"},{"name":"road","area_ha":10,"cn":98,"source":"typed"}]}' > "$work/h.tarvel"
 while IFS='~' read -r args lines; do
@@ -141,21 +146,51 @@ while IFS='~' read -r args lines; do
     done
 done <<CASES
 runoff|85|50~0.2\tII\t85.0\t44.8\t9.0\t19.6
-runoff|70|50|--lambda|both~0.2\tII\t70.0\t\t108.9\t21.8\t5.8
+runoff|70|50|--lambda|both~λ\tCondition\tCN\tCN0.05\tS (mm)\tIa (mm)\tQ (mm)|0.2\tII\t70.0\t\t108.9\t21.8\t5.8
 runoff|85|50|--lambda|0.05~0.05\tII\t85.0\t79.6\t64.9\t3.2\t19.6
 runoff|100|50~0.2\tIII\t100.0\t0.0\t0.0\t50.0
 runoff|85|8.96~0.2\tII\t85.0\t44.8\t9.0\t0.0
-series|85|70|--storm|50~0.2\tII\t85.0\t44.8\t9.0\t19.6\t70.0\t108.9\t21.8\t5.8\t13.8\t70.4
+series|85|70|--storm|50|--lambda|both~λ\tCondition\tNCS: CN\tNCS: CN0.05\tNCS: S (mm)\tNCS: Ia (mm)\tNCS: Q (mm)\tNOS: CN\tNOS: CN0.05\tNOS: S (mm)\tNOS: Ia (mm)\tNOS: Q (mm)\tSaving: Q (mm)\tSaving: Q (%)|0.2\tII\t85.0\t\t44.8\t9.0\t19.6\t70.0\t\t108.9\t21.8\t5.8\t13.8\t70.4
 series|85|70|--years|10|--by-year|--storm|50|--lambda|0.2~0\t70.41420118343196\t85\t92.87410926365796\t21.344537815126053\t8.964705882352941\t3.897698209718676\t6.065495099343278\t19.61237405896862\t32.40427716102361\t21.344537815126046\t8.96470588235294\t3.897698209718669|10\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777\t0\t5.812802953611627\t18.69969870551382\t51.836734693877546\t21.77142857142857\t9.46583850931678
 series|85|70|--years|10|--by-year|--storm|50|--lambda|0.05~10\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777\t1.273079898727435\t7.6012474737308\t18.73206060140236\t24.419983989762486\t9.004965615140515\t3.455373891331611
 series|85|70|--years|32767|--by-year~32767\t49.4949494949495\t70\t84.29319371727748\t51.83673469387754\t21.771428571428572\t9.465838509316777
+composite|$work/s.csv|--storm|50~A\t2,5\t55,5\t25.0\t0.4|II\t73.9\t18.0|0.2\t10.5\t76.4\t8.4
 composite|$work/c.csv|--storm|50~forest\t90\t55\ta, b\t90.0\t0.3|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2
 composite|$work/h.tarvel~road\t10\t98\t10.0\t44.3\t44.8|II\t59.3\t34.9|0.2\t4.7\t68.1\t1.2|0.05\t6.6\t67.9\t3.5
 CASES
+# composite reads a CSV twice: in place from a file or from standard input
+# redirected from one, through a temporary file (gone at once) from a pipe; all alike.
+mkdir "$work/tmp"
+for forma in "" "--json"; do
+    want=$("$cli" --lang en $forma composite "$work/c.csv" --storm 50 --lambda both)
+    [ "$(cat "$work/c.csv" | TMPDIR="$work/tmp" "$cli" --lang en $forma composite - --storm 50 --lambda both)" = "$want" ] &&
+        [ "$("$cli" --lang en $forma composite - --storm 50 --lambda both < "$work/c.csv")" = "$want" ] &&
+        [ -z "$(ls -A "$work/tmp")" ] || fail "composite $forma from a pipe or standard input"
+done
+t 1 "" "^The input cannot be copied to a temporary file to be read twice: " \
+    bash -c 'printf "area,cn\n1,80\n" | TMPDIR=/proc "$0" --lang en composite -' "$cli"
+
+# A CSV saved by a spreadsheet on Windows (Windows-1252) is read as such and
+# written in UTF-8, plain and in JSON (the batch: test_lote).
+printf 'name,area,cn\nOlivar de Pe\xf1as,10,55\n' > "$work/1252.csv"
+t 0 '{"total_area_ha":10.0,"cn":[33.920704845814974,55.0,73.76093294460642],"threshold_mm":[98.96103896103898,41.56363636363636,18.071146245059282],"rows":[{"row":1,"fields":{"name":"Olivar de Peñas","area":"10","cn":"55"},"area_ha":10.0,"cn":55.0,"share_pct":100.0}]}' \
+    "^$" "$cli" --json composite "$work/1252.csv"
+[[ $("$cli" --lang en composite "$work/1252.csv") == "name${tab}area${tab}cn${tab}Share (%)
+Olivar de Peñas${tab}10${tab}55${tab}100.0
+"* ]] || fail "composite of a Windows-1252 file"
+# One heading line over the runoff table, as the window reads: no group caption repeated over its columns.
+t 0 "P (mm)${tab}50
+λ${tab}Condición${tab}NC${tab}S (mm)${tab}Ia (mm)${tab}Q (mm)
+0.2${tab}I${tab}70.4${tab}106.7${tab}21.3${tab}6.1
+0.2${tab}II${tab}85.0${tab}44.8${tab}9.0${tab}19.6
+0.2${tab}III${tab}92.9${tab}19.5${tab}3.9${tab}32.4
+Con λ = 0.2, en condición II la tormenta de 50 mm produce 19.6 mm de escorrentía." "^$" "$cli" --lang es runoff 85 50
 [ "$("$cli" series 85 70 --years 32767 --by-year | wc -l)" = 32769 ] || fail "a path of 32767 years has 32768 years"
 
 # Refused values and files (1) and usage (2) of these commands.
 printf 'area,cn\n10,85\n0,70\n' > "$work/area.csv"
+printf 'area,cn\n10,85\n,\n7,1e-300\n' > "$work/cn.csv"
+printf 'area;cn\n2,5;80\n7,5;80.5\n' > "$work/s-punto.csv"
 printf '{"format":"tarvel-worksheet","version":1,"rows":[{"area_ha":' > "$work/cut.tarvel"
 mkdir "$work/folder.tarvel"
 printf '{"format":"tarvel-worksheet","version":1,"rows":[{"area_ha":1,"cn":82,"source":"step-by-step","trail":{
@@ -165,14 +200,18 @@ while IFS='~' read -r status err args; do
     IFS='|' read -r -a argv <<<"$args"
     t "$status" "" "$err" "$cli" --lang en "${argv[@]}" </dev/null
 done <<CASES
-1~^Error in input data\. p = “-1”: it must be a number of 0 or more\.$~runoff|85|-1
+1~^Error in input data\. p = “-1”: it must be a number from 0 to 5000\.$~runoff|85|-1
 1~cn = “0”: it must be a number greater than 0 and not above 100\.$~runoff|0|50
 1~lambda = “0.3”: it must be 0.2, 0.05 or both\.$~runoff|85|50|--lambda|0.3
 1~storm = “inf”~series|85|70|--storm|inf
-1~^Incorrect time interval\.$~series|85|70|--years|1|--by-year
+1~^Incorrect time interval\. years = “1”: it must be a whole number from 2 to 32767\.$~series|85|70|--years|1|--by-year
+1~^Error in input data\. p = “1e300”: it must be a number from 0 to 5000\.$~runoff|85|1e300
+1~storm = “5000\.5”: it must be a number from 0 to 5000\.$~composite|$work/c.csv|--storm|5000.5
 2~^The argument --storm is missing\.~series|85|70|--lambda|0.05
 2~^The argument --years is missing\.~series|85|70|--by-year
-1~row 2~composite|$work/area.csv
+1~^Row 2: Error in input data\. area = “0”: it must be a number greater than 0\.$~composite|$work/area.csv
+1~^Row 2: Error in input data\. cn = “80\.5”: the decimal mark of this file is the comma “,”; a full stop is not accepted\.$~composite|$work/s-punto.csv
+1~^Row 3: Error in input data\. cn = “1e-300”: it must be a number greater than 0 and not above 100\.$~composite|$work/cn.csv
 1~truncated: it ends at line 1~composite|$work/cut.tarvel
 1~none\.tarvel cannot be read: it does not exist\.$~composite|$work/none.tarvel
 1~folder\.tarvel cannot be read: it is a folder\.$~composite|$work/folder.tarvel
@@ -235,13 +274,26 @@ sed -i 's/,"storm_mm":[0-9.]*//g' "$work/peak.tarvel"
 [[ $("$cli" --lang en --json composite "$work/peak.tarvel") == *'"tc_h":1.53'*'"incomplete":"The peak discharge cannot be worked out from the inputs kept: Row 1: P 24 h (mm) is missing.","warnings":[]}}' ]] ||
     fail "composite --json of a worksheet whose peak lacks its storms"
 
+# The target of a series refused with its own message, the present one with
+# its own, in the batch as on the command line.
+empty=$(printf ',%.0s' {1..13})
+t 0 "nac,nob,nac_1,pac_1,nob_1,pob_1,nac_2,pac_2,nob_2,pob_2,nac_3,pac_3,nob_3,pob_3,annual,error
+85,abc$empty,NOS must be >0 and <=100
+85,0$empty,NOS must be >0 and <=100
+0,70$empty,NCS must be >0 and <=100
+85,85$empty,Curve number of the objective slope must be less than that of the degraded slope." "^$" \
+    bash -c 'printf "nac,nob\n85,abc\n85,0\n0,70\n85,85\n" | "$0" --lang en series --csv -' "$cli"
+[[ $(printf 'nac;nob\n85;70,5\n' | "$cli" series --csv -) == *$'\n85;70,5;70,4;21,3;50,1;50,6;85,0;9,0;70,5;21,3;92,9;3,9;84,6;9,2;;' ]] ||
+    fail "series --csv in the form of Spanish spreadsheets"
+
+
 # The batches: a row per year of each path, the input's columns repeated;
 # the runoff columns only where a storm can be given.
 t 0 "id,nac,nob,years,year,cn_i,cn_ii,cn_iii,threshold_i_mm,threshold_ii_mm,threshold_iii_mm,error
 a,85,70,2,0,70.41420118343196,85,92.87410926365796,21.344537815126053,8.964705882352941,3.897698209718676,
 a,85,70,2,1,59.12806539509537,77.5,88.7920298879203,35.115207373271886,14.748387096774193,6.412342215988786,
 a,85,70,2,2,49.4949494949495,70,84.29319371727748,51.83673469387754,21.771428571428572,9.465838509316777,
-b,85,70,,,,,,,,,Incorrect time interval." "^$" \
+b,85,70,,,,,,,,,Incorrect time interval. years = “”: it must be a whole number from 2 to 32767." "^$" \
     bash -c 'printf "id,nac,nob,years\na,85,70,2\nb,85,70,\n" | "$0" --lang en series --by-year --csv -' "$cli"
 [[ $(printf 'nac,nob,years,storm,lambda\n85,70,2,50,0.05\n' | "$cli" series --by-year --csv -) == *'
 85,70,2,50,0.05,2,49.4949494949495,70,84.29319371727748,51.83673469387754,21.771428571428572,9.465838509316777,,,,1.273079898727435,7.6012474737308,18.73206060140236,,,,24.419983989762486,9.004965615140515,3.455373891331611,'* ]] ||

@@ -2,9 +2,12 @@
 // order, whatever the records hold and whichever of the two forms they take.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
+#include "app/Csv.h"
 #include "app/Idioma.h"
 #include "app/TablaTextos.h"
 #include "cli/batch/Evaluacion.h"
@@ -196,10 +199,125 @@ TEST_F(Lote, TheSemicolonFormWithTheDecimalComma) {
               "e;4.5;3;3;;;\"Error en los datos introducidos. litter = «4.5»: la marca decimal de este archivo es "
               "la coma «,»; el punto no se admite.\"\n");
     // The header decides, quoted separators aside.
-    EXPECT_EQ(SeparadorDeCabecera("clay;silt;sand\r\n1,2;3;4"), ';');
-    EXPECT_EQ(SeparadorDeCabecera("\"a;b\",clay,silt,sand\n"), ',');
-    EXPECT_EQ(SeparadorDeCabecera("\"a,b\";clay;silt;sand\n"), ';');
-    EXPECT_EQ(SeparadorDeCabecera("a,b;c\n"), ',');
+    EXPECT_EQ(SeparadorCsv("clay;silt;sand\r\n1,2;3;4"), ';');
+    EXPECT_EQ(SeparadorCsv("\"a;b\",clay,silt,sand\n"), ',');
+    EXPECT_EQ(SeparadorCsv("\"a,b\";clay;silt;sand\n"), ';');
+    EXPECT_EQ(SeparadorCsv("a,b;c\n"), ',');
+}
+
+// A spreadsheet on Spanish Windows saves Windows-1252: each field that is not
+// UTF-8 is read so, and everything goes out in UTF-8, the messages included.
+TEST_F(Lote, TextThatIsNotUtf8IsReadAsWindows1252) {
+    const Salida salida = Ejecutar(LoteTextura(),
+                                   "parcela,clay,silt,sand\n"
+                                   "Pe\xF1" "as,20,40,40\n"
+                                   "\x93" "A\x94,2\xBA,40,58\n"
+                                   "Ñu,70,10,20\n");
+    EXPECT_EQ(salida.csv,
+              "parcela,clay,silt,sand,group,error\n"
+              "Peñas,20,40,40,C,\n"
+              "“A”,2º,40,58,,\"Error in input data. clay = “2º”: it must be a percentage, a number of 0 or more.\"\n"
+              "Ñu,70,10,20,D,\n");
+}
+
+// Every command's output: the input's columns in their order, wherever the
+// columns it reads stand among them, then its result columns in the order the
+// README documents, then "error"; each value under its own name (figures
+// worked apart, in Python). The same in the ";" form of spreadsheets in
+// Spanish locales, where "85,0" is 85 and every number comes out with ",".
+TEST_F(Lote, ColumnsInTheDocumentedOrderEachValueUnderItsNameInBothForms) {
+    // NAME_i, NAME_ii, NAME_iii, each followed by `sufijo`.
+    const auto j = [](const std::string& nombre, const std::string& sufijo = "") {
+        return nombre + "_i" + sufijo + ',' + nombre + "_ii" + sufijo + ',' + nombre + "_iii" + sufijo;
+    };
+    const std::string tormenta = [&] {
+        std::string columnas;
+        for (const std::string r : {"02", "005"}) {
+            columnas += ',' + j("q" + r + "_nac", "_mm") + ',' + j("q" + r + "_nob", "_mm") + ',' +
+                        j("saving" + r, "_mm") + ',' + j("saving" + r, "_pct");
+        }
+        return columnas;
+    }();
+    const std::string serie = "nac_1,pac_1,nob_1,pob_1,nac_2,pac_2,nob_2,pob_2,nac_3,pac_3,nob_3,pob_3,annual";
+    const struct Caso {
+        DefinicionLote definicion;
+        std::string entrada;  // "." as the decimal mark
+        std::string cabecera;
+        std::vector<std::pair<std::string, std::string>> valores;  // of the first row out
+    } casos[] = {
+        {LoteTextura(), "note,sand,id,silt,clay\nx,40.0,7,40.0,20.0", "note,sand,id,silt,clay,group,error",
+         {{"id", "7"}, {"clay", "20.0"}, {"group", "C"}, {"error", ""}}},
+        {LoteBosque(false), "compactness,humus,id,litter\n2,5.0,b,5.0", "compactness,humus,id,litter,class,R,error",
+         {{"id", "b"}, {"class", "IV"}, {"R", "3.565"}, {"error", ""}}},
+        {LoteCn(TARVEL_DATOS_DAT), "group,id,condition,treatment,vegetation\nC,z,1,4,1",
+         "group,id,condition,treatment,vegetation,row,text,missing,error",
+         {{"id", "z"}, {"row", "9"}, {"text", "82"}, {"missing", "false"}, {"error", ""}}},
+        {LoteSerie(std::nullopt), "nob,x,nac,years\n70.0,q,85.0,10", "nob,x,nac,years," + serie + ",error",
+         {{"nob", "70.0"}, {"nac_1", "70.4"}, {"pac_2", "9.0"}, {"nob_3", "84.3"}, {"pob_1", "51.8"},
+          {"annual", "1.50"}}},
+        {LoteSerie(std::nullopt, 50.0, EleccionLambda::Ambas), "nac,nob\n85.0,70.0",
+         "nac,nob," + serie + tormenta + ",error",
+         {{"q02_nob_ii_mm", "5.812802953611627"}, {"saving02_ii_mm", "13.799571105356993"},
+          {"q005_nac_ii_mm", "19.574887487059826"}, {"saving005_ii_mm", "11.973640013329025"}}},
+        {LoteEscorrentia(EleccionLambda::Clasica), "p,id,cn,lambda\n50.0,r,85.0,both",
+         "p,id,cn,lambda," + j("cn") + ',' + j("s02", "_mm") + ',' + j("ia02", "_mm") + ',' + j("q02", "_mm") + ',' +
+             j("cn005") + ',' + j("s005", "_mm") + ',' + j("ia005", "_mm") + ',' + j("q005", "_mm") + ",error",
+         {{"id", "r"}, {"cn_i", "70.41420118343196"}, {"s02_ii_mm", "44.823529411764696"},
+          {"ia02_ii_mm", "8.96470588235294"}, {"q02_ii_mm", "19.61237405896862"}, {"cn005_ii", "79.64454330696881"},
+          {"ia005_ii_mm", "3.2458507421546905"}, {"q005_ii_mm", "19.574887487059826"}}},
+        {LoteTrayectoria(std::nullopt, 50.0, EleccionLambda::Clasica), "years,nob,nac\n2,70.0,85.0",
+         "years,nob,nac,year," + j("cn") + ',' + j("threshold", "_mm") + ',' + j("q02", "_mm") + ',' +
+             j("q005", "_mm") + ',' + j("ia02", "_mm") + ',' + j("ia005", "_mm") + ",error",
+         {{"year", "0"}, {"cn_i", "70.41420118343196"}, {"threshold_ii_mm", "8.964705882352941"},
+          {"q02_ii_mm", "19.61237405896862"}, {"q005_ii_mm", ""}, {"ia02_ii_mm", "8.96470588235294"},
+          {"ia005_ii_mm", ""}}},
+    };
+    const auto partir = [](const std::string& linea, char separador) {
+        std::vector<std::string> campos(1);
+        for (const char c : linea) {
+            if (c == separador) {
+                campos.emplace_back();
+            } else {
+                campos.back() += c;
+            }
+        }
+        return campos;
+    };
+    for (const auto& caso : casos) {
+        for (const char separador : {',', ';'}) {
+            std::string entrada = caso.entrada;
+            std::string cabecera = caso.cabecera;
+            if (separador == ';') {
+                std::ranges::replace(entrada, ',', ';');
+                std::ranges::replace(entrada, '.', ',');
+                std::ranges::replace(cabecera, ',', ';');
+            }
+            const Salida salida = Ejecutar(caso.definicion, entrada);
+            const auto fin = salida.csv.find('\n');
+            ASSERT_EQ(salida.csv.substr(0, fin), cabecera) << separador;
+            const auto nombres = partir(salida.csv.substr(0, fin), separador);
+            const auto fila = salida.csv.substr(fin + 1, salida.csv.find('\n', fin + 1) - fin - 1);
+            const auto valores = partir(fila, separador);
+            ASSERT_EQ(valores.size(), nombres.size()) << salida.csv;
+            for (const auto& [nombre, esperado] : caso.valores) {
+                const auto donde = std::ranges::find(nombres, nombre) - nombres.begin();
+                std::string valor = valores[static_cast<std::size_t>(donde)];
+                if (separador == ';') std::ranges::replace(valor, ',', '.');
+                char* fin = nullptr;
+                const double numero = std::strtod(esperado.c_str(), &fin);
+                if (!esperado.empty() && *fin == '\0' && esperado.find('.') != std::string::npos) {
+                    EXPECT_NEAR(std::strtod(valor.c_str(), nullptr), numero, 1e-12 * std::fabs(numero))
+                        << nombre << ", separator " << separador;
+                } else {
+                    EXPECT_EQ(valor, esperado) << nombre << ", separator " << separador;
+                }
+            }
+        }
+    }
+    // Whole numbers too are read in the form of the file: "1.0" has the other mark there.
+    EXPECT_NE(Ejecutar(LoteCn(TARVEL_DATOS_DAT), "vegetation;treatment;condition;group\n1.0;4;1;C\n")
+                  .csv.find("vegetation = “1.0”: the decimal mark of this file is the comma"),
+              std::string::npos);
 }
 
 // What only the batch has: a column that overrides a command-line option for
@@ -217,7 +335,7 @@ TEST_F(Lote, ColumnsAndOptionsThatOnlyTheBatchHas) {
               "litter,humus,compactness,class,R,error\n5,5,2,V,5.045000000000001,\n");
     const std::string sinLapso = "nac,nob\n90,88.5\n";
     EXPECT_TRUE(Ejecutar(LoteSerie(std::string("2")), sinLapso).csv.ends_with(",0.75,\n"));
-    EXPECT_TRUE(Ejecutar(LoteSerie(std::string("")), sinLapso).csv.ends_with(",Incorrect time interval.\n"));
+    EXPECT_TRUE(Ejecutar(LoteSerie(std::string("")), sinLapso).csv.ends_with(",Incorrect time interval. years = “”: it must be a whole number from 2 to 32767.\n"));
 }
 
 // Peak discharge: an option's value, read once with ".", stands for the rows

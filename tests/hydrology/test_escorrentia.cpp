@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "app/Patrones.h"
+#include "app/TablaTextos.h"
 #include "hydrology/Escorrentia.h"
 #include "series/Serie.h"
 #include "tests/Esperado.h"
@@ -47,7 +48,7 @@ TEST(Escorrentia, WorkedFiguresAndTheEndsOfTheRange) {
     EXPECT_EQ(Formatear(CalcularEscorrentia(70, 50, Lambda::Clasica)->Q, Patron::UnDecimal), "5.8");
     EXPECT_EQ(Formatear(CalcularEscorrentia(85, 50, Lambda::Reducida)->CN, Patron::UnDecimal), "79.6");
     // CN 100 keeps no water: Q is the whole storm, to the last bit.
-    for (const double p : {0.1, 50.0, 1e300}) {
+    for (const double p : {0.1, 50.0, kLluviaMaxima}) {
         EXPECT_EQ(CalcularEscorrentia(100, p, Lambda::Reducida)->Q, p);
         EXPECT_EQ(CalcularEscorrentia(100, p, Lambda::Clasica)->S, 0);
     }
@@ -84,7 +85,8 @@ TEST(Escorrentia, BadValuesAreNamed) {
     const double inf = std::numeric_limits<double>::infinity();
     struct Caso { double nac, nob, p; int mensaje; };
     for (const Caso& c : {Caso{0, 70, 50, 193}, Caso{100.5, 70, 50, 193}, Caso{85, -5, 50, 194},
-                          Caso{85, 1e-310, 50, 194}, Caso{85, 70, -1, 300}, Caso{85, 70, inf, 300}}) {
+                          Caso{85, 1e-310, 50, 194}, Caso{85, 70, -1, 300}, Caso{85, 70, inf, 300},
+                          Caso{85, 70, 5000.001, 302}, Caso{85, 70, 1e300, 302}}) {
         const auto r = CalcularEscorrentiaSerie(c.nac, c.nob, c.p, Lambda::Clasica);
         ASSERT_FALSE(r) << c.nac << " " << c.nob << " " << c.p;
         EXPECT_EQ(MensajeEscorrentia(r.error()), c.mensaje);
@@ -93,8 +95,17 @@ TEST(Escorrentia, BadValuesAreNamed) {
     // A curve number near 0 with a storm near the largest double: P − Ia + S overflows.
     const auto desborde = CalcularEscorrentiaCurva(1e-262, std::numeric_limits<double>::max(), Lambda::Reducida);
     EXPECT_EQ(MensajeEscorrentia(ErrorDe(desborde)), 302);
+    // Above kCurvaCalculableSegura the answer is quick; just below it the whole check must agree.
+    EXPECT_TRUE(NumeroCurvaCalculable(std::nextafter(kCurvaCalculableSegura, 0.0)));
+    EXPECT_FALSE(NumeroCurvaCalculable(1e-300));
     for (const char* malo : {"", "abc", "-1", "1,5", "1e3", "50mm"}) EXPECT_FALSE(LeerLluvia(malo)) << malo;
     EXPECT_EQ(*LeerLluvia(" 50.5 "), 50.5);
+    // The storm's bound, which its message gives: the window, the chart and the worksheet read P with LeerLluvia.
+    EXPECT_EQ(*LeerLluvia("5000"), kLluviaMaxima);
+    EXPECT_EQ(ErrorDe(LeerLluvia("5000.1")), (RechazoEscorrentia{ValorEscorrentia::Lluvia, ErrorEscorrentia::Desbordamiento}));
+    EXPECT_EQ(ErrorDe(CalcularEscorrentia(85, 5001, Lambda::Clasica)), ErrorEscorrentia::Desbordamiento);
+    EXPECT_EQ(ErrorDe(NumeroCurvaDeEscorrentia(5001, 1, Lambda::Clasica)), ErrorEscorrentia::Desbordamiento);
+    EXPECT_NE(std::string(Texto(302)).find(" " + TextoNumero(kLluviaMaxima) + " (mm)."), std::string::npos);
     EXPECT_FALSE(std::signbit(*LeerLluvia("-0")));
     EXPECT_EQ(*LeerNumeroCurvaEscorrentia("85"), 85);
     for (const char* malo : {"50,5", "0", "101", "x"}) {

@@ -110,6 +110,7 @@ TEST(Trayectoria, RefusesWhatHasNoPath) {
     EXPECT_EQ(ErrorDe(CalcularTrayectoria(85, 101, 10)), FalloTrayectoria::NOB);
     EXPECT_EQ(ErrorDe(CalcularTrayectoria(85, 70, 10, Tormenta{-1})), FalloTrayectoria::Lluvia);
     EXPECT_EQ(ErrorDe(CalcularTrayectoria(85, 70, 10, EleccionLambda::Reducida, -1.0)), FalloTrayectoria::Lluvia);
+    EXPECT_EQ(ErrorDe(CalcularTrayectoria(85, 70, 10, Tormenta{5001})), FalloTrayectoria::LluviaExcesiva);
     EXPECT_EQ(MensajeTrayectoria(FalloTrayectoria::Lapso), 196);
 }
 

@@ -15,6 +15,7 @@
 #include "ui/common/DialogoArchivo.h"
 #include "ui/common/SessionState.h"
 #include "ui/help/Ayuda.h"
+#include "ui/common/DatosPrograma.h"
 #include "ui/shell/Arranque.h"
 #include "ui/shell/frmTarvelPrimera.h"
 

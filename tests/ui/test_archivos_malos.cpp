@@ -12,6 +12,7 @@
 #include "data/Datos.h"
 #include "settings/Ajustes.h"
 #include "ui/determination/frmTabla.h"
+#include "ui/common/DatosPrograma.h"
 #include "ui/shell/Arranque.h"
 #include "ui/shell/frmPresentacion.h"
 #include "ui/shell/frmTarvelPrimera.h"

@@ -451,7 +451,7 @@ private slots:
         Tecla(Qt::Key_Tab)();
         QVERIFY(mensaje->isHidden());
         QTest::mouseClick(Hijo<QWidget>(hoja, "cmdAnadir"), Qt::LeftButton);
-        QCOMPARE(mensaje->text(), "El número de curva de la fila 1 debe ser >0 y <=100");
+        QCOMPARE(mensaje->text(), "El número de curva de la fila 1 debe ser mayor que 0 y no mayor que 100.");
         QVERIFY(mensaje->isVisible());
 
         hoja->Cargar(HojaCompleta(), {});

@@ -37,8 +37,8 @@
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmEleccion.h"
 #include "ui/help/Ayuda.h"
+#include "ui/common/DatosPrograma.h"
 #include "ui/hydrology/frmCaudalPunta.h"
-#include "ui/shell/Arranque.h"
 
 namespace tarvel {
 namespace {
@@ -405,8 +405,9 @@ std::expected<HojaCuenca, QString> frmHojaCuenca::Hoja() const {
     if (!falloLluvia.isEmpty()) return std::unexpected(falloLluvia);
     for (std::size_t i = 0; i < mFilas.size(); ++i) {
         const int numero = static_cast<int>(i);
-        if (!mFilas[i].area) return std::unexpected(DeUtf8(MensajeCuenca({FalloCuenca::Area, numero})));
-        if (!mFilas[i].cn) return std::unexpected(DeUtf8(MensajeCuenca({FalloCuenca::NumeroCurva, numero})));
+        constexpr double kNada = std::numeric_limits<double>::quiet_NaN();
+        if (!mFilas[i].area) return std::unexpected(DeUtf8(MensajeCuenca({FalloCuenca::Area, numero, kNada})));
+        if (!mFilas[i].cn) return std::unexpected(DeUtf8(MensajeCuenca({FalloCuenca::NumeroCurva, numero, kNada})));
     }
     return hoja;
 }

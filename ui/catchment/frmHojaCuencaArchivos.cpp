@@ -16,7 +16,7 @@
 #include "ui/common/GuardarArchivo.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/Textos.h"
-#include "ui/shell/Arranque.h"
+#include "ui/common/DatosPrograma.h"
 
 namespace tarvel {
 namespace {

@@ -24,7 +24,7 @@
 #include "ui/determination/frmNomograma.h"
 #include "ui/determination/frmSuelo.h"
 #include "ui/help/Ayuda.h"
-#include "ui/shell/Arranque.h"
+#include "ui/common/DatosPrograma.h"
 
 namespace tarvel {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "catchment/HojaCuenca.h"
 #include "data/Datos.h"
-#include "ui/shell/Arranque.h"
+#include "ui/common/DatosPrograma.h"
 
 class QLabel;
 class QPushButton;

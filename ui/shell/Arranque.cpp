@@ -8,7 +8,6 @@
 #include "app/FormatoNumerico.h"
 #include "app/Idioma.h"
 #include "app/TablaTextos.h"
-#include "data/Datos.h"
 #include "settings/Ajustes.h"
 #include "ui/common/Textos.h"
 #include "ui/help/Ayuda.h"
@@ -41,19 +40,5 @@ void ElegirArchivoAyuda() {
     const auto nombre = ArchivoAyudaDe(IdiomaEnVigor().nombre);
     if (nombre) EstablecerArchivoAyuda(QDir(CarpetaPrograma()).filePath(DeUtf8(*nombre)));
 }
-
-namespace {
-std::filesystem::path& RutaDatosSustituta() {
-    static std::filesystem::path ruta;
-    return ruta;
-}
-}  // namespace
-
-std::filesystem::path RutaDatosPrograma() {
-    if (!RutaDatosSustituta().empty()) return RutaDatosSustituta();
-    return RutaDatos(RutaLocal(CarpetaPrograma()));
-}
-
-void SustituirRutaDatos(std::filesystem::path ruta) { RutaDatosSustituta() = std::move(ruta); }
 
 }  // namespace tarvel

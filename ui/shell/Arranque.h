@@ -1,7 +1,5 @@
 #pragma once
 // The pieces of the program's start-up that the splash runs in its load step.
-#include <filesystem>
-
 namespace tarvel {
 
 // Reads the stored language and fixes it for the run (IdiomaEnVigor);
@@ -14,13 +12,5 @@ void FijarFormatoNumerico();
 
 // The help file of the run, beside the executable, chosen by the language name.
 void ElegirArchivoAyuda();
-
-// Datos.dat beside the executable, which every window reads.
-std::filesystem::path RutaDatosPrograma();
-
-// For tests only: every window reads this data file instead of the one beside
-// the program, so that a test can walk the roads of the program with a broken
-// file; an empty path brings the real one back. The program never calls it.
-void SustituirRutaDatos(std::filesystem::path ruta);
 
 }  // namespace tarvel
