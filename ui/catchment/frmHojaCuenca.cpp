@@ -29,6 +29,7 @@
 #include "ui/catchment/TablaSubareas.h"
 #include "ui/catchment/TextosHoja.h"
 #include "ui/common/Colores.h"
+#include "ui/common/DatosPrograma.h"
 #include "ui/common/Informe.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/ReglaTeclado.h"
@@ -37,7 +38,6 @@
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmEleccion.h"
 #include "ui/help/Ayuda.h"
-#include "ui/common/DatosPrograma.h"
 #include "ui/hydrology/frmCaudalPunta.h"
 
 namespace tarvel {
