@@ -9,15 +9,17 @@
 #include "app/FormatoNumerico.h"
 #include "app/MotivoSistema.h"
 #include "app/TablaTextos.h"
+#include "catchment/ArchivoCaudal.h"
+#include "catchment/LecturaHoja.h"
 #include "catchment/TextosCuenca.h"
+#include "hydrology/TextosCaudalHoja.h"
 #include "determination/Clasificacion.h"
 #include "determination/GrupoSuelo.h"
 
 namespace tarvel {
 namespace {
 
-using Json = nlohmann::json;
-using JsonOrdenado = nlohmann::ordered_json;
+using namespace archivo;
 
 constexpr std::array<std::string_view, 5> kClasesBosque = {"I", "II", "III", "IV", "V"};
 constexpr int kUltimaFilaGeneral = 57;
@@ -50,29 +52,6 @@ constexpr const char* descripcion = "description";
 constexpr const char* idioma = "language";
 constexpr const char* tabla = "table";
 }  // namespace clave
-
-std::string Ruta(std::string_view padre, std::string_view hijo) {
-    std::string ruta(padre);
-    ruta += '/';
-    ruta += hijo;
-    return ruta;
-}
-std::string Ruta(std::string_view padre, std::size_t indice) { return Ruta(padre, std::to_string(indice)); }
-
-ErrorHoja Error(FalloHoja fallo, std::string ruta, std::string detalle = {}) {
-    ErrorHoja e;
-    e.fallo = fallo;
-    e.ruta = std::move(ruta);
-    e.detalle = std::move(detalle);
-    return e;
-}
-
-ErrorHoja ErrorEntero(std::string ruta, long long minimo, long long maximo, FalloHoja fallo = FalloHoja::NoEntero) {
-    ErrorHoja e = Error(fallo, std::move(ruta));
-    e.minimo = minimo;
-    e.maximo = maximo;
-    return e;
-}
 
 bool GrupoValido(std::string_view grupo) { return grupo == "A" || grupo == "B" || grupo == "C" || grupo == "D"; }
 
@@ -163,11 +142,6 @@ JsonOrdenado JsonTraza(const TrazaTabla& t) {
 
 // --- reading -----------------------------------------------------------------
 
-// A fault found while walking the document; never leaves LeerHoja.
-struct Rechazo {
-    ErrorHoja error;
-};
-
 // Where the parser stopped, and the first fault it met.
 class SoloPosicion : public nlohmann::json_sax<Json> {
 public:
@@ -210,51 +184,6 @@ ErrorHoja ErrorDeSintaxis(std::string_view texto, std::size_t posicion) {
         }
     }
     return e;
-}
-
-[[noreturn]] void Rechazar(ErrorHoja error) { throw Rechazo{std::move(error)}; }
-
-const Json& Campo(const Json& objeto, const char* nombre, const std::string& ruta) {
-    const auto it = objeto.find(nombre);
-    if (it == objeto.end()) Rechazar(Error(FalloHoja::Falta, Ruta(ruta, nombre)));
-    return *it;
-}
-
-const Json& Objeto(const Json& valor, const std::string& ruta) {
-    if (!valor.is_object()) Rechazar(Error(FalloHoja::NoObjeto, ruta));
-    return valor;
-}
-
-std::string Cadena(const Json& valor, const std::string& ruta) {
-    if (!valor.is_string()) Rechazar(Error(FalloHoja::NoTexto, ruta));
-    return valor.get<std::string>();
-}
-
-double Numero(const Json& valor, const std::string& ruta) {
-    if (!valor.is_number()) Rechazar(Error(FalloHoja::NoNumero, ruta));
-    return valor.get<double>();
-}
-
-// A whole number; 9.0 is as whole as 9.
-int Entero(const Json& valor, const std::string& ruta, int minimo, int maximo) {
-    const double v = valor.is_number() ? valor.get<double>() : 0.5;
-    if (v != std::floor(v) || v < minimo || v > maximo) Rechazar(ErrorEntero(ruta, minimo, maximo));
-    return static_cast<int>(v);
-}
-
-// One of a few names; the index of the one found.
-template <std::size_t N>
-std::size_t Nombre(const Json& valor, const std::string& ruta, const std::array<std::string_view, N>& nombres) {
-    const std::string texto = Cadena(valor, ruta);
-    for (std::size_t i = 0; i < N; ++i) {
-        if (texto == nombres[i]) return i;
-    }
-    std::string admitidos;
-    for (const auto nombre : nombres) {
-        if (!admitidos.empty()) admitidos += ", ";
-        admitidos += nombre;
-    }
-    Rechazar(Error(FalloHoja::Desconocido, ruta, admitidos));
 }
 
 TrazaPasoAPaso LeerPasoAPaso(const Json& j, const std::string& ruta) {
@@ -338,6 +267,9 @@ HojaCuenca LeerDocumento(const Json& j) {
     const Json& filas = Campo(j, clave::filas, "");
     if (!filas.is_array()) Rechazar(Error(FalloHoja::NoLista, rutaFilas));
     for (std::size_t i = 0; i < filas.size(); ++i) hoja.filas.push_back(LeerFila(filas[i], Ruta(rutaFilas, i)));
+    if (const auto caudal = j.find(kClaveCaudal); v >= 2 && caudal != j.end() && !caudal->is_null()) {
+        hoja.caudal = LeerCaudal(*caudal, Ruta("", kClaveCaudal));
+    }
     return hoja;
 }
 
@@ -369,6 +301,10 @@ std::string MensajeErrorHoja(const ErrorHoja& e) {
         case FalloHoja::GrupoTasa: return con(kTextoGrupoTasa, {e.ruta});
         case FalloHoja::FilaTabla: return con(kTextoFilaTabla, {e.ruta, minimo, maximo});
         case FalloHoja::Porcentaje: return con(kTextoPorcentajeNoNumero, {e.ruta});
+        case FalloHoja::Elementos:
+            return e.minimo == e.maximo ? con(kTextoListaDeElementos, {e.ruta, minimo})
+                                        : con(kTextoListaDeTamano, {e.ruta, minimo, maximo});
+        case FalloHoja::FueraDeRango: return con(kTextoFueraDeRango, {e.ruta, e.detalle});
         case FalloHoja::Cuenca: break;
     }
     return con(kTextoEnRuta, {e.ruta, MensajeCuenca(e.cuenca)});
@@ -397,6 +333,7 @@ std::expected<void, ErrorHoja> ValidarHoja(const HojaCuenca& hoja) {
             if (auto hecho = ValidarTabla(*tabla, rutaTraza); !hecho) return hecho;
         }
     }
+    if (hoja.caudal) return ValidarCaudal(*hoja.caudal, Ruta("", kClaveCaudal));
     return {};
 }
 
@@ -404,7 +341,8 @@ std::expected<std::string, ErrorHoja> TextoHoja(const HojaCuenca& hoja) {
     if (auto valida = ValidarHoja(hoja); !valida) return std::unexpected(valida.error());
     JsonOrdenado j;
     j[clave::formato] = kFormatoHoja;
-    j[clave::version] = kVersionHoja;
+    // A worksheet without peak inputs is all a version 1 reader needs to know.
+    j[clave::version] = hoja.caudal ? kVersionHoja : 1;
     j[clave::titulo] = hoja.titulo;
     j[clave::lluvia] = hoja.lluvia ? JsonOrdenado(*hoja.lluvia) : JsonOrdenado(nullptr);
     j[clave::lambda] = NombreEleccionLambda(hoja.lambda);
@@ -425,6 +363,7 @@ std::expected<std::string, ErrorHoja> TextoHoja(const HojaCuenca& hoja) {
         }
         j[clave::filas].push_back(std::move(f));
     }
+    if (hoja.caudal) j[kClaveCaudal] = JsonCaudal(*hoja.caudal);
     return j.dump(2, ' ', false, JsonOrdenado::error_handler_t::replace) + '\n';
 }
 

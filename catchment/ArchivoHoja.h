@@ -1,6 +1,8 @@
 #pragma once
 // The worksheet file (suffix .tarvel): a JSON document, described field by
-// field in docs/worksheet-format.md. TextoHoja gives the text to save (the
+// field in docs/worksheet-format.md. A worksheet with peak discharge inputs is
+// written as version 2, one without them as version 1, which every reader of
+// the format opens. TextoHoja gives the text to save (the
 // window writes it atomically); LeerHoja gives back the worksheet of a text,
 // or says what is wrong and where, and never a worksheet that is half read.
 // Every worksheet written reads back equal, field by field and bit by bit.
@@ -17,7 +19,7 @@ namespace tarvel {
 
 inline constexpr std::string_view kSufijoHoja = ".tarvel";
 inline constexpr std::string_view kFormatoHoja = "tarvel-worksheet";
-inline constexpr int kVersionHoja = 1;  // the version written, and the newest read
+inline constexpr int kVersionHoja = 2;  // the newest version read and written
 inline constexpr std::size_t kTamanoMaximoHoja = 64u << 20;  // bytes; far above any real worksheet
 
 enum class FalloHoja {
@@ -41,6 +43,8 @@ enum class FalloHoja {
     FilaTabla,          // a data row outside its table (minimo, maximo)
     Porcentaje,         // a texture percentage that is no number at all (letters): a damaged trail
     Cuenca,             // a row that cannot be a sub-area: see `cuenca`
+    Elementos,          // a list with fewer items than minimo or more than maximo
+    FueraDeRango,       // a peak discharge input outside its range: detalle says why (MotivoRango)
 };
 
 struct ErrorHoja {
@@ -48,7 +52,7 @@ struct ErrorHoja {
     std::string ruta;         // JSON Pointer of the value at fault ("/rows/2/area_ha"), or the file
     int linea = 0;            // Sintaxis and Incompleto: 1-based line
     int columna = 0;          // and 1-based column, counted in characters
-    long long minimo = 0;     // NoEntero, FilaTabla
+    long long minimo = 0;     // NoEntero, FilaTabla, Elementos
     long long maximo = 0;
     std::string detalle;
     RechazoCuenca cuenca;     // Cuenca
@@ -66,8 +70,9 @@ std::string MensajeErrorHoja(const ErrorHoja& error);
 // condition, a rate class giving the soil group kept, a table row in its
 // table, texture percentages written in figures (with either decimal mark;
 // whether they make 100 and give the group kept is the worksheet's answer,
-// EvaluarHoja, not a fault of the file). The first fault found, by its JSON
-// Pointer in the file.
+// EvaluarHoja, not a fault of the file); peak discharge inputs, if any, each
+// within its range (RangoDe) with 1 to kTramosMaximos segments. The first
+// fault found, by its JSON Pointer in the file.
 std::expected<void, ErrorHoja> ValidarHoja(const HojaCuenca& hoja);
 
 // The file's text: JSON indented by two blanks, UTF-8, ended by LF. A
@@ -76,7 +81,8 @@ std::expected<void, ErrorHoja> ValidarHoja(const HojaCuenca& hoja);
 // place of the bytes at fault.
 std::expected<std::string, ErrorHoja> TextoHoja(const HojaCuenca& hoja);
 
-// The worksheet of a file's text. Keys the format does not know are ignored.
+// The worksheet of a file's text. Keys the format does not know are ignored,
+// and so are the peak inputs of a file that says it is version 1.
 std::expected<HojaCuenca, ErrorHoja> LeerHoja(std::string_view texto);
 
 // The same from a file on disk; ruta of NoLegible and Grande is the file's

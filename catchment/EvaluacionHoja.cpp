@@ -82,6 +82,8 @@ EvaluacionHoja EvaluarHoja(const HojaCuenca& hoja, std::span<const FilaDatos> da
         return e;
     }
     e.compuesto = std::move(*compuesto);
+    // The catchment of the peak: the total area in km², the composite of condition II.
+    if (hoja.caudal) e.caudal = EvaluarCaudal(*hoja.caudal, AreaEnKm2(*e.compuesto), e.compuesto->CN[1]);
     if (!hoja.lluvia) return e;
     for (const Lambda lambda : LambdasDe(hoja.lambda)) {
         auto escorrentia = CalcularEscorrentiaCompuesta(*e.compuesto, subareas, *hoja.lluvia, lambda);

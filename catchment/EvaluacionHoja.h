@@ -3,8 +3,9 @@
 // curve number under conditions I, II and III with the thresholds P0, for
 // each ratio of the storm the runoff of every row, the area-weighted runoff,
 // the curve number that gives it and the runoff of the area-weighted number,
-// and for every row whether the road that obtained its number still gives
-// it. The worksheet window shows it, its report lays it out, the companion's
+// for every row whether the road that obtained its number still gives it,
+// and with peak discharge inputs the peak of the catchment (EvaluarCaudal on
+// the total area and the composite of condition II). The worksheet window shows it, its report lays it out, the companion's
 // composite prints it and the worksheet fuzz target checks it.
 //
 // A row's trail is checked, never trusted: the stored number is the user's
@@ -42,8 +43,12 @@ struct EvaluacionHoja {
     std::vector<ComprobacionTraza> trazas;           // one per row, whatever else fails
     std::optional<Compuesto> compuesto;              // none when a row cannot be a sub-area
     std::vector<EscorrentiaCompuesta> escorrentias;  // with a storm, one per ratio chosen, 0.2 first
+    std::optional<ResultadoCaudal> caudal;           // with peak inputs and a composite: the peak discharge
     std::optional<RechazoCuenca> rechazo;            // why figures are missing: the rows first, then the storm
 };
+
+// The catchment's total area as the peak discharge takes it, in km².
+inline double AreaEnKm2(const Compuesto& compuesto) { return compuesto.areaTotal / 100; }
 
 // `datos` holds the rows of Datos.dat from row 1 (LeerDatos); without them
 // the trails are checked for their texture only. A row whose area or

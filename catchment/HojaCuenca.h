@@ -22,6 +22,7 @@
 #include "data/TablasReferencia.h"
 #include "determination/Clasificacion.h"
 #include "determination/GrupoSuelo.h"
+#include "hydrology/EntradasCaudal.h"
 #include "hydrology/Escorrentia.h"
 
 namespace tarvel {
@@ -82,6 +83,10 @@ struct HojaCuenca {
     std::optional<double> lluvia;  // design storm P, mm, finite and ≥ 0
     EleccionLambda lambda = EleccionLambda::Clasica;
     std::vector<FilaHoja> filas;   // a worksheet may have none (the composite then refuses it)
+    // The peak discharge of the catchment (its total area and composite
+    // curve number), as the peak window last held it; none until then, and
+    // none again when the window is left as it starts.
+    std::optional<EntradasCaudal> caudal;
     friend bool operator==(const HojaCuenca&, const HojaCuenca&) = default;
 };
 

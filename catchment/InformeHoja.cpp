@@ -1,14 +1,19 @@
 #include "catchment/InformeHoja.h"
 
+#include <algorithm>
+
 #include "app/Idioma.h"
 #include "app/Patrones.h"
 #include "app/TablaTextos.h"
 #include "catchment/TextosCuenca.h"
+#include "hydrology/TextosCaudal.h"
+#include "hydrology/TextosCaudalHoja.h"
+#include "hydrology/TextosEscorrentia.h"
 
 namespace tarvel {
 namespace {
 
-std::string Cifra(double valor) { return Formatear(valor, Patron::UnDecimalConCero); }
+std::string UnDecimal(double valor) { return Formatear(valor, Patron::UnDecimalConCero); }
 std::string Cuota(double cuota) { return Formatear(100 * cuota, Patron::DosDecimales); }
 std::string T(int n) { return std::string(Texto(n)); }
 
@@ -19,6 +24,104 @@ std::string_view NombreLambda(Lambda lambda) {
 constexpr auto kDerecha = Alineacion::Derecha;
 constexpr auto kIzquierda = Alineacion::Izquierda;
 constexpr auto kCentro = Alineacion::Centro;
+
+// A label of the peak window as a name: without its accelerator and its colon.
+std::string Rotulo(int texto) {
+    std::string nombre = T(texto);
+    std::erase(nombre, '&');
+    while (!nombre.empty() && (nombre.back() == ':' || nombre.back() == ' ')) nombre.pop_back();
+    return nombre;
+}
+
+std::string Valor(const std::optional<double>& valor) { return valor ? TextoNumero(*valor) : std::string(); }
+
+// The flow path's segments as typed (the inputs of each kind in one cell,
+// so that the table fits a page), each with its velocity and travel time
+// once known; segments left empty are no part of it and are left out.
+TablaInforme TablaTramos(const EntradasCaudal& e, const ResultadoCaudal& r) {
+    TablaInforme tabla{{T(kTextoNumeroFila), T(kTextoColumnaTipo), T(kTextoColumnaDato), T(kTextoColumnaVelocidad),
+                        T(kTextoColumnaRecorrido)},
+                       {},
+                       {kDerecha, kIzquierda, kIzquierda, kDerecha, kDerecha}};
+    for (std::size_t t = 0; t < e.tramos.size(); ++t) {
+        const TramoEscrito& tramo = e.tramos[t];
+        const auto datos = DatosDeTramo(tramo.tipo);
+        if (std::ranges::none_of(datos, [&](DatoCaudal d) { return ValorDeTramo(tramo, d).has_value(); })) continue;
+        std::string entradas;
+        if (tramo.tipo == TipoTramo::Superficial) entradas = T(kTextoSinPavimentar + static_cast<int>(tramo.firme));
+        for (const DatoCaudal d : datos) {
+            if (!ValorDeTramo(tramo, d)) continue;
+            const int columna = d == DatoCaudal::Rugosidad      ? kTextoColumnaRugosidad
+                                : d == DatoCaudal::Longitud     ? kTextoColumnaLongitud
+                                : d == DatoCaudal::Lluvia2Anios ? kTextoColumnaLluvia2
+                                : d == DatoCaudal::Pendiente    ? kTextoColumnaPendiente
+                                : d == DatoCaudal::SeccionCauce ? kTextoColumnaSeccion
+                                                                : kTextoColumnaPerimetro;
+            entradas += (entradas.empty() ? "" : " · ") + T(columna) + " = " + Valor(ValorDeTramo(tramo, d));
+        }
+        const auto& tiempo = r.tramos[t];
+        tabla.filas.push_back({std::to_string(t + 1), T(kTextoTramoLaminar + static_cast<int>(tramo.tipo)),
+                               std::move(entradas), tiempo ? Cifra(tiempo->velocidad) : "",
+                               tiempo ? Cifra(tiempo->horas) : ""});
+    }
+    return tabla;
+}
+
+// The peak discharge: the method and its inputs, the time of concentration
+// (with the flow path's segments), the table of return periods with every
+// intermediate value, and its warnings; or why it cannot be worked out.
+void BloquesCaudal(const EntradasCaudal& e, const ResultadoCaudal& r, const Compuesto& compuesto,
+                   std::vector<BloqueInforme>& bloques) {
+    const bool tr55 = e.metodo == MetodoCaudal::TR55;
+    bloques.emplace_back(SeccionInforme{Mensaje(kTextoSeccionCaudal, {Texto(tr55 ? kTextoMetodoTR55 : kTextoMetodoIC)})});
+    TablaInforme datos{{T(kTextoColumnaDato), T(kTextoColumnaValor)}, {}, {kIzquierda, kIzquierda}};
+    const auto dato = [&datos](std::string nombre, std::string valor) { datos.filas.push_back({std::move(nombre), std::move(valor)}); };
+    dato(Rotulo(kTextoCampoArea), TextoNumero(AreaEnKm2(compuesto)));
+    if (tr55) {
+        dato(Rotulo(kTextoCampoCurva), UnDecimal(compuesto.CN[1]));
+        dato(Rotulo(kTextoCampoDistribucion), std::string(NombreDistribucion(e.distribucion)));
+        dato(Rotulo(kTextoCampoCharcas), TextoNumero(e.charcas.value_or(0)));
+    } else {
+        if (e.umbralTecleado) {
+            dato(Rotulo(kTextoMarcoUmbral) + ": " + Rotulo(kTextoUmbralTecleado), Valor(e.umbral));
+        } else {
+            dato(T(kTextoUmbralDeCurvaValor),
+                 r.umbralDeCurva ? Mensaje(kTextoUmbralDeCurvaHoja, {Cifra(*r.umbralDeCurva), UnDecimal(compuesto.CN[1])})
+                                 : std::string());
+        }
+        dato(Rotulo(kTextoCampoBeta), TextoNumero(e.beta.value_or(1)));
+        dato(Rotulo(kTextoCampoI1Id), Valor(e.i1id));
+    }
+    const int tiempo = e.tiempoTecleado ? kTextoTiempoTecleado : tr55 ? kTextoTiempoTramos : kTextoTiempoCauce;
+    dato(Rotulo(kTextoMarcoTiempo), Rotulo(tiempo));
+    if (e.tiempoTecleado) {
+        dato(T(kTextoColumnaTc), Valor(e.tc));
+    } else if (!tr55) {
+        dato(Rotulo(kTextoCampoLongitudCauce), Valor(e.longitudCauce));
+        dato(Rotulo(kTextoCampoPendienteCauce), Valor(e.pendienteCauce));
+    }
+    bloques.emplace_back(std::move(datos));
+    if (tr55 && !e.tiempoTecleado) {
+        if (TablaInforme tramos = TablaTramos(e, r); !tramos.filas.empty()) bloques.emplace_back(std::move(tramos));
+    }
+    if (r.tc) bloques.emplace_back(ParrafoInforme{Mensaje(kTextoTiempoCalculado, {Cifra(*r.tc)})});
+
+    if (r.tabla) {
+        bloques.emplace_back(SeccionInforme{T(kTextoTituloTablaCaudal)});
+        TablaInforme tabla{{}, r.tabla->filas, std::vector<Alineacion>(r.tabla->columnas.size(), kDerecha)};
+        for (const int columna : r.tabla->columnas) tabla.cabecera.push_back(T(columna));
+        bloques.emplace_back(std::move(tabla));
+        bloques.emplace_back(ParrafoInforme{r.tabla->constantes, true});
+    } else if (!r.faltas.empty()) {
+        bloques.emplace_back(ParrafoInforme{MensajeFaltaCaudal(r.faltas.front())});
+    }
+    if (r.avisos.empty()) {
+        if (r.tabla) bloques.emplace_back(ParrafoInforme{T(kTextoSinAvisos), true});
+        return;
+    }
+    bloques.emplace_back(ParrafoInforme{T(kTextoAvisos) + ":", true});
+    for (const std::string& aviso : r.avisos) bloques.emplace_back(ParrafoInforme{"\u2022 " + aviso});
+}
 
 }  // namespace
 
@@ -60,7 +163,7 @@ std::expected<ModeloInforme, RechazoCuenca> InformeDeHoja(const HojaCuenca& hoja
                                std::move(cn), TextoOrigen(fila.origen, idioma)});
     }
     filas.filas.push_back(
-        {"", T(kTextoFilaCuenca), TextoNumero(compuesto.areaTotal), Cuota(1), Cifra(compuesto.CN[1]), ""});
+        {"", T(kTextoFilaCuenca), TextoNumero(compuesto.areaTotal), Cuota(1), UnDecimal(compuesto.CN[1]), ""});
     bloques.emplace_back(std::move(filas));
     if (!hallazgos.empty()) {
         bloques.emplace_back(ParrafoInforme{T(kTextoNotaTrazas), true});
@@ -71,7 +174,7 @@ std::expected<ModeloInforme, RechazoCuenca> InformeDeHoja(const HojaCuenca& hoja
     TablaInforme condiciones{{T(kTextoCondicion), T(kTextoCNPonderado), T(kTextoUmbral)}, {}, {kCentro, kDerecha, kDerecha}};
     constexpr const char* kRomanos[3] = {"I", "II", "III"};
     for (std::size_t j = 0; j < 3; ++j) {
-        condiciones.filas.push_back({kRomanos[j], Cifra(compuesto.CN[j]), Cifra(compuesto.umbral[j])});
+        condiciones.filas.push_back({kRomanos[j], UnDecimal(compuesto.CN[j]), UnDecimal(compuesto.umbral[j])});
     }
     bloques.emplace_back(std::move(condiciones));
     bloques.emplace_back(ParrafoInforme{T(kTextoNotaCompuesto), true});
@@ -86,16 +189,17 @@ std::expected<ModeloInforme, RechazoCuenca> InformeDeHoja(const HojaCuenca& hoja
         for (std::size_t i = 0; i < hoja.filas.size(); ++i) {
             const Escorrentia& q = e.subareas[i];
             tabla.filas.push_back({std::to_string(i + 1), hoja.filas[i].nombre, TextoNumero(hoja.filas[i].cn),
-                                   Cifra(q.S), Cifra(q.Ia), Cifra(q.Q)});
+                                   UnDecimal(q.S), UnDecimal(q.Ia), UnDecimal(q.Q)});
         }
-        tabla.filas.push_back({"", T(kTextoFilaCuenca), "", "", "", Cifra(e.Q)});
+        tabla.filas.push_back({"", T(kTextoFilaCuenca), "", "", "", UnDecimal(e.Q)});
         bloques.emplace_back(std::move(tabla));
-        const std::string equivalente = (e.equivalente.sinEscorrentia ? "\u2264 " : "") + Cifra(e.equivalente.CN);
+        const std::string equivalente = (e.equivalente.sinEscorrentia ? "\u2264 " : "") + UnDecimal(e.equivalente.CN);
         bloques.emplace_back(ParrafoInforme{
-            Mensaje(kTextoResumenEscorrentia, {Cifra(compuesto.CN[1]), Cifra(e.delCompuesto.Q), equivalente})});
+            Mensaje(kTextoResumenEscorrentia, {UnDecimal(compuesto.CN[1]), UnDecimal(e.delCompuesto.Q), equivalente})});
         // What the figures mean, once, under the first runoff table that shows them.
         if (&e == &evaluacion.escorrentias.front()) bloques.emplace_back(ParrafoInforme{T(kTextoNotaEscorrentia), true});
     }
+    if (hoja.caudal && evaluacion.caudal) BloquesCaudal(*hoja.caudal, *evaluacion.caudal, compuesto, bloques);
     return informe;
 }
 

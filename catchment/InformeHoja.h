@@ -3,8 +3,11 @@
 // the date, the sub-areas with how each curve number was obtained (the rows
 // whose trail does not give their number marked, with what it gives), the
 // composite curve number under conditions I, II and III with its thresholds,
-// and, with a storm, the runoff table of each ratio chosen. The windows lay
-// it out on paper (ui/common/Informe.h).
+// with a storm, the runoff table of each ratio chosen, and with peak
+// discharge inputs the peak: the method and its inputs, the flow path's
+// segments, the time of concentration, each return period's storm and peak
+// with the figures between them, and the warnings (or, with inputs missing,
+// which one). The windows lay it out on paper (ui/common/Informe.h).
 #include <expected>
 #include <string_view>
 

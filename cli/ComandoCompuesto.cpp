@@ -1,7 +1,8 @@
 // composite FILE [--storm P] [--lambda 0.2|0.05|both]: the composite curve
 // number of a catchment's sub-areas, read from a worksheet (.tarvel) or from
 // a CSV file with the columns area and cn; with a storm, each sub-area's
-// runoff, the area-weighted runoff and the curve number that gives it.
+// runoff, the area-weighted runoff and the curve number that gives it; a
+// worksheet with peak discharge inputs, its peak discharge too.
 #include <algorithm>
 #include <cmath>
 #include <iostream>
@@ -19,6 +20,7 @@
 #include "catchment/TextosCuenca.h"
 #include "cli/Comun.h"
 #include "cli/CompuestoCsv.h"
+#include "cli/SalidaCaudal.h"
 #include "cli/batch/Evaluacion.h"
 #include "cli/batch/Mensajes.h"
 #include "hydrology/TextosEscorrentia.h"
@@ -157,8 +159,19 @@ int CompuestoDeHoja(const Opciones& opciones, const std::string& archivo, std::o
         cuenca.campos.push_back({fila.nombre, TextoNumero(fila.area), TextoNumero(fila.cn)});
         cuenca.filas.push_back(static_cast<int>(cuenca.filas.size()) + 1);
     }
-    return Escribir(opciones, JsonCompuesto(cuenca, *evaluacion.compuesto, evaluacion.escorrentias),
-                    TextoCompuesto(cuenca, *evaluacion.compuesto, evaluacion.escorrentias));
+    auto objeto = JsonCompuesto(cuenca, *evaluacion.compuesto, evaluacion.escorrentias);
+    std::string texto = TextoCompuesto(cuenca, *evaluacion.compuesto, evaluacion.escorrentias);
+    // The peak discharge the worksheet keeps, on its total area and composite curve number.
+    if (hoja->caudal && evaluacion.caudal) {
+        const auto pico =
+            CaudalDeHoja(*hoja->caudal, *evaluacion.caudal, AreaEnKm2(*evaluacion.compuesto), evaluacion.compuesto->CN[1]);
+        objeto["peak"] = pico.json;
+        texto += pico.texto;
+        if (!opciones.json) {
+            for (const std::string& linea : pico.avisos) std::cerr << Mensaje(kTextoAvisoCompuesto, {linea}) << '\n';
+        }
+    }
+    return Escribir(opciones, objeto, texto);
 }
 
 }  // namespace
@@ -196,7 +209,11 @@ Comando RegistrarCompuesto(CLI::App& app, const Opciones& opciones) {
         "Printed, tab-separated: the rows with their share of the area (and runoff), then the total area and\n"
         "the composite curve number under conditions I, II, III with its runoff threshold P0; with a storm, the\n"
         "area-weighted runoff, the curve number giving that runoff over the whole area (followed by \u2264 when there\n"
-        "is none: every lower number gives none either) and the runoff of the area-weighted curve number.");
+        "is none: every lower number gives none either) and the runoff of the area-weighted curve number.\n"
+        "A worksheet that keeps peak discharge inputs adds its peak, worked out on the total area (km²) and the\n"
+        "composite CN of condition II: the method, the flow path's segments, Tc and the table of return periods as\n"
+        "the peak window shows it; its warnings, or what keeps the peak from being worked out, go to standard error\n"
+        "(with --json, in the \"peak\" object: method, area_km2, cn, segments, tc_h, p0i_mm, rows, warnings, incomplete).");
 
     return {compuesto, [a, archivo, lluvia, lambda, &opciones] {
                 ExigirArgumentos({archivo});

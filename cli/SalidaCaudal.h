@@ -9,6 +9,7 @@
 
 #include "cli/Comun.h"
 #include "cli/batch/Valores.h"
+#include "hydrology/EntradasCaudal.h"
 #include "hydrology/PresentacionCaudal.h"
 #include "hydrology/TiempoConcentracion.h"
 
@@ -46,5 +47,17 @@ int EscribirConAvisos(const Opciones& opciones, const nlohmann::ordered_json& ob
 
 // "NAME<TAB>VALUE" lines (no final line break).
 std::string Lineas(std::initializer_list<std::pair<std::string_view, std::string>> lineas);
+
+// The peak discharge a worksheet keeps, worked out (EvaluarCaudal) on its
+// total area `area` (km²) and composite curve number `cn`, as composite
+// prints it: lines that begin with a blank one, a JSON object (keys in the
+// README), and what goes to standard error without --json (the warnings, or
+// why the peak cannot be worked out).
+struct SalidaCaudalHoja {
+    std::string texto;
+    nlohmann::ordered_json json;
+    std::vector<std::string> avisos;
+};
+SalidaCaudalHoja CaudalDeHoja(const EntradasCaudal& entradas, const ResultadoCaudal& resultado, double area, double cn);
 
 }  // namespace tarvel::cli

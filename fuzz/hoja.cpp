@@ -3,7 +3,8 @@
 // back equal, and whose answer (EvaluarHoja) holds together: a trail check
 // per row with a message per finding, a composite between the rows' numbers,
 // the runoff of each ratio within the storm (or the storm refused as too
-// large), and a report of every row.
+// large), a peak discharge whose table is there exactly when nothing is
+// missing (and a message for what is), and a report of every row.
 #include <algorithm>
 
 #include "Comun.h"
@@ -53,6 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     }
     TARVEL_EXIGIR(CsvHoja(*hoja).has_value());
     TARVEL_EXIGIR(e.compuesto && e.compuesto->CN[1] > 0 && e.compuesto->CN[1] <= 100);
+    TARVEL_EXIGIR(e.caudal.has_value() == hoja->caudal.has_value());
+    if (e.caudal) {
+        const ResultadoCaudal& c = *e.caudal;
+        TARVEL_EXIGIR(c.tabla.has_value() == c.faltas.empty());
+        TARVEL_EXIGIR(c.tramos.size() == hoja->caudal->tramos.size());
+        if (c.tabla) {
+            TARVEL_EXIGIR(c.tabla->filas.size() == c.filas.size() && c.filas.size() == c.tr55.size() + c.ic.size());
+        } else {
+            TARVEL_EXIGIR(MensajeValido(MensajeFaltaCaudal(c.faltas.front())));
+        }
+    }
     if (e.rechazo) {
         TARVEL_EXIGIR(hoja->lluvia && e.rechazo->fallo == FalloCuenca::LluviaExcesiva && e.escorrentias.empty());
         return 0;

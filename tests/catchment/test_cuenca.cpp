@@ -31,7 +31,7 @@ protected:
 };
 
 HojaCuenca Escritas(std::optional<double> lluvia, EleccionLambda lambda, std::vector<std::pair<double, double>> filas) {
-    HojaCuenca hoja{"", lluvia, lambda, {}};
+    HojaCuenca hoja{"", lluvia, lambda, {}, {}};
     for (const auto& [area, cn] : filas) hoja.filas.push_back({"", area, cn, CurvaEscrita{}});
     return hoja;
 }
@@ -130,6 +130,26 @@ TEST_F(Cuenca, RefusesWhatCannotBeACatchmentNamingTheRow) {
     EXPECT_EQ(LeerArea(" 12.5 "), 12.5);
 }
 
+// Peak inputs of every kind of value: both ways to a typed flag, each kind
+// of segment, values missing, a return period without its T.
+EntradasCaudal CaudalCompleto() {
+    EntradasCaudal e;
+    e.metodo = MetodoCaudal::IC;
+    e.distribucion = DistribucionLluvia::IA;
+    e.charcas.reset();
+    e.umbralTecleado = e.tiempoTecleado = true;
+    e.umbral = 1.0 / 3;
+    e.beta = 1.3;
+    e.tc = 0.1 + 0.2;
+    e.tramos = {{TipoTramo::Laminar, Firme::SinPavimentar, 0.24, 30.48, std::nullopt, 0.01, {}, {}},
+                {TipoTramo::Superficial, Firme::Pavimentado, {}, 426.72, {}, 0.01, {}, {}},
+                {TipoTramo::Cauce, Firme::SinPavimentar, 0.05, 2225.04, {}, 0.005, 2.50838, 8.59536}};
+    e.pendienteCauce = 0.05;
+    e.periodos[0] = {2.5, 80, 88.21, 2, 7.5};
+    e.periodos[5].T.reset();
+    return e;
+}
+
 HojaCuenca HojaCompleta() {
     HojaCuenca hoja;
     hoja.titulo = "Barranco \"del\" Moro, ñ ≤ \u00e9\n2";
@@ -143,6 +163,7 @@ HojaCuenca HojaCompleta() {
         {"bosque", 1e-300, 60, bosque},
         {"tabla", 1e300, 49, TrazaTabla{TablaReferencia::Arida, 72, "A"}},
     };
+    hoja.caudal = CaudalCompleto();
     return hoja;
 }
 
@@ -161,6 +182,16 @@ TEST_F(Cuenca, SavedWorksheetReadsBackBitForBit) {
     EXPECT_EQ(DescripcionFilaDatos(52, 2), "Woods; III fair");
     EXPECT_EQ(*TextoHoja(*leida), *texto);
     EXPECT_TRUE(LeerHoja(*TextoHoja(HojaCuenca{})));
+    // Peak inputs make a version 2 file; without them it is a version 1 file,
+    // and a version 1 file's peak inputs are none of its own.
+    EXPECT_NE(texto->find("\"version\": 2"), std::string::npos);
+    auto sinCaudal = hoja;
+    sinCaudal.caudal.reset();
+    const std::string uno = *TextoHoja(sinCaudal);
+    EXPECT_NE(uno.find("\"version\": 1"), std::string::npos);
+    std::string antiguo = *texto;
+    antiguo.replace(antiguo.find("\"version\": 2"), 12, "\"version\": 1");
+    EXPECT_EQ(LeerHoja(antiguo), sinCaudal);
 }
 
 TEST_F(Cuenca, DamagedForeignAndNewerFilesAreRefusedSayingWhere) {
@@ -177,8 +208,8 @@ TEST_F(Cuenca, DamagedForeignAndNewerFilesAreRefusedSayingWhere) {
         {"{\n  \"format\": x}", FalloHoja::Sintaxis, ""},
         {"[1, 2]", FalloHoja::Ajeno, ""},
         {"{\"format\": \"other\", \"version\": 1}", FalloHoja::Ajeno, ""},
-        {cambiar("\"version\": 1", "\"version\": 2"), FalloHoja::VersionNueva, "/version"},
-        {cambiar("\"version\": 1", "\"version\": \"1\""), FalloHoja::VersionIncorrecta, "/version"},
+        {cambiar("\"version\": 2", "\"version\": 3"), FalloHoja::VersionNueva, "/version"},
+        {cambiar("\"version\": 2", "\"version\": \"1\""), FalloHoja::VersionIncorrecta, "/version"},
         {cambiar("\"area_ha\": 12345", "\"area_ha\": -12345"), FalloHoja::Cuenca, "/rows/1/area_ha"},
         {cambiar("\"cn\": 60.0", "\"cn\": 160.0"), FalloHoja::Cuenca, "/rows/2/cn"},
         {cambiar("\"data_row\": 9", "\"data_row\": 10"), FalloHoja::FilaNoDesignada, "/rows/1/trail/data_row"},
@@ -194,6 +225,14 @@ TEST_F(Cuenca, DamagedForeignAndNewerFilesAreRefusedSayingWhere) {
         {cambiar("\"storm_mm\": 0.3", "\"storm_mm\": 5000.5"), FalloHoja::Cuenca, "/storm_mm"},
         {cambiar("\"clay\": \"20\"", "\"clay\": \"veinte\""), FalloHoja::Porcentaje, "/rows/1/trail/soil_group_from/clay"},
         {cambiar("\"sand\": \" 40\"", "\"sand\": \"\""), FalloHoja::Porcentaje, "/rows/1/trail/soil_group_from/sand"},
+        {cambiar("\"ic52\"", "\"rational\""), FalloHoja::Desconocido, "/peak/method"},
+        {cambiar("\"slope\": 0.005", "\"slope\": 0"), FalloHoja::FueraDeRango, "/peak/segments/2/slope"},
+        {cambiar("\"length_m\": 426.72", "\"length_m\": \"426.72\""), FalloHoja::NoNumero, "/peak/segments/1/length_m"},
+        {cambiar("\"kind\": \"shallow\",\n        \"surface\": \"paved\",", "\"kind\": \"shallow\","), FalloHoja::Falta,
+         "/peak/segments/1/surface"},
+        {cambiar("\"return_periods\": [", "\"return_periods\": [{},"), FalloHoja::Elementos, "/peak/return_periods"},
+        {cambiar("\"segments\": [", "\"segments\": {\"x\": [") + "}", FalloHoja::NoLista, "/peak/segments"},
+        {cambiar("\"fb\": 7.5", "\"fb\": 0"), FalloHoja::FueraDeRango, "/peak/return_periods/0/fb"},
     };
     for (const auto& caso : casos) {
         const auto r = LeerHoja(caso.texto);
@@ -204,11 +243,15 @@ TEST_F(Cuenca, DamagedForeignAndNewerFilesAreRefusedSayingWhere) {
             EXPECT_NE(MensajeErrorHoja(r.error()).find(caso.ruta), std::string::npos);
         }
     }
+    EXPECT_EQ(MensajeErrorHoja(ErrorDe(LeerHoja(casos[std::size(casos) - 1].texto))),
+              "El valor /peak/return_periods/0/fb debe ser un número mayor que 0 y no mayor que 10000.");
     const auto sintaxis = ErrorDe(LeerHoja("{\n  \"format\": x}"));
     EXPECT_EQ(MensajeErrorHoja(sintaxis), "El archivo está dañado: error de sintaxis en la línea 2, columna 13.");
     AplicarIdioma("English");
-    EXPECT_EQ(MensajeErrorHoja(ErrorDe(LeerHoja(cambiar("\"version\": 1", "\"version\": 7")))),
-              "The worksheet comes from a newer version of Tarvel (format 7); this version reads formats up to 1.");
+    EXPECT_EQ(MensajeErrorHoja(ErrorDe(LeerHoja(cambiar("\"version\": 2", "\"version\": 7")))),
+              "The worksheet comes from a newer version of Tarvel (format 7); this version reads formats up to 2.");
+    EXPECT_EQ(MensajeErrorHoja(ErrorDe(LeerHoja(cambiar("\"return_periods\": [", "\"return_periods\": [{},")))),
+              "The value /peak/return_periods must be a list of 6 items.");
     // A file that is not there or is a folder says so.
     const auto noHay = ErrorDe(LeerHojaDeArchivo("/nonexistent/a.tarvel"));
     EXPECT_EQ(noHay.fallo, FalloHoja::NoLegible);
@@ -316,7 +359,8 @@ TEST_F(Cuenca, CsvOfTheRowsHasEveryColumnOfEachRow) {
 TEST_F(Cuenca, TheReportLaysOutEveryFigureOfEachRatioChosen) {
     const auto datos = LeerDatos(TARVEL_DATOS_DAT).value();
     HojaCuenca hoja{"Molino", 50, EleccionLambda::Ambas,
-                    {{"pavimento", 10, 98, CurvaEscrita{}}, {"bosque", 90, 55, TrazaTabla{TablaReferencia::General, 9, "C"}}}};
+                    {{"pavimento", 10, 98, CurvaEscrita{}}, {"bosque", 90, 55, TrazaTabla{TablaReferencia::General, 9, "C"}}},
+                    {}};
     AplicarIdioma("English");
     const auto informe = InformeDeHoja(hoja, EvaluarHoja(hoja, datos), "m.tarvel", "2025-05-06");
     ASSERT_TRUE(informe);
@@ -366,6 +410,82 @@ TEST_F(Cuenca, TheReportLaysOutEveryFigureOfEachRatioChosen) {
     EXPECT_EQ(seca->bloques.size(), 7u);
     hoja.filas.clear();
     EXPECT_EQ(ErrorDe(InformeDeHoja(hoja, EvaluarHoja(hoja, datos), "m.tarvel", "")), RechazoCuenca{FalloCuenca::SinFilas});
+}
+
+// The peak of TR-55's example 4-1 on the flow path of example 3-1, handed
+// the catchment of two rows whose 101.17 ha (250 acres) weigh CN 70 and 80
+// to 75; then the Témez worksheet by 5.2-IC on one row of 380 km²; then
+// inputs the peak cannot be worked out of.
+TEST_F(Cuenca, TheReportAddsThePeakOfTheWorksheetsCatchment) {
+    AplicarIdioma("English");
+    HojaCuenca hoja{"", std::nullopt, EleccionLambda::Clasica,
+                    {{"a", 50.58570528, 70, CurvaEscrita{}}, {"b", 50.58570528, 80, CurvaEscrita{}}}, EntradasCaudal{}};
+    auto& e = *hoja.caudal;
+    e.tramos = {{TipoTramo::Laminar, Firme::SinPavimentar, 0.24, 30.48, 91.44, 0.01, {}, {}},
+                {TipoTramo::Superficial, Firme::SinPavimentar, {}, 426.72, {}, 0.01, {}, {}},
+                {},
+                {TipoTramo::Cauce, Firme::SinPavimentar, 0.05, 2225.04, {}, 0.005, 2.50838, 8.59536}};
+    e.periodos[3].lluvia = 152.4;
+    e.periodos[5].lluvia = 250;
+    using Filas = std::vector<std::vector<std::string>>;
+    struct Leido {
+        std::vector<std::string> textos;  // sections and paragraphs, in order
+        std::vector<Filas> tablas;
+    };
+    const auto peak = [&hoja] {
+        const auto informe = InformeDeHoja(hoja, EvaluarHoja(hoja, {}), "p.tarvel", "");
+        Leido leido;
+        // What comes after the composite's note.
+        const auto desde = std::ranges::find_if(informe->bloques, [](const BloqueInforme& b) {
+            return std::holds_alternative<ParrafoInforme>(b) && std::get<ParrafoInforme>(b).texto == Texto(kTextoNotaCompuesto);
+        });
+        for (auto b = desde + 1; b != informe->bloques.end(); ++b) {
+            if (const auto* s = std::get_if<SeccionInforme>(&*b)) leido.textos.push_back(s->titulo);
+            if (const auto* p = std::get_if<ParrafoInforme>(&*b)) leido.textos.push_back(p->texto);
+            if (const auto* t = std::get_if<TablaInforme>(&*b)) leido.tablas.push_back(t->filas);
+        }
+        return leido;
+    };
+    auto r = peak();
+    EXPECT_EQ(r.textos, (std::vector<std::string>{
+                            "Peak discharge: TR-55 (NRCS, 1986), graphical method", "Time of concentration: 1.53 h",
+                            "Peak discharge by return period", "Tc = 1.53 h · S = 84.7 mm · Ia = 0.2 S = 16.9 mm · Fp = 1.00", "Warnings:",
+                            "• T = 500 years: Ia/P = 0.0677 is below 0.1, the first row of table F-1: that row was used."}));
+    ASSERT_EQ(r.tablas.size(), 3u);
+    EXPECT_EQ(r.tablas[0], (Filas{{"Area A (km²)", "1.0117141056"}, {"Curve number (condition II)", "75.0"},
+                                  {"Rainfall distribution", "II"}, {"Pond and swamp areas (%)", "0"},
+                                  {"Time of concentration", "Flow path, by segments"}}));
+    // The empty third segment is no part of the path.
+    EXPECT_EQ(r.tablas[1],
+              (Filas{{"1", "Sheet flow", "Manning's n = 0.24 · L (m) = 30.48 · P2 (mm) = 91.44 · s (m/m) = 0.01", "0.0286", "0.296"},
+                     {"2", "Shallow concentrated", "Unpaved · L (m) = 426.72 · s (m/m) = 0.01", "0.492", "0.241"},
+                     {"4", "Channel", "Manning's n = 0.05 · a (m²) = 2.50838 · pw (m) = 8.59536 · s (m/m) = 0.005 · L (m) = 2225.04",
+                      "0.622", "0.993"}}));
+    EXPECT_EQ(r.tablas[2], (Filas{{"25", "152.4", "83.4", "0.111", "0.116", "9.75"}, {"500", "250", "171", "0.0677", "0.117", "20.2"}}));
+
+    hoja.filas = {{"", 38000, 89.48, CurvaEscrita{}}};
+    e.metodo = MetodoCaudal::IC;
+    e.tiempoTecleado = true;
+    e.tc = 2.32;
+    e.i1id = 11.72;
+    e.periodos[0].lluviaDiaria = 88.21;
+    AplicarIdioma("");
+    r = peak();
+    EXPECT_EQ(r.tablas.at(0), (Filas{{"Área A (km²)", "380"}, {"P0ⁱ del número de curva (mm)", "5.97 (del NC 89.5)"},
+                                     {"Coeficiente corrector β", "1"}, {"Índice de torrencialidad I1/Id", "11.72"},
+                                     {"Tiempo de concentración", "Tecleado (h)"}, {"Tc (h)", "2.32"}}));
+    EXPECT_EQ(r.tablas.at(1), (Filas{{"2", "88.21", "1", "", "3.04", "6.79", "20.7", "5.97", "0.733", "1869"}}));
+    EXPECT_EQ(r.textos.back(), "• El área, 380 km², pasa de los 50 km² para los que la Instrucción 5.2-IC aplica el método racional.");
+
+    // Without I1/Id, the peak says what it lacks; a computed tc beyond any range is refused.
+    e.i1id.reset();
+    EXPECT_EQ(peak().textos.at(2), "El caudal punta no puede calcularse con los datos guardados: falta Índice de torrencialidad I1/Id.");
+    e.i1id = 11.72;
+    e.tiempoTecleado = false;
+    e.longitudCauce = 1e4;
+    e.pendienteCauce = 1e-6;
+    EXPECT_EQ(peak().textos.at(2), "El caudal punta no puede calcularse con los datos guardados: Tiempo de concentración "
+                                   "= «4541»: debe ser un número mayor que 0 y no mayor que 1000.");
 }
 
 }  // namespace

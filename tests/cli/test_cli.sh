@@ -240,6 +240,40 @@ III${tab}81.7${tab}11.4" "^Warning: Row 1 \(olivar\): how its CN was obtained \(
 Warning: Row 2: the texture percentages \(clay 60 %, silt 20 %, sand 20 %\) give soil group D, not the stored C\.$" \
     "$cli" --lang en composite "$work/trail.tarvel"
 
+# A worksheet's peak discharge: TR-55's example 4-1 on the flow path of
+# example 3-1, on 101.17 ha (250 acres) whose CN 70 and 80 weigh to 75; the
+# 500-year storm's Ia/P is below table F-1. Without storms the composite
+# stands and the peak says what it lacks.
+printf '{"format":"tarvel-worksheet","version":2,"rows":[{"area_ha":50.58570528,"cn":70,"source":"typed"},
+  {"area_ha":50.58570528,"cn":80,"source":"typed"}],"peak":{"method":"tr55","distribution":"II","p0_source":"cn",
+  "tc_source":"method","segments":[{"kind":"sheet","n":0.24,"length_m":30.48,"p2_mm":91.44,"slope":0.01},
+  {"kind":"shallow","surface":"unpaved","length_m":426.72,"slope":0.01},{"kind":"channel","n":0.05,"area_m2":2.50838,
+  "wetted_perimeter_m":8.59536,"slope":0.005,"length_m":2225.04}],"return_periods":[{"return_period":2},
+  {"return_period":5},{"return_period":10},{"return_period":25,"storm_mm":152.4},{"return_period":100},
+  {"return_period":500,"storm_mm":250}]}}' > "$work/peak.tarvel"
+out=$("$cli" --lang en composite "$work/peak.tarvel" 2>"$work/err")
+[[ $out == *"III${tab}87.3${tab}7.4
+
+Peak discharge${tab}TR-55 (NRCS, 1986), graphical method
+Area A (km²)${tab}1.0117141056
+Curve number (condition II)${tab}75.0
+Segment${tab}Kind${tab}V (m/s)${tab}Tt (h)
+1${tab}Sheet flow${tab}0.0286${tab}0.296
+2${tab}Shallow concentrated${tab}0.492${tab}0.241
+3${tab}Channel${tab}0.622${tab}0.993
+Tc (h)${tab}1.53
+T (years)${tab}P 24 h (mm)${tab}Q (mm)${tab}Ia/P${tab}qu (m³/s/km²/mm)${tab}Qp (m³/s)
+25${tab}152.4${tab}83.4${tab}0.111${tab}0.116${tab}9.75
+500${tab}250${tab}171${tab}0.0677${tab}0.117${tab}20.2
+Tc = 1.53 h · S = 84.7 mm · Ia = 0.2 S = 16.9 mm · Fp = 1.00" &&
+   $(<"$work/err") == "Warning: T = 500 years: Ia/P = 0.0677 is below 0.1, the first row of table F-1: that row was used." ]] ||
+    fail "composite of a worksheet's peak: [$out] [$(<"$work/err")]"
+[[ $("$cli" --json composite "$work/peak.tarvel" 2>"$work/err") == *',"peak":{"method":"tr55","area_km2":1.0117141056,"cn":75.0,"segments":[{"segment":1,"kind":"sheet","tt_h":0.29'*'"tc_h":1.53'*'"rows":[{"return_period":25.0,"storm_mm":152.4,"peak_m3s":9.75'*'"warnings":[{"kind":"ia_p_below_table",'*'"return_period":500.0}]}}' &&
+   ! -s "$work/err" ]] || fail "composite --json of a worksheet's peak"
+sed -i 's/,"storm_mm":[0-9.]*//g' "$work/peak.tarvel"
+[[ $("$cli" --lang en --json composite "$work/peak.tarvel") == *'"tc_h":1.53'*'"incomplete":"The peak discharge cannot be worked out from the inputs kept: Row 1: P 24 h (mm) is missing.","warnings":[]}}' ]] ||
+    fail "composite --json of a worksheet whose peak lacks its storms"
+
 # The target of a series refused with its own message, the present one with
 # its own, in the batch as on the command line.
 empty=$(printf ',%.0s' {1..13})

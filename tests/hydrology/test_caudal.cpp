@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <tuple>
 #include <limits>
 #include <vector>
 
 #include "app/Idioma.h"
 #include "app/TablaTextos.h"
 #include "hydrology/CaudalPunta.h"
+#include "hydrology/EntradasCaudal.h"
 #include "hydrology/PresentacionCaudal.h"
 #include "hydrology/TiempoConcentracion.h"
 #include "tests/Esperado.h"
@@ -258,6 +261,90 @@ TEST(PresentacionCaudal, FiguresLimitsAndRanges) {
               (std::vector<std::string>{"CN 35: TR-55's graphical method is meant for curve numbers of 40 or more.",
                                         "T = 2, 5 years: Ia/P = 0.6 is above 0.5, the last row of table F-1: that row "
                                         "was used."}));
+    FijarIdioma(kIdiomaEspanol);
+}
+
+// The window's inputs as values: what each case changes of TR-55's example
+// 4-1 on the path of example 3-1 (25-year storm), and the first input that
+// keeps the peak from being worked out, in the order of the fields (none:
+// the peak is there). A segment or a return period left empty is no part of
+// it; empty ponds count as 0.
+TEST(EntradasCaudal, WhatKeepsThePeakFromBeingKnownInTheOrderOfTheFields) {
+    EntradasCaudal base;
+    base.tramos = {{TipoTramo::Laminar, Firme::SinPavimentar, 0.24, 30.48, 91.44, 0.01, {}, {}},
+                   {TipoTramo::Superficial, Firme::SinPavimentar, {}, 426.72, {}, 0.01, {}, {}},
+                   {TipoTramo::Cauce, Firme::SinPavimentar, 0.05, 2225.04, {}, 0.005, 2.50838, 8.59536}};
+    base.periodos[3].lluvia = 152.4;
+    struct Caso {
+        const char* que;
+        std::function<void(EntradasCaudal&, std::optional<double>&)> cambio;
+        std::optional<FaltaCaudal> falta;
+    };
+    const auto vacio = [](DatoCaudal d, int tramo = -1, int fila = -1) {
+        return FaltaCaudal{{d, kNaN, RangoDe(d), tramo, fila}, true};
+    };
+    const Caso casos[] = {
+        {"as typed", [](auto&, auto&) {}, std::nullopt},
+        {"an empty segment and ponds", [](auto& e, auto&) { e.tramos.insert(e.tramos.begin() + 1, TramoEscrito{}); e.charcas.reset(); }, std::nullopt},
+        {"no area, no slope", [](auto& e, auto& a) { a.reset(); e.tramos[1].pendiente.reset(); }, vacio(DatoCaudal::Area)},
+        {"a segment half typed", [](auto& e, auto&) { e.tramos[1].pendiente.reset(); }, vacio(DatoCaudal::Pendiente, 1)},
+        {"no segment", [](auto& e, auto&) { e.tramos = {TramoEscrito{TipoTramo::Cauce}}; }, vacio(DatoCaudal::Rugosidad, 0)},
+        {"no storm", [](auto& e, auto&) { e.periodos[3].lluvia.reset(); }, vacio(DatoCaudal::Lluvia, -1, 0)},
+        {"a storm without its T", [](auto& e, auto&) { e.periodos[3].T.reset(); }, vacio(DatoCaudal::PeriodoRetorno, -1, 3)},
+        {"a storm of 0", [](auto& e, auto&) { e.periodos[3].lluvia = 0.0; },
+         FaltaCaudal{{DatoCaudal::Lluvia, 0, RangoDe(DatoCaudal::Lluvia), -1, 3}}},
+        {"ponds that are no number", [](auto& e, auto&) { e.charcas = kNaN; },
+         FaltaCaudal{{DatoCaudal::Charcas, kNaN, RangoDe(DatoCaudal::Charcas)}}},
+        {"a typed tc refused", [](auto& e, auto&) { e.tiempoTecleado = true; e.tc = -1.0; },
+         FaltaCaudal{{DatoCaudal::TiempoConcentracion, -1, RangoDe(DatoCaudal::TiempoConcentracion)}}},
+    };
+    for (const auto& caso : casos) {
+        EntradasCaudal e = base;
+        std::optional<double> area = 250 * kAcre;
+        caso.cambio(e, area);
+        const ResultadoCaudal r = EvaluarCaudal(e, area, 75);
+        EXPECT_EQ(r.tabla.has_value(), !caso.falta) << caso.que;
+        EXPECT_EQ(r.tramos.size(), e.tramos.size()) << caso.que;
+        if (!caso.falta) {
+            EXPECT_EQ(r.filas, std::vector<int>{3}) << caso.que;
+            Impreso(r.tr55.at(0).caudal.qp, 9.75, 2);
+            continue;
+        }
+        ASSERT_FALSE(r.faltas.empty()) << caso.que;
+        const auto& f = r.faltas.front();
+        EXPECT_EQ(f.vacio, caso.falta->vacio) << caso.que;
+        EXPECT_EQ(f.lugar.dato, caso.falta->lugar.dato) << caso.que;
+        EXPECT_EQ(std::tuple(f.lugar.tramo, f.lugar.fila, f.lugar.rango), std::tuple(caso.falta->lugar.tramo, caso.falta->lugar.fila, caso.falta->lugar.rango)) << caso.que;
+        if (!f.vacio && !std::isnan(caso.falta->lugar.valor)) EXPECT_EQ(f.lugar.valor, caso.falta->lugar.valor) << caso.que;
+    }
+
+    // 5.2-IC: a return period's β is the catchment's while its own is empty;
+    // P0 is that of the curve number, or typed.
+    EntradasCaudal ic = base;
+    ic.metodo = MetodoCaudal::IC;
+    ic.beta = 2.0;
+    ic.i1id = 11.72;
+    ic.tiempoTecleado = true;
+    ic.tc = 2.32;
+    ic.periodos[0].lluviaDiaria = 88.21;
+    ic.periodos[1] = {5, {}, 88.21, 0.5, {}};
+    auto r = EvaluarCaudal(ic, 380, 89.48);
+    ASSERT_EQ(r.ic.size(), 2u);
+    EXPECT_NEAR(r.ic[0].caudal.P0, 2 * *r.umbralDeCurva, 1e-12);
+    EXPECT_NEAR(r.ic[1].caudal.P0, 0.5 * *r.umbralDeCurva, 1e-12);
+    ic.umbralTecleado = true;
+    r = EvaluarCaudal(ic, 380, std::nullopt);
+    EXPECT_TRUE(r.faltas.at(0).vacio && r.faltas.at(0).lugar.dato == DatoCaudal::UmbralInicial);
+    EXPECT_FALSE(r.umbralDeCurva);
+
+    FijarIdioma(kIdiomaIngles);
+    const std::pair<RechazoCaudal, const char*> nombres[] = {
+        {{DatoCaudal::Pendiente, 0, {}, 1}, "Segment 2: s (m/m)"}, {{DatoCaudal::Pendiente}, "Channel slope Jc (m/m)"},
+        {{DatoCaudal::Beta}, "Correction coefficient β"},          {{DatoCaudal::Beta, 0, {}, -1, 0}, "Row 1: β"},
+        {{DatoCaudal::PeriodoRetorno, 0, {}, -1, 3}, "Row 4: T (years)"}};
+    for (const auto& [lugar, nombre] : nombres) EXPECT_EQ(NombreEntradaCaudal(lugar), nombre);
+    EXPECT_EQ(MensajeFaltaCaudal(vacio(DatoCaudal::Lluvia, -1, 0)),
+              "The peak discharge cannot be worked out from the inputs kept: Row 1: P 24 h (mm) is missing.");
     FijarIdioma(kIdiomaEspanol);
 }
 

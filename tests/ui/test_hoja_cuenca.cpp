@@ -21,6 +21,7 @@
 #include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/help/Ayuda.h"
+#include "ui/hydrology/frmCaudalPunta.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
@@ -51,16 +52,27 @@ QByteArray Texto(const HojaCuenca& hoja) { return QByteArray::fromStdString(Text
 
 // Every road to a curve number and every kind of trail, and values that only
 // come back when written and read exactly.
+// Peak inputs too, by 5.2-IC with a flow path kept for TR-55, so that the
+// report's pages carry the peak table.
 HojaCuenca HojaCompleta() {
     TrazaPasoAPaso cultivo{1, 4, 1, "C", SueloPorTextura{{"20", "40,0", "40"}}, "", 9, "Cultivos alineados; C; Buena"};
     TrazaPasoAPaso bosque{10, -1, 3, "B", SueloPorTasa{1}, "III", 52, "Woods; III fair", kIdiomaIngles};
+    EntradasCaudal caudal;
+    caudal.metodo = MetodoCaudal::IC;
+    caudal.i1id = 11.72;
+    caudal.longitudCauce = 0.8;
+    caudal.pendienteCauce = 0.05;
+    caudal.tramos = {{TipoTramo::Superficial, Firme::Pavimentado, {}, 120, {}, 0.02, {}, {}}};
+    caudal.periodos[2] = {10, {}, 64.5, 1.2, {}};
+    caudal.periodos[4] = {100, {}, 101.25, {}, {}};
     return {"Arroyo del Molino «norte»",
             0.1 + 0.2,
             EleccionLambda::Ambas,
             {{"Olivar", 12.5, 82, cultivo},
              {"Pinar", 1.0 / 3.0, 60, bosque},
              {"Camino", 0.8, 89, TrazaTabla{TablaReferencia::General, 56, "D"}},
-             {"", 2.25, 97.25, CurvaEscrita{}}}};
+             {"", 2.25, 97.25, CurvaEscrita{}}},
+            caudal};
 }
 
 void Elegir(QWidget* ventana, const char* accion) { Hijo<QAction>(ventana, accion)->trigger(); }
@@ -202,7 +214,7 @@ private slots:
         QTest::newRow("damaged") << QByteArray(bueno).replace("\"rows\": [", "\"rows\": [}");
         QTest::newRow("truncated") << bueno.left(bueno.size() / 2);
         QTest::newRow("foreign") << QByteArray(R"({"type": "FeatureCollection", "features": []})");
-        QTest::newRow("newer") << QByteArray(bueno).replace("\"version\": 1", "\"version\": 2");
+        QTest::newRow("newer") << QByteArray(bueno).replace("\"version\": 2", "\"version\": 3");
         QTest::newRow("bad trail") << QByteArray(bueno).replace("\"data_row\": 52", "\"data_row\": 53");
         QTest::newRow("letters for a percentage") << QByteArray(bueno).replace("\"clay\": \"20\"", "\"clay\": \"xx\"");
         QTest::newRow("missing") << QByteArray();
@@ -263,7 +275,7 @@ private slots:
     void everyRoadOutAsksAboutUnsavedWork() {
         QFETCH(QString, camino);
         QFETCH(int, respuesta);
-        const HojaCuenca otra{"Otra", std::nullopt, EleccionLambda::Clasica, {{"Prado", 4, 58, CurvaEscrita{}}}};
+        const HojaCuenca otra{"Otra", std::nullopt, EleccionLambda::Clasica, {{"Prado", 4, 58, CurvaEscrita{}}}, {}};
         Escribir(Ruta("otra.tarvel"), Texto(otra));
         frmHojaCuenca* hoja = VentanaConArchivo();
         QTest::keyClicks(Hijo<QLineEdit>(hoja, "txtTitulo"), " (revisada)");
@@ -458,7 +470,8 @@ private slots:
     // readers, and a line under the rows.
     void aRowWhoseTrailGivesAnotherNumberIsMarked() {
         const HojaCuenca guardada{"", std::nullopt, EleccionLambda::Clasica,
-                                  {{"Olivar", 2, 50, TrazaTabla{TablaReferencia::General, 9, "C"}}, {"Prado", 1, 58, CurvaEscrita{}}}};
+                                  {{"Olivar", 2, 50, TrazaTabla{TablaReferencia::General, 9, "C"}}, {"Prado", 1, 58, CurvaEscrita{}}},
+                                  {}};
         Escribir(Ruta("t.tarvel"), Texto(guardada));
         auto* hoja = new frmHojaCuenca(nullptr);
         hoja->show();
@@ -554,6 +567,52 @@ private slots:
             desde = donde + parte.size();
         }
         QCOMPARE(Leer(Ruta("filas.csv")), QByteArray::fromStdString(CsvHoja(HojaCompleta()).value()));
+    }
+
+    // The peak window works on the catchment's 1 km² and composite CN 74,
+    // shown and fixed; what it holds when it closes is the worksheet's, a
+    // change to save, and comes back when it opens again. Left as it starts,
+    // it leaves nothing; a value refused keeps it open.
+    void thePeakWindowTakesTheCatchmentAndGivesBackItsInputs() {
+        auto* hoja = new frmHojaCuenca(nullptr);
+        hoja->setAttribute(Qt::WA_DeleteOnClose);
+        hoja->show();
+        hoja->Cargar({"", std::nullopt, EleccionLambda::Clasica, {{"a", 60, 70, CurvaEscrita{}}, {"b", 40, 80, CurvaEscrita{}}}, {}},
+                     {});
+        const auto abrir = [hoja] { QTest::mouseClick(Hijo<QPushButton>(hoja, "cmdCaudalPunta"), Qt::LeftButton); };
+        QStringList cuenca;
+        QVERIFY(Jugar({abrir,
+                       [&cuenca] {
+                           for (const char* campo : {"txtArea", "txtNC"}) {
+                               auto* caja = EnFrente<QLineEdit>(campo);
+                               cuenca << caja->text() + (caja->isReadOnly() ? "" : " editable");
+                           }
+                       },
+                       Cerrar()}));
+        QCOMPARE(cuenca, (QStringList{"1", "74.0"}));
+        QVERIFY(!hoja->isWindowModified() && !hoja->Hoja()->caudal);
+
+        QString pico;
+        QVERIFY(Jugar({abrir, Teclear("txtLluvia_3", "152.4"), Teclear("txtCharcas", "1"), Teclear("txtLluvia_0", "x", Qt::Key_unknown),
+                       [] { Entorno().Responder(RespuestaMensaje::Aceptar); }, Cerrar(),
+                       Teclear("txtLluvia_0", "", Qt::Key_Backspace), Pulsar("opcTiempo_2"), Teclear("txtTc", "1.53"),
+                       [&pico] { pico = EnFrente<QTableWidget>("tblCaudal")->item(3, 13)->text(); }, Cerrar()}));
+        QCOMPARE(Entorno().UltimoMensaje(),
+                 "Error en los datos introducidos. Fila 1: P 24 h (mm) = «x»: debe ser un número mayor que 0 y no mayor que 2000.");
+        // 1 km² with CN 74 under 152.4 mm, type II, 1 % ponds, Tc 1.53 h:
+        // qu 0.115 m³/s/km²/mm · 1 km² · Q 80.9 mm · Fp 0.87.
+        QCOMPARE(pico, "8.09");
+        QVERIFY(hoja->isWindowModified());
+        const auto caudal = hoja->Hoja()->caudal;
+        QVERIFY(caudal && caudal->periodos[3].lluvia == 152.4 && caudal->charcas == 1 && !caudal->periodos[0].lluvia &&
+                caudal->tiempoTecleado && caudal->tc == 1.53);
+
+        QStringList vuelta;
+        QVERIFY(Jugar({abrir, [&vuelta] { vuelta << EnFrente<QLineEdit>("txtLluvia_3")->text() << EnFrente<QLineEdit>("txtCharcas")->text(); },
+                       Cerrar()}));
+        QCOMPARE(vuelta, (QStringList{"152.4", "1"}));
+        hoja->setWindowModified(false);
+        hoja->close();
     }
 
     void theMainMenuOpensTheWorksheet() {

@@ -24,18 +24,21 @@
 #include "app/Patrones.h"
 #include "catchment/ArchivoHoja.h"
 #include "catchment/TextosCuenca.h"
+#include "hydrology/TextosCaudalHoja.h"
 #include "ui/catchment/HojasRecientes.h"
 #include "ui/catchment/TablaSubareas.h"
 #include "ui/catchment/TextosHoja.h"
 #include "ui/common/Colores.h"
+#include "ui/common/DatosPrograma.h"
 #include "ui/common/Informe.h"
+#include "ui/common/Mensajes.h"
 #include "ui/common/ReglaTeclado.h"
 #include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
 #include "ui/common/Ventana.h"
 #include "ui/determination/frmEleccion.h"
 #include "ui/help/Ayuda.h"
-#include "ui/common/DatosPrograma.h"
+#include "ui/hydrology/frmCaudalPunta.h"
 
 namespace tarvel {
 namespace {
@@ -43,7 +46,7 @@ namespace {
 // Columns of the rows; the runoff columns show only with a storm and its ratios.
 enum ColumnaHoja { kColNombre, kColArea, kColCuota, kColCN, kColQClasica, kColQReducida, kColOrigen, kColumnasHoja };
 
-QString Cifra(double valor) { return DeUtf8(Formatear(valor, Patron::UnDecimalConCero)); }
+QString UnDecimal(double valor) { return DeUtf8(Formatear(valor, Patron::UnDecimalConCero)); }
 QString Numero(double valor) { return DeUtf8(TextoNumero(valor)); }
 // "0.2", "0.05": the ratio as the core names it.
 std::string NombreLambda(Lambda lambda) { return TextoNumero(ValorLambda(lambda)); }
@@ -238,6 +241,8 @@ void frmHojaCuenca::CrearControles() {
     cmdAyuda->setFixedWidth(32);
     cmdAyuda->setFocusPolicy(Qt::NoFocus);
     connect(cmdAyuda, &QPushButton::clicked, this, [] { EnviarF1(); });
+    cmdCaudalPunta = Nombrado(new QPushButton(this), "cmdCaudalPunta");
+    connect(cmdCaudalPunta, &QPushButton::clicked, this, &frmHojaCuenca::cmdCaudalPunta_Click);
     cmdCerrar = Nombrado(new QPushButton(this), "cmdCerrar");
     connect(cmdCerrar, &QPushButton::clicked, this, &QWidget::close);
     // Enter belongs to the fields and the cells: no button is pressed by it.
@@ -280,6 +285,7 @@ void frmHojaCuenca::Disponer() {
     auto* pie = new QHBoxLayout;
     pie->addWidget(cmdAyuda);
     pie->addStretch();
+    pie->addWidget(cmdCaudalPunta);
     pie->addWidget(cmdCerrar);
 
     auto* columna = new QVBoxLayout(this);
@@ -292,7 +298,7 @@ void frmHojaCuenca::Disponer() {
     columna->addLayout(pie);
 
     QWidget* orden[] = {txtTitulo, tblSubareas, cmdAnadir, cmdQuitar, cmdSubir, cmdBajar,
-                        cmdDeterminar, txtLluvia, lstLambda, tblCompuesto, tblEscorrentia, cmdCerrar};
+                        cmdDeterminar, txtLluvia, lstLambda, tblCompuesto, tblEscorrentia, cmdCaudalPunta, cmdCerrar};
     for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
 }
 
@@ -333,6 +339,7 @@ void frmHojaCuenca::PonerTextos() {
         tabla->horizontalHeader()->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
         tabla->horizontalHeader()->setMinimumHeight(3 * fontMetrics().height() + 6);
     }
+    cmdCaudalPunta->setText(T(kTextoBotonCaudalHoja));
     cmdCerrar->setText(T(kTextoCerrar));
 
     // Screen readers name each control by its caption; the total area and the
@@ -344,6 +351,7 @@ void frmHojaCuenca::PonerTextos() {
         {cmdDeterminar, SinMnemonico(kTextoHojaDeterminar)},
         {txtLluvia, SinMnemonico(kTextoLluvia)},       {lstLambda, SinMnemonico(kTextoHojaLambda)},
         {tblCompuesto, T(kTextoCompuesto)},            {tblEscorrentia, T(kTextoEscorrentiaTormenta)},
+        {cmdCaudalPunta, SinMnemonico(kTextoBotonCaudalHoja)},
         {cmdCerrar, SinMnemonico(kTextoCerrar)},
         {cmdAyuda, QStringLiteral("?")},
     };
@@ -361,6 +369,7 @@ void frmHojaCuenca::Cargar(const HojaCuenca& hoja, const QString& ruta) {
     mLluvia = hoja.lluvia;
     mTextoLluvia = txtLluvia->text();
     lstLambda->setCurrentIndex(static_cast<int>(hoja.lambda));
+    mCaudal = hoja.caudal;
     mMostrando = false;
     mRuta = ruta;
     mFilaEnCurso.reset();
@@ -386,6 +395,7 @@ HojaCuenca frmHojaCuenca::HojaEnPantalla(QString* falloLluvia) const {
     for (const FilaVentana& fila : mFilas) {
         hoja.filas.push_back({Utf8(fila.nombre), fila.area.value_or(kNada), fila.cn.value_or(kNada), fila.origen});
     }
+    hoja.caudal = mCaudal;
     return hoja;
 }
 
@@ -549,6 +559,24 @@ void frmHojaCuenca::cmdDeterminar_Click() {
     tblSubareas->setFocus();
 }
 
+// The peak window on the catchment as it stands; its inputs come back
+// whatever way it is closed, and are none when it is left as it starts.
+void frmHojaCuenca::cmdCaudalPunta_Click() {
+    TerminarEdicion();
+    const auto& compuesto = mEvaluacion.compuesto;
+    if (!compuesto) {
+        MostrarFallos();
+        MostrarMensaje(this, DeUtf8(MensajeCuenca(*mEvaluacion.rechazo)), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
+        return;
+    }
+    const EntradasCaudal entradas =
+        CaudalDeHoja(this, mCaudal.value_or(EntradasCaudal{}), {AreaEnKm2(*compuesto), compuesto->CN[1]});
+    const auto caudal = entradas == EntradasCaudal{} ? std::nullopt : std::optional(entradas);
+    if (caudal == mCaudal) return;
+    mCaudal = caudal;
+    Modificado();
+}
+
 // ----- the figures --------------------------------------------------------------
 
 void frmHojaCuenca::Recalcular() {
@@ -578,7 +606,7 @@ void frmHojaCuenca::Recalcular() {
         PonerCelda(tblSubareas, f, kColQClasica, QString());
         PonerCelda(tblSubareas, f, kColQReducida, QString());
         for (const auto& e : escorrentias) {
-            PonerCelda(tblSubareas, f, e.lambda == Lambda::Clasica ? kColQClasica : kColQReducida, Cifra(e.subareas[i].Q));
+            PonerCelda(tblSubareas, f, e.lambda == Lambda::Clasica ? kColQClasica : kColQReducida, UnDecimal(e.subareas[i].Q));
         }
         tblSubareas->item(f, kColArea)->setForeground(mFilas[i].area ? palette().text() : QBrush(kTextoFalta));
         tblSubareas->item(f, kColCN)->setForeground(mFilas[i].cn ? palette().text() : QBrush(kTextoFalta));
@@ -601,17 +629,17 @@ void frmHojaCuenca::Recalcular() {
 
     // The composite under the three conditions, and the storm's runoff by ratio.
     for (int j = 0; j < 3; ++j) {
-        PonerCelda(tblCompuesto, j, 1, compuesto ? Cifra(compuesto->CN[static_cast<std::size_t>(j)]) : QString());
-        PonerCelda(tblCompuesto, j, 2, compuesto ? Cifra(compuesto->umbral[static_cast<std::size_t>(j)]) : QString());
+        PonerCelda(tblCompuesto, j, 1, compuesto ? UnDecimal(compuesto->CN[static_cast<std::size_t>(j)]) : QString());
+        PonerCelda(tblCompuesto, j, 2, compuesto ? UnDecimal(compuesto->umbral[static_cast<std::size_t>(j)]) : QString());
     }
     for (int r = 0; r < 2; ++r) {
         tblEscorrentia->setRowHidden(r, r >= static_cast<int>(escorrentias.size()));
         if (r >= static_cast<int>(escorrentias.size())) continue;
         const auto& e = escorrentias[static_cast<std::size_t>(r)];
         const QString equivalente =
-            (e.equivalente.sinEscorrentia ? QStringLiteral("≤ ") : QString()) + Cifra(e.equivalente.CN);
-        const QString textos[] = {DeUtf8(NombreLambda(e.lambda)), Cifra(compuesto->CN[1]), Cifra(e.delCompuesto.Q),
-                                  Cifra(e.Q), equivalente};
+            (e.equivalente.sinEscorrentia ? QStringLiteral("≤ ") : QString()) + UnDecimal(e.equivalente.CN);
+        const QString textos[] = {DeUtf8(NombreLambda(e.lambda)), UnDecimal(compuesto->CN[1]), UnDecimal(e.delCompuesto.Q),
+                                  UnDecimal(e.Q), equivalente};
         for (int c = 0; c < 5; ++c) PonerCelda(tblEscorrentia, r, c, textos[c]);
     }
     tblEscorrentia->setVisible(!escorrentias.empty());

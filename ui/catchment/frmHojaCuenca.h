@@ -2,9 +2,11 @@
 // The catchment worksheet: one row per sub-area (name, area, curve number and
 // how it was obtained), the composite curve number under the three
 // antecedent conditions and, for a design storm, the runoff of each row and
-// of the catchment. Kept in .tarvel files, reported on paper or as a PDF,
-// its rows exported as CSV. Modal to the main menu, from whose File menu it
-// is reached.
+// of the catchment. "Peak discharge…" opens the peak window on the
+// catchment's total area and composite curve number, and the worksheet keeps
+// its inputs. Kept in .tarvel files, reported on paper or as a PDF, its rows
+// exported as CSV. Modal to the main menu, from whose File menu it is
+// reached.
 #include <QDialog>
 #include <expected>
 #include <optional>
@@ -81,6 +83,7 @@ private:
     void cmdQuitar_Click();
     void Mover(int paso);
     void cmdDeterminar_Click();
+    void cmdCaudalPunta_Click();
     void tblSubareas_Cambio(QTableWidgetItem* celda);
     void tblSubareas_CeldaActual(int fila, int columna, int filaAnterior);
     void tblSubareas_TextoSinSitio(int columna);
@@ -117,6 +120,7 @@ private:
     // The storm as the file gave it, read again only once its text is edited.
     std::optional<double> mLluvia;
     QString mTextoLluvia;
+    std::optional<EntradasCaudal> mCaudal;  // the peak discharge inputs, as the peak window left them
     bool mMostrando = false;  // the table is being filled: its changes are not the user's
     EvaluacionHoja mEvaluacion;       // the figures of the worksheet on screen
     QString mFalloLluvia;             // why the storm typed is no depth
@@ -159,6 +163,7 @@ private:
     QTableWidget* tblEscorrentia = nullptr;
     QLabel* lblMensaje = nullptr;
     QPushButton* cmdAyuda = nullptr;
+    QPushButton* cmdCaudalPunta = nullptr;
     QPushButton* cmdCerrar = nullptr;
 };
 

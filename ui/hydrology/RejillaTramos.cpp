@@ -113,6 +113,28 @@ void RejillaTramos::AnadirTramo() {
     emit Cambiado();
 }
 
+void RejillaTramos::PonerTramos(std::span<const TramoEscrito> tramos) {
+    for (int t = 0; t < rowCount(); ++t) {
+        for (int c = 0; c < kColumnas; ++c) Vaciar(t, c);
+    }
+    mFilas.clear();
+    for (const TramoEscrito& tramo : tramos.first(std::min<std::size_t>(tramos.size(), kTramosMaximos))) {
+        Fila fila{tramo.tipo, tramo.firme, std::vector<QString>(kColumnas)};
+        for (const ColumnaDato& d : ColumnasDe(tramo.tipo)) {
+            if (const auto& valor = ValorDeTramo(tramo, d.dato)) fila.textos[static_cast<std::size_t>(d.columna)] = DeUtf8(TextoNumero(*valor));
+        }
+        mFilas.push_back(std::move(fila));
+    }
+    if (mFilas.empty()) mFilas.push_back({TipoTramo::Laminar, Firme::SinPavimentar, std::vector<QString>(kColumnas)});
+    mUltimoTramo = -1;
+    setRowCount(0);
+    setRowCount(Tramos());
+    for (int t = 0; t < Tramos(); ++t) Rehacer(t);
+    Ajustar();
+    emit ControlesRehechos();
+    emit Cambiado();
+}
+
 void RejillaTramos::QuitarTramo() {
     if (Tramos() <= 1) return;
     const int quitado = mUltimoTramo >= 0 && mUltimoTramo < Tramos() ? mUltimoTramo : Tramos() - 1;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "hydrology/EntradasCaudal.h"
 #include "hydrology/TiempoConcentracion.h"
 
 class QComboBox;
@@ -23,7 +24,7 @@ namespace tarvel {
 class RejillaTramos : public QTableWidget {
     Q_OBJECT
 public:
-    static constexpr int kTramosMaximos = 10;
+    static constexpr int kTramosMaximos = tarvel::kTramosMaximos;
 
     // With no row: the opener adds the first once it listens to the signals.
     explicit RejillaTramos(QWidget* padre);
@@ -32,6 +33,8 @@ public:
     void AnadirTramo();
     // The segment the focus was last in, else the last one; never the only one.
     void QuitarTramo();
+    // The rows made again as `tramos` has them (one empty row for none).
+    void PonerTramos(std::span<const TramoEscrito> tramos);
 
     // A field of a segment as its kind reads it.
     struct Campo {

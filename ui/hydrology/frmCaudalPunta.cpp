@@ -23,6 +23,7 @@
 #include "app/TablaTextos.h"
 #include "app/TextosMensajes.h"
 #include "hydrology/TextosCaudal.h"
+#include "hydrology/TextosCaudalHoja.h"
 #include "hydrology/TextosEscorrentia.h"
 #include "ui/common/Accesibilidad.h"
 #include "ui/common/Colores.h"
@@ -74,7 +75,8 @@ QTableWidgetItem* Celda() {
 
 }  // namespace
 
-frmCaudalPunta::frmCaudalPunta(QWidget* padre) : QDialog(padre) {
+frmCaudalPunta::frmCaudalPunta(QWidget* padre, const EntradasCaudal& entradas, std::optional<CuencaHoja> cuenca)
+    : QDialog(padre), mCuenca(cuenca) {
     setObjectName("frmCaudalPunta");
     PrepararDialogo(this);
     CrearControles();
@@ -82,9 +84,22 @@ frmCaudalPunta::frmCaudalPunta(QWidget* padre) : QDialog(padre) {
     PonerTextos();
     FijarTopicoAyuda(this, kAyudaCaudalPunta);
     Conectar();
-    tblTramos->AnadirTramo();
+    Mostrar(entradas);
     MostrarMetodo();
-    txtArea->setFocus();
+    // A worksheet's catchment is shown as the worksheet shows it, and stays as it is.
+    lblCuencaHoja->setVisible(mCuenca.has_value());
+    cmdDeterminar->setVisible(!mCuenca);
+    if (mCuenca) {
+        txtArea->setText(DeUtf8(TextoNumero(mCuenca->area)));
+        txtNC->setText(DeUtf8(Formatear(mCuenca->cn, Patron::UnDecimalConCero)));
+        for (QLineEdit* campo : {txtArea, txtNC}) {
+            campo->setReadOnly(true);
+            QPalette fijo = campo->palette();
+            fijo.setColor(QPalette::Base, fijo.color(QPalette::Window));
+            campo->setPalette(fijo);
+        }
+    }
+    (mCuenca ? static_cast<QWidget*>(opcMetodo[Metodo() == MetodoCaudal::IC ? 1 : 0]) : txtArea)->setFocus();
     CentrarEnPantalla(this);
 }
 
@@ -96,10 +111,12 @@ void frmCaudalPunta::CrearControles() {
         opcMetodo[i] = new QRadioButton(mrcMetodo);
         opcMetodo[i]->setObjectName(QStringLiteral("opcMetodo_%1").arg(i));
     }
-    opcMetodo[0]->setChecked(true);
 
     mrcCuenca = new QGroupBox(this);
     mrcCuenca->setObjectName("mrcCuenca");
+    lblCuencaHoja = new QLabel(mrcCuenca);
+    lblCuencaHoja->setObjectName("lblCuencaHoja");
+    lblCuencaHoja->setWordWrap(true);
     txtArea = Campo(mrcCuenca, "txtArea");
     lblArea = Rotulo(mrcCuenca, "lblArea", txtArea);
     txtNC = Campo(mrcCuenca, "txtNC");
@@ -109,13 +126,11 @@ void frmCaudalPunta::CrearControles() {
     cboDistribucion = new QComboBox(mrcCuenca);
     cboDistribucion->setObjectName("cboDistribucion");
     for (const DistribucionLluvia d : kDistribuciones) cboDistribucion->addItem(DeUtf8(NombreDistribucion(d)));
-    cboDistribucion->setCurrentIndex(2);  // type II, most of the United States
     ReglaTeclado::AplicarACampo(cboDistribucion);  // Enter moves on, as from a field
     lblDistribucion = new QLabel(mrcCuenca);
     lblDistribucion->setObjectName("lblDistribucion");
     lblDistribucion->setBuddy(cboDistribucion);
     txtCharcas = Campo(mrcCuenca, "txtCharcas");
-    txtCharcas->setText(QStringLiteral("0"));
     lblCharcas = Rotulo(mrcCuenca, "lblCharcas", txtCharcas);
     mrcUmbral = new QGroupBox(mrcCuenca);
     mrcUmbral->setObjectName("mrcUmbral");
@@ -123,13 +138,11 @@ void frmCaudalPunta::CrearControles() {
         opcUmbral[i] = new QRadioButton(mrcUmbral);
         opcUmbral[i]->setObjectName(QStringLiteral("opcUmbral_%1").arg(i));
     }
-    opcUmbral[0]->setChecked(true);
     lblUmbralCurva = new EtiquetaResultado(mrcUmbral, "lblUmbralCurva", kTextoUmbralDeCurvaValor);
     lblUmbralCurva->setMinimumWidth(96);
     lblUmbralCurva->setAlignment(Qt::AlignCenter);
     txtP0 = Campo(mrcUmbral, "txtP0");
     txtBeta = Campo(mrcCuenca, "txtBeta");
-    txtBeta->setText(QStringLiteral("1"));
     lblBeta = Rotulo(mrcCuenca, "lblBeta", txtBeta);
     txtI1Id = Campo(mrcCuenca, "txtI1Id");
     lblI1Id = Rotulo(mrcCuenca, "lblI1Id", txtI1Id);
@@ -140,7 +153,6 @@ void frmCaudalPunta::CrearControles() {
         opcTiempo[i] = new QRadioButton(mrcTiempo);
         opcTiempo[i]->setObjectName(QStringLiteral("opcTiempo_%1").arg(i));
     }
-    opcTiempo[0]->setChecked(true);
     tblTramos = new RejillaTramos(mrcTiempo);
     cmdAnadirTramo = new QPushButton(mrcTiempo);
     cmdAnadirTramo->setObjectName("cmdAnadirTramo");
@@ -221,7 +233,6 @@ void frmCaudalPunta::CrearTablaCaudal() {
             (*columnas[c].first)[static_cast<std::size_t>(f)] = campo;
             Registrar(campo, kDatos[c], [campo] { return campo->accessibleName(); });
         }
-        txtPeriodo[static_cast<std::size_t>(f)]->setText(DeUtf8(TextoNumero(kPeriodosRetorno[static_cast<std::size_t>(f)])));
     }
 }
 
@@ -247,6 +258,7 @@ void frmCaudalPunta::Disponer() {
     cuenca->setHorizontalSpacing(10);
     cuenca->setVerticalSpacing(8);
     int fila = 0;
+    cuenca->addWidget(lblCuencaHoja, fila++, 0, 1, 3);
     cuenca->addWidget(lblArea, fila, 0);
     cuenca->addWidget(txtArea, fila++, 1);
     cuenca->addWidget(lblCurva, fila, 0);
@@ -356,6 +368,7 @@ void frmCaudalPunta::PonerTextos() {
     txtP0->setAccessibleName(T(kTextoMarcoUmbral) + QStringLiteral(": ") + NombreDeRotulo(T(kTextoUmbralTecleado)));
     txtTc->setAccessibleName(T(kTextoMarcoTiempo) + QStringLiteral(": ") + NombreDeRotulo(T(kTextoTiempoTecleado)));
     cmdAyuda->setAccessibleName(T(kNombreAyuda));
+    lblCuencaHoja->setText(T(kTextoCuencaDeHoja));
     lblTituloAvisos->setText(T(kTextoAvisos));
     tblTramos->setAccessibleName(T(kTextoTiempoTramos));
 
@@ -480,29 +493,14 @@ void frmCaudalPunta::OrdenarFoco() {
     for (QWidget* control : mrcTiempo->findChildren<QWidget*>()) FijarTopicoAyuda(control, kAyudaTiempoConcentracion);
 }
 
-std::optional<double> frmCaudalPunta::Leer(const QLineEdit* campo, Calculo& c, bool vaciosRechazados,
-                                           std::optional<double> siVacio) const {
-    const QString texto = campo->text();
-    const Rango rango = RangoDe(mDatos.at(campo).dato);
-    if (texto.trimmed().isEmpty()) {
-        if (siVacio) return siVacio;
-        c.fallos.push_back(vaciosRechazados ? FalloDe(campo, texto, rango) : Fallo{const_cast<QLineEdit*>(campo), {}});
-        return std::nullopt;
-    }
-    const auto valor = ConvertirDecimalSimple(texto.toStdString());
-    if (valor && DentroDe(rango, *valor)) return *valor + 0.0;  // -0 is 0
-    c.fallos.push_back(FalloDe(campo, texto, rango));
-    return std::nullopt;
-}
-
 frmCaudalPunta::Fallo frmCaudalPunta::FalloDe(const QLineEdit* campo, const QString& texto, const Rango& rango) const {
     const std::string nombre = mDatos.at(campo).nombre().toStdString();
     return {const_cast<QLineEdit*>(campo),
             T(kTextoErrorEntrada) + ' ' + T(kTextoValorRechazado, {nombre, texto.trimmed().toStdString(), MotivoRango(rango)})};
 }
 
-QLineEdit* frmCaudalPunta::CampoDe(const RechazoCaudal& r, const std::vector<int>& filas) const {
-    const std::size_t f = r.fila >= 0 ? static_cast<std::size_t>(filas[static_cast<std::size_t>(r.fila)]) : 0;
+QLineEdit* frmCaudalPunta::CampoDe(const RechazoCaudal& r) const {
+    const std::size_t f = r.fila >= 0 ? static_cast<std::size_t>(r.fila) : 0;
     switch (r.dato) {
         case DatoCaudal::PeriodoRetorno: return txtPeriodo[f];
         case DatoCaudal::Lluvia: return txtLluvia[f];
@@ -515,7 +513,10 @@ QLineEdit* frmCaudalPunta::CampoDe(const RechazoCaudal& r, const std::vector<int
         case DatoCaudal::IndiceTorrencialidad: return txtI1Id;
         case DatoCaudal::UmbralInicial: return txtP0;
         case DatoCaudal::LongitudCauceKm: return txtLc;
-        case DatoCaudal::Pendiente: return r.tramo < 0 ? txtJc : nullptr;
+        case DatoCaudal::Pendiente:
+            if (r.tramo < 0) return txtJc;
+            break;
+        // A time worked out of a flow path or a channel is no field's.
         case DatoCaudal::TiempoConcentracion: return opcTiempo[2]->isChecked() ? txtTc : nullptr;
         default: break;
     }

@@ -11,6 +11,11 @@
 // Everything follows the fields as they are typed. A field left with a value
 // outside its range says which and why and keeps the focus, its text kept; an
 // empty field says nothing until the results are copied.
+//
+// Opened from a catchment worksheet (CaudalDeHoja), the catchment is the
+// worksheet's: its total area and composite curve number are shown and fixed
+// (they change with the worksheet's rows), and the window starts with the
+// inputs the worksheet keeps and hands back what it holds when it closes.
 #include <QDialog>
 #include <QPointer>
 #include <array>
@@ -19,6 +24,7 @@
 #include <optional>
 #include <vector>
 
+#include "hydrology/EntradasCaudal.h"
 #include "hydrology/PresentacionCaudal.h"
 
 class QComboBox;
@@ -34,12 +40,28 @@ namespace tarvel {
 class EtiquetaResultado;
 class RejillaTramos;
 
+// The catchment of a worksheet: its total area in km² and its composite
+// curve number of condition II.
+struct CuencaHoja {
+    double area = 0;
+    double cn = 0;
+};
+
 class frmCaudalPunta : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kPeriodos = 6;
+    static constexpr int kPeriodos = static_cast<int>(kFilasPeriodos);
 
-    explicit frmCaudalPunta(QWidget* padre);
+    // With a worksheet's catchment, its area and curve number are fixed.
+    explicit frmCaudalPunta(QWidget* padre, const EntradasCaudal& entradas = {},
+                            std::optional<CuencaHoja> cuenca = std::nullopt);
+
+    // What the fields hold, a value refused or out of its range as none.
+    EntradasCaudal Entradas() const;
+
+    // For a worksheet, a field being left with a value refused says so and
+    // keeps the window open.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -59,6 +81,13 @@ private:
     void HabilitarOpciones();
     void OrdenarFoco();
 
+    // The fields shown as `entradas` has them.
+    void Mostrar(const EntradasCaudal& entradas);
+    // What the fields hold; a text that is no number is NaN `conRechazados`
+    // (for the core to refuse), else none, as a number out of its range.
+    EntradasCaudal Leidas(bool conRechazados) const;
+    std::optional<double> ValorDe(const QLineEdit* campo, bool conRechazados) const;
+
     // A field that keeps a result from being computed: refused (with its
     // message) or still empty (no message).
     struct Fallo {
@@ -66,17 +95,11 @@ private:
         QString mensaje;
     };
     struct Calculo {
-        std::vector<std::optional<TiempoTramo>> tramos;  // per row of the flow path
-        std::optional<double> tc;
-        std::optional<double> umbralDeCurva;  // 5.2-IC: P0ⁱ of the curve number
-        std::optional<TablaCaudal> tabla;
-        std::vector<int> filas;               // the row of the table each of its rows comes from
-        std::vector<std::string> avisos;
+        ResultadoCaudal r;
         std::vector<Fallo> fallos;
     };
     // With `vaciosRechazados`, an empty field that is needed is refused too.
     Calculo Calcular(bool vaciosRechazados) const;
-    void CalcularTiempo(Calculo& c, bool vaciosRechazados) const;
     void Actualizar();
     void Rechazar(const Fallo& fallo);
     bool ComprobarCampo();
@@ -90,21 +113,19 @@ private:
         std::function<QString()> nombre;
     };
     void Registrar(QLineEdit* campo, DatoCaudal dato, std::function<QString()> nombre);
-    // The value of a field: nothing while it is empty (`siVacio` then, when
-    // given) or refused, with its Fallo recorded.
-    std::optional<double> Leer(const QLineEdit* campo, Calculo& c, bool vaciosRechazados,
-                               std::optional<double> siVacio = std::nullopt) const;
     Fallo FalloDe(const QLineEdit* campo, const QString& texto, const Rango& rango) const;
-    // The field a refusal of the core belongs to (`filas` maps a table's rows).
-    QLineEdit* CampoDe(const RechazoCaudal& rechazo, const std::vector<int>& filas) const;
+    // The field an input the core names is typed in.
+    QLineEdit* CampoDe(const RechazoCaudal& lugar) const;
 
     std::map<const QLineEdit*, Dato> mDatos;
     QPointer<QLineEdit> mCampoPorComprobar;  // left, its check still to come
     bool mDevolviendoFoco = false;            // a refused field is taking the focus back
+    std::optional<CuencaHoja> mCuenca;        // a worksheet's, fixed
 
     QGroupBox* mrcMetodo = nullptr;
     std::array<QRadioButton*, 2> opcMetodo{};  // TR-55, 5.2-IC
     QGroupBox* mrcCuenca = nullptr;
+    QLabel* lblCuencaHoja = nullptr;  // says where a worksheet's area and curve number come from
     QLabel* lblArea = nullptr;
     QLineEdit* txtArea = nullptr;
     QLabel* lblCurva = nullptr;
@@ -148,5 +169,9 @@ private:
     QPushButton* cmdCopiar = nullptr;
     QPushButton* cmdAyuda = nullptr;
 };
+
+// The peak discharge of a worksheet's catchment, starting from the inputs it
+// keeps: what the window holds once it is closed.
+EntradasCaudal CaudalDeHoja(QWidget* padre, const EntradasCaudal& entradas, CuencaHoja cuenca);
 
 }  // namespace tarvel

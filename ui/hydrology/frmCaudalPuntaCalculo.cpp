@@ -11,10 +11,11 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
+#include <limits>
 
+#include "app/FormatoNumerico.h"
 #include "app/Patrones.h"
 #include "app/TablaTextos.h"
-#include "hydrology/Escorrentia.h"
 #include "hydrology/TextosCaudal.h"
 #include "ui/common/Accesibilidad.h"
 #include "ui/common/Colores.h"
@@ -28,193 +29,126 @@
 namespace tarvel {
 namespace {
 
-constexpr DistribucionLluvia kDistribuciones[] = {DistribucionLluvia::I, DistribucionLluvia::IA,
-                                                  DistribucionLluvia::II, DistribucionLluvia::III};
 // The table's columns by the text number of their headings (frmCaudalPunta.cpp).
 constexpr int kPrimeraCalculada = 5;
 
-TramoFlujo Construir(TipoTramo tipo, const std::vector<double>& v, Firme firme) {
-    switch (tipo) {
-        case TipoTramo::Laminar: return TramoLaminar(v[0], v[1], v[2], v[3]);
-        case TipoTramo::Superficial: return TramoSuperficial(v[0], v[1], firme);
-        case TipoTramo::Cauce: break;
-    }
-    return TramoCauce(v[0], v[1], v[2], v[3], v[4]);
-}
+QString Valor(const std::optional<double>& valor) { return valor ? DeUtf8(TextoNumero(*valor)) : QString(); }
 
 }  // namespace
 
-void frmCaudalPunta::CalcularTiempo(Calculo& c, bool vaciosRechazados) const {
-    c.tramos.assign(static_cast<std::size_t>(tblTramos->Tramos()), std::nullopt);
-    if (opcTiempo[2]->isChecked()) {
-        c.tc = Leer(txtTc, c, vaciosRechazados);
-        return;
-    }
-    if (Metodo() == MetodoCaudal::IC) {
-        const auto lc = Leer(txtLc, c, vaciosRechazados);
-        const auto jc = Leer(txtJc, c, vaciosRechazados);
-        if (!lc || !jc) return;
-        if (const auto tc = CalcularTiempoIC(*lc, *jc)) c.tc = *tc;
-        return;
-    }
-    // The flow path: its rows with every field typed, in order; a row left
-    // empty is no segment, a row half typed keeps Tc from being known.
-    std::vector<TramoFlujo> camino;
-    std::vector<int> deFila;
-    bool completo = true;
-    for (int t = 0; t < tblTramos->Tramos(); ++t) {
-        const auto campos = tblTramos->Campos(t);
-        if (std::ranges::all_of(campos, [](const RejillaTramos::Campo& d) { return d.campo->text().trimmed().isEmpty(); })) {
-            continue;
-        }
-        std::vector<double> valores;
-        for (const auto& d : campos) {
-            if (const auto valor = Leer(d.campo, c, vaciosRechazados)) valores.push_back(*valor);
-        }
-        if (valores.size() < campos.size()) {
-            completo = false;
-            continue;
-        }
-        const TramoFlujo tramo = Construir(tblTramos->Tipo(t), valores, tblTramos->FirmeDe(t));
-        const std::vector<TramoFlujo> solo{tramo};
-        if (const auto tiempo = CalcularTiempoTR55(solo)) c.tramos[static_cast<std::size_t>(t)] = tiempo->tramos.front();
-        camino.push_back(tramo);
-        deFila.push_back(t);
-    }
-    if (camino.empty() && completo) {
-        const QLineEdit* primero = tblTramos->Campos(0).front().campo;
-        c.fallos.push_back(vaciosRechazados ? FalloDe(primero, {}, RangoDe(tblTramos->Campos(0).front().dato))
-                                            : Fallo{const_cast<QLineEdit*>(primero), {}});
-        return;
-    }
-    if (!completo) return;
-    const auto tiempo = CalcularTiempoTR55(camino);
-    if (!tiempo) return;  // every field was checked against the same ranges
-    c.tc = tiempo->horas;
-    for (Aviso aviso : tiempo->avisos) {
-        aviso.tramo = deFila[static_cast<std::size_t>(aviso.tramo)];
-        c.avisos.push_back(TextoAviso(aviso, MetodoCaudal::TR55));
+void frmCaudalPunta::Mostrar(const EntradasCaudal& e) {
+    const bool ic = e.metodo == MetodoCaudal::IC;
+    opcMetodo[ic ? 1 : 0]->setChecked(true);
+    cboDistribucion->setCurrentIndex(static_cast<int>(e.distribucion));
+    txtCharcas->setText(Valor(e.charcas));
+    opcUmbral[e.umbralTecleado ? 1 : 0]->setChecked(true);
+    txtP0->setText(Valor(e.umbral));
+    txtBeta->setText(Valor(e.beta));
+    txtI1Id->setText(Valor(e.i1id));
+    opcTiempo[e.tiempoTecleado ? 2 : ic ? 1 : 0]->setChecked(true);
+    txtTc->setText(Valor(e.tc));
+    tblTramos->PonerTramos(e.tramos);
+    txtLc->setText(Valor(e.longitudCauce));
+    txtJc->setText(Valor(e.pendienteCauce));
+    for (std::size_t f = 0; f < e.periodos.size(); ++f) {
+        const PeriodoEscrito& p = e.periodos[f];
+        txtPeriodo[f]->setText(Valor(p.T));
+        txtLluvia[f]->setText(Valor(p.lluvia));
+        txtLluviaDiaria[f]->setText(Valor(p.lluviaDiaria));
+        txtBetaFila[f]->setText(Valor(p.beta));
+        txtFb[f]->setText(Valor(p.fb));
     }
 }
 
+std::optional<double> frmCaudalPunta::ValorDe(const QLineEdit* campo, bool conRechazados) const {
+    const QString texto = campo->text();
+    if (texto.trimmed().isEmpty()) return std::nullopt;
+    const auto valor = ConvertirDecimalSimple(texto.toStdString());
+    if (conRechazados) return valor.value_or(std::numeric_limits<double>::quiet_NaN());
+    if (valor && DentroDe(RangoDe(mDatos.at(campo).dato), *valor)) return *valor + 0.0;  // -0 is 0
+    return std::nullopt;
+}
+
+EntradasCaudal frmCaudalPunta::Leidas(bool conRechazados) const {
+    const auto valor = [&](const QLineEdit* campo) { return ValorDe(campo, conRechazados); };
+    EntradasCaudal e;
+    e.metodo = Metodo();
+    e.distribucion = static_cast<DistribucionLluvia>(std::max(0, cboDistribucion->currentIndex()));
+    e.charcas = valor(txtCharcas);
+    e.umbralTecleado = opcUmbral[1]->isChecked();
+    e.umbral = valor(txtP0);
+    e.beta = valor(txtBeta);
+    e.i1id = valor(txtI1Id);
+    e.tiempoTecleado = opcTiempo[2]->isChecked();
+    e.tc = valor(txtTc);
+    e.tramos.clear();
+    for (int t = 0; t < tblTramos->Tramos(); ++t) {
+        TramoEscrito& tramo = e.tramos.emplace_back();
+        tramo.tipo = tblTramos->Tipo(t);
+        // Only shallow flow has a surface: the one a row keeps for it meanwhile is not the segment's.
+        if (tramo.tipo == TipoTramo::Superficial) tramo.firme = tblTramos->FirmeDe(t);
+        for (const auto& [campo, dato] : tblTramos->Campos(t)) ValorDeTramo(tramo, dato) = valor(campo);
+    }
+    e.longitudCauce = valor(txtLc);
+    e.pendienteCauce = valor(txtJc);
+    for (std::size_t f = 0; f < e.periodos.size(); ++f) {
+        e.periodos[f] = {valor(txtPeriodo[f]), valor(txtLluvia[f]), valor(txtLluviaDiaria[f]), valor(txtBetaFila[f]),
+                         valor(txtFb[f])};
+    }
+    return e;
+}
+
+EntradasCaudal frmCaudalPunta::Entradas() const { return Leidas(false); }
+
 frmCaudalPunta::Calculo frmCaudalPunta::Calcular(bool vaciosRechazados) const {
     Calculo c;
-    const bool tr55 = Metodo() == MetodoCaudal::TR55;
-    // The catchment, in the order of its fields.
-    const auto area = Leer(txtArea, c, vaciosRechazados);
-    std::optional<double> cn, charcas, umbral, beta, i1id;
-    if (tr55 || opcUmbral[0]->isChecked()) cn = Leer(txtNC, c, vaciosRechazados);
-    if (tr55) {
-        charcas = Leer(txtCharcas, c, vaciosRechazados, 0.0);
-    } else {
-        if (opcUmbral[1]->isChecked()) {
-            umbral = Leer(txtP0, c, vaciosRechazados);
-        } else if (cn) {
-            const auto deCurva = UmbralInicialDeNumeroCurva(*cn);
-            if (deCurva) {
-                c.umbralDeCurva = umbral = *deCurva;
-            } else {
-                c.fallos.push_back(FalloDe(txtNC, txtNC->text(), deCurva.error().rango));
-            }
-        }
-        beta = Leer(txtBeta, c, vaciosRechazados, 1.0);
-        i1id = Leer(txtI1Id, c, vaciosRechazados);
-    }
-    CalcularTiempo(c, vaciosRechazados);
-
-    // The return periods whose storm is typed.
-    std::vector<TormentaTR55> tr55s;
-    std::vector<TormentaIC> ics;
-    bool filasCompletas = true;
-    for (int f = 0; f < kPeriodos; ++f) {
-        const QLineEdit* lluvia = tr55 ? txtLluvia[static_cast<std::size_t>(f)] : txtLluviaDiaria[static_cast<std::size_t>(f)];
-        if (lluvia->text().trimmed().isEmpty()) continue;
-        const auto T = Leer(txtPeriodo[static_cast<std::size_t>(f)], c, vaciosRechazados);
-        const auto P = Leer(lluvia, c, vaciosRechazados);
-        std::optional<double> betaFila = 1, fb;
-        if (!tr55) {
-            betaFila = Leer(txtBetaFila[static_cast<std::size_t>(f)], c, vaciosRechazados, beta.value_or(1));
-            const QLineEdit* campoFb = txtFb[static_cast<std::size_t>(f)];
-            if (!campoFb->text().trimmed().isEmpty()) {
-                fb = Leer(campoFb, c, vaciosRechazados);
-                if (!fb) filasCompletas = false;
-            }
-        }
-        if (!T || !P || !betaFila) {
-            filasCompletas = false;
-            continue;
-        }
-        c.filas.push_back(f);
-        if (tr55) {
-            tr55s.push_back({*T, *P});
+    const auto area = mCuenca ? std::optional(mCuenca->area) : ValorDe(txtArea, true);
+    const auto cn = mCuenca ? std::optional(mCuenca->cn) : ValorDe(txtNC, true);
+    c.r = EvaluarCaudal(Leidas(true), area, cn);
+    for (const FaltaCaudal& falta : c.r.faltas) {
+        const QLineEdit* campo = CampoDe(falta.lugar);
+        if (!campo) continue;
+        if (!falta.vacio) {
+            c.fallos.push_back(FalloDe(campo, campo->text(), falta.lugar.rango));
         } else {
-            ics.push_back({*T, *P, *betaFila, fb});
+            c.fallos.push_back(vaciosRechazados ? FalloDe(campo, {}, falta.lugar.rango)
+                                                : Fallo{const_cast<QLineEdit*>(campo), {}});
         }
     }
-    if (c.filas.empty() && filasCompletas) {
-        const QLineEdit* primera = tr55 ? txtLluvia[0] : txtLluviaDiaria[0];
-        c.fallos.push_back(vaciosRechazados ? FalloDe(primera, {}, RangoDe(mDatos.at(primera).dato))
-                                            : Fallo{const_cast<QLineEdit*>(primera), {}});
-    }
-    if (!area || !c.tc || !filasCompletas || c.filas.empty()) return c;
-
-    const auto rechazar = [&](const RechazoCaudal& r) {
-        if (QLineEdit* campo = CampoDe(r, c.filas)) c.fallos.push_back(FalloDe(campo, campo->text(), r.rango));
-    };
-    if (tr55) {
-        if (!cn || !charcas) return c;
-        const DatosTR55 datos{*area, *cn, 0, *c.tc, kDistribuciones[cboDistribucion->currentIndex()], *charcas};
-        const auto filas = CalcularTablaTR55(datos, tr55s);
-        if (!filas) {
-            rechazar(filas.error());
-            return c;
-        }
-        c.tabla = TablaDeTR55(datos, tr55s, *filas);
-    } else {
-        if (!umbral || !beta || !i1id) return c;
-        const DatosIC datos{*area, *c.tc, 0, *i1id, std::nullopt, *umbral, *beta};
-        const auto filas = CalcularTablaIC(datos, ics);
-        if (!filas) {
-            rechazar(filas.error());
-            return c;
-        }
-        c.tabla = TablaDeIC(datos, ics, *filas);
-    }
-    c.avisos.insert(c.avisos.end(), c.tabla->avisos.begin(), c.tabla->avisos.end());
     return c;
 }
 
 void frmCaudalPunta::Actualizar() {
     const Calculo c = Calcular(false);
-    for (int t = 0; t < tblTramos->Tramos(); ++t) tblTramos->MostrarTiempo(t, c.tramos[static_cast<std::size_t>(t)]);
-    lblTc->setText(c.tc ? T(kTextoTiempoCalculado, {Cifra(*c.tc)}) : QString());
-    lblUmbralCurva->setText(c.umbralDeCurva ? DeUtf8(Cifra(*c.umbralDeCurva)) : QString());
+    for (int t = 0; t < tblTramos->Tramos(); ++t) tblTramos->MostrarTiempo(t, c.r.tramos[static_cast<std::size_t>(t)]);
+    lblTc->setText(c.r.tc ? T(kTextoTiempoCalculado, {Cifra(*c.r.tc)}) : QString());
+    lblUmbralCurva->setText(c.r.umbralDeCurva ? DeUtf8(Cifra(*c.r.umbralDeCurva)) : QString());
 
     for (int f = 0; f < kPeriodos; ++f) {
         for (int col = kPrimeraCalculada; col < tblCaudal->columnCount(); ++col) tblCaudal->item(f, col)->setText({});
     }
-    if (c.tabla) {
+    if (c.r.tabla) {
         const int datos = Metodo() == MetodoCaudal::TR55 ? kColumnasDatosTR55 : kColumnasDatosIC;
-        for (std::size_t i = 0; i < c.tabla->filas.size(); ++i) {
-            for (std::size_t k = static_cast<std::size_t>(datos); k < c.tabla->columnas.size(); ++k) {
+        for (std::size_t i = 0; i < c.r.tabla->filas.size(); ++i) {
+            for (std::size_t k = static_cast<std::size_t>(datos); k < c.r.tabla->columnas.size(); ++k) {
                 // The window's column of the same heading.
-                const QString titulo = T(c.tabla->columnas[k]);
+                const QString titulo = T(c.r.tabla->columnas[k]);
                 for (int col = kPrimeraCalculada; col < tblCaudal->columnCount(); ++col) {
                     if (tblCaudal->horizontalHeaderItem(col)->text() != titulo) continue;
-                    tblCaudal->item(c.filas[i], col)->setText(DeUtf8(c.tabla->filas[i][k]));
+                    tblCaudal->item(c.r.filas[i], col)->setText(DeUtf8(c.r.tabla->filas[i][k]));
                 }
             }
         }
     }
-    lblConstantes->setText(c.tabla ? DeUtf8(c.tabla->constantes) : QString());
+    lblConstantes->setText(c.r.tabla ? DeUtf8(c.r.tabla->constantes) : QString());
     // An empty β of a row is the catchment's, and shows it.
     for (QLineEdit* beta : txtBetaFila) beta->setPlaceholderText(txtBeta->text().trimmed());
     QStringList avisos;
-    for (const std::string& aviso : c.avisos) avisos << QStringLiteral("• ") + DeUtf8(aviso);
+    for (const std::string& aviso : c.r.avisos) avisos << QStringLiteral("• ") + DeUtf8(aviso);
     QPalette paleta = lblAvisos->palette();
     paleta.setColor(QPalette::WindowText, avisos.isEmpty() ? palette().color(QPalette::WindowText) : kTextoAviso);
     lblAvisos->setPalette(paleta);
-    if (avisos.isEmpty() && c.tabla) avisos << T(kTextoSinAvisos);
+    if (avisos.isEmpty() && c.r.tabla) avisos << T(kTextoSinAvisos);
     lblAvisos->setText(avisos.join('\n'));
 }
 
@@ -277,9 +211,9 @@ QString frmCaudalPunta::TextoCopia(const Calculo& c) const {
         linea(txtTc->accessibleName(), txtTc->text().trimmed());
     }
     lineas << lblTc->text();
-    QString texto = lineas.join('\n') + '\n' + DeUtf8(TablaCaudalTsv(*c.tabla)) + T(kTextoAvisos) + '\n';
-    if (c.avisos.empty()) texto += T(kTextoSinAvisos) + '\n';
-    for (const std::string& aviso : c.avisos) texto += DeUtf8(aviso) + '\n';
+    QString texto = lineas.join('\n') + '\n' + DeUtf8(TablaCaudalTsv(*c.r.tabla)) + T(kTextoAvisos) + '\n';
+    if (c.r.avisos.empty()) texto += T(kTextoSinAvisos) + '\n';
+    for (const std::string& aviso : c.r.avisos) texto += DeUtf8(aviso) + '\n';
     return texto;
 }
 
@@ -297,7 +231,7 @@ void frmCaudalPunta::cmdCopiar_Click() {
     if (!ComprobarCampo()) return;
     const Calculo c = Calcular(true);
     if (!c.fallos.empty()) return Rechazar(c.fallos.front());
-    if (c.tabla) QApplication::clipboard()->setText(TextoCopia(c));
+    if (c.r.tabla) QApplication::clipboard()->setText(TextoCopia(c));
 }
 
 bool frmCaudalPunta::eventFilter(QObject* objeto, QEvent* evento) {
@@ -316,6 +250,25 @@ bool frmCaudalPunta::eventFilter(QObject* objeto, QEvent* evento) {
         return true;
     }
     return QDialog::eventFilter(objeto, evento);
+}
+
+void frmCaudalPunta::reject() {
+    // What a worksheet keeps is what the fields hold: a value refused in the
+    // field being left is said first, and the window stays.
+    if (mCuenca) {
+        QWidget* foco = focusWidget();
+        auto* campo = qobject_cast<QLineEdit*>(foco);
+        if (auto* lista = qobject_cast<QComboBox*>(foco)) campo = lista->lineEdit();
+        if (campo && mDatos.contains(campo)) mCampoPorComprobar = campo;
+        if (!ComprobarCampo()) return;
+    }
+    QDialog::reject();
+}
+
+EntradasCaudal CaudalDeHoja(QWidget* padre, const EntradasCaudal& entradas, CuencaHoja cuenca) {
+    frmCaudalPunta caudal(padre, entradas, cuenca);
+    caudal.exec();
+    return caudal.Entradas();
 }
 
 void frmCaudalPunta::keyPressEvent(QKeyEvent* evento) {
