@@ -117,16 +117,7 @@ nlohmann::ordered_json JsonCompuesto(const Cuenca& cuenca, const Compuesto& comp
                                   {"rows", std::move(filas)}};
     if (escorrentias.empty()) return objeto;
     objeto["storm_mm"] = escorrentias.front().P;
-    nlohmann::ordered_json lista = nlohmann::ordered_json::array();
-    for (const auto& e : escorrentias) {
-        lista.push_back({{"lambda", ValorLambda(e.lambda)},
-                         {"q_mm", e.Q},
-                         {"cn", e.equivalente.CN},
-                         {"cn_lambda", e.equivalente.CNLambda},
-                         {"no_runoff", e.equivalente.sinEscorrentia},
-                         {"q_of_weighted_cn_mm", e.delCompuesto.Q}});
-    }
-    objeto["runoff"] = std::move(lista);
+    objeto["runoff"] = JsonEscorrentiasCompuestas(escorrentias);
     return objeto;
 }
 

@@ -243,8 +243,17 @@ std::pair<std::string, std::string> JsonAlrededor(const CompuestoPorPasadas::Res
     antes.back() = ',';
     antes += "\"rows\":[";
     if (r.escorrentias.empty()) return {antes, "]}"};
+    std::string despues =
+        TextoJson({{"storm_mm", r.escorrentias.front().P}, {"runoff", JsonEscorrentiasCompuestas(r.escorrentias)}});
+    despues.front() = ',';
+    return {antes, "]" + despues};
+}
+
+}  // namespace
+
+nlohmann::ordered_json JsonEscorrentiasCompuestas(const std::vector<EscorrentiaCompuesta>& escorrentias) {
     nlohmann::ordered_json lista = nlohmann::ordered_json::array();
-    for (const auto& e : r.escorrentias) {
+    for (const auto& e : escorrentias) {
         lista.push_back({{"lambda", ValorLambda(e.lambda)},
                          {"q_mm", e.Q},
                          {"cn", e.equivalente.CN},
@@ -252,13 +261,8 @@ std::pair<std::string, std::string> JsonAlrededor(const CompuestoPorPasadas::Res
                          {"no_runoff", e.equivalente.sinEscorrentia},
                          {"q_of_weighted_cn_mm", e.delCompuesto.Q}});
     }
-    std::string despues =
-        TextoJson({{"storm_mm", r.escorrentias.front().P}, {"runoff", std::move(lista)}});
-    despues.front() = ',';
-    return {antes, "]" + despues};
+    return lista;
 }
-
-}  // namespace
 
 int CompuestoDeCsv(const Opciones& opciones, const std::string& archivo, std::optional<double> lluvia,
                    EleccionLambda eleccion) {

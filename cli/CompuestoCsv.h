@@ -8,6 +8,9 @@
 // the row being read is held: memory does not grow with the input.
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "catchment/Compuesto.h"
 
 #include "cli/Comun.h"
 
@@ -19,5 +22,9 @@ namespace tarvel::cli {
 // header, with its value, before anything is written.
 int CompuestoDeCsv(const Opciones& opciones, const std::string& archivo, std::optional<double> lluvia,
                    EleccionLambda eleccion);
+
+// The storm's runoff of a composite under each ratio, as both forms of
+// composite write it in JSON (the value of "runoff").
+nlohmann::ordered_json JsonEscorrentiasCompuestas(const std::vector<EscorrentiaCompuesta>& escorrentias);
 
 }  // namespace tarvel::cli
