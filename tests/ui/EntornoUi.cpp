@@ -12,10 +12,12 @@
 #include "app/FormatoNumerico.h"
 #include "app/Idioma.h"
 #include "settings/Ajustes.h"
+#include "ui/common/DatosPrograma.h"
 #include "ui/common/DialogoArchivo.h"
 #include "ui/common/SessionState.h"
+#include "ui/determination/frmEleccion.h"
+#include "ui/determination/frmPrincipal.h"
 #include "ui/help/Ayuda.h"
-#include "ui/common/DatosPrograma.h"
 #include "ui/shell/Arranque.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
@@ -103,6 +105,22 @@ void PruebaUi::init() { Entorno().Reiniciar(); }
 void PruebaUi::cleanup() { QVERIFY2(Entorno().Sorpresas().isEmpty(), qPrintable(Entorno().Sorpresas().join('\n'))); }
 
 void AlAbrir(std::function<void()> accion) { QTimer::singleShot(0, qApp, std::move(accion)); }
+
+void Determinar(QWidget* ventana, int numero) {
+    AlAbrir([numero] {
+        auto* eleccion = Visible<frmEleccion>();
+        if (!numero) {
+            eleccion->close();
+            return;
+        }
+        AlAbrir([numero] {
+            gNCElegido = static_cast<std::int16_t>(numero);
+            Visible<frmPrincipal>()->accept();
+        });
+        QTest::mouseClick(Hijo<QPushButton>(eleccion, "cmdAceptar"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Hijo<QPushButton>(ventana, "cmdDeterminar"), Qt::LeftButton);
+}
 
 namespace {
 

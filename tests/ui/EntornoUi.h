@@ -103,6 +103,11 @@ T* Hijo(QObject* ventana, const QString& nombre) {
 // Runs `accion` as soon as the event loop turns, e.g. inside a modal window.
 void AlAbrir(std::function<void()> accion);
 
+// Presses the "Determine…" button of `ventana` and walks the road to one curve
+// number: `numero` accepted through the method choice and the step-by-step
+// window, or, with 0, the road left with none.
+void Determinar(QWidget* ventana, int numero);
+
 // A road through the program as a list of steps, each played at its own turn
 // of the event loop with the next one queued first, so that a step that opens
 // a modal window is followed by the next inside that window's loop. False

@@ -299,21 +299,7 @@ private slots:
     void theCurveNumberDetermined() {
         Idioma(false);
         auto* ventana = Abierta();
-        const auto determinar = [ventana](int numero) {
-            AlAbrir([numero] {
-                auto* eleccion = Visible<frmEleccion>();
-                if (!numero) {
-                    eleccion->close();
-                    return;
-                }
-                AlAbrir([numero] {
-                    gNCElegido = static_cast<std::int16_t>(numero);
-                    Visible<frmPrincipal>()->accept();
-                });
-                QTest::mouseClick(Hijo<QPushButton>(eleccion, "cmdAceptar"), Qt::LeftButton);
-            });
-            QTest::mouseClick(Hijo<QPushButton>(ventana, "cmdDeterminar"), Qt::LeftButton);
-        };
+        const auto determinar = [ventana](int numero) { Determinar(ventana, numero); };
         determinar(82);
         QCOMPARE(Hijo<QLineEdit>(ventana, "txtNC")->text(), QString("82"));
         determinar(0);

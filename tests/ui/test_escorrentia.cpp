@@ -117,22 +117,7 @@ private slots:
         auto* menu = new frmTarvelPrimera;
         menu->show();
         QCOMPARE(Hijo<QMenu>(menu, "mnuCalculos")->title(), ingles ? QString("&Calculations") : QString("&Cálculos"));
-        // A determination through the method choice: `numero` accepted, or the road left with none.
-        const auto determinar = [](frmEscorrentia* ventana, int numero) {
-            AlAbrir([numero] {
-                auto* eleccion = Visible<frmEleccion>();
-                if (!numero) {
-                    eleccion->close();
-                    return;
-                }
-                AlAbrir([numero] {
-                    gNCElegido = static_cast<std::int16_t>(numero);
-                    Visible<frmPrincipal>()->accept();
-                });
-                QTest::mouseClick(Hijo<QPushButton>(eleccion, "cmdAceptar"), Qt::LeftButton);
-            });
-            QTest::mouseClick(Hijo<QPushButton>(ventana, "cmdDeterminar"), Qt::LeftButton);
-        };
+        const auto determinar = [](frmEscorrentia* ventana, int numero) { Determinar(ventana, numero); };
         EnEscorrentia([&] { Hijo<QAction>(menu, "mnuEscorrentia")->trigger(); }, [&](frmEscorrentia* ventana) {
             auto* curva = Hijo<QLineEdit>(ventana, "txtNC");
             determinar(ventana, 85);

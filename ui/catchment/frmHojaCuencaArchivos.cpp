@@ -12,11 +12,11 @@
 #include "ui/catchment/HojasRecientes.h"
 #include "ui/catchment/TextosHoja.h"
 #include "ui/catchment/frmHojaCuenca.h"
+#include "ui/common/DatosPrograma.h"
 #include "ui/common/DialogoArchivo.h"
 #include "ui/common/GuardarArchivo.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/Textos.h"
-#include "ui/common/DatosPrograma.h"
 
 namespace tarvel {
 namespace {

@@ -16,6 +16,7 @@
 #include "app/Idioma.h"
 #include "ui/common/Accesibilidad.h"
 #include "ui/common/Colores.h"
+#include "ui/common/DatosPrograma.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/ReglaTeclado.h"
 #include "ui/common/SessionState.h"
@@ -24,7 +25,6 @@
 #include "ui/determination/frmNomograma.h"
 #include "ui/determination/frmSuelo.h"
 #include "ui/help/Ayuda.h"
-#include "ui/common/DatosPrograma.h"
 
 namespace tarvel {
 namespace {
