@@ -138,11 +138,14 @@ double CoeficienteUniformidad(double tc) {
 
 std::expected<double, RechazoCaudal> UmbralInicialDeNumeroCurva(double cn) {
     if (auto r = ComprobarDato(DatoCaudal::NumeroCurva, cn)) return Rechazo(*r);
+    // The smallest curve number whose threshold the rational method accepts
+    // is 5080 / (1e5 + 50.8) = 0.05077...; the bound checked and said is that
+    // rounded up to three digits, so that the message gives the bound itself.
+    constexpr double kMinimo = 0.0508;
+    static_assert(5080 / kMinimo - 50.8 <= 1e5);
     const auto umbral = UmbralEscorrentia(cn);
-    // The smallest curve number whose threshold the rational method accepts.
-    const double minimo = 5080 / (RangoDe(DatoCaudal::UmbralInicial).maximo + 50.8);
-    if (!umbral || !DentroDe(RangoDe(DatoCaudal::UmbralInicial), *umbral)) {
-        return Rechazo({DatoCaudal::NumeroCurva, cn, Rango{minimo, 100}});
+    if (cn < kMinimo || !umbral || !DentroDe(RangoDe(DatoCaudal::UmbralInicial), *umbral)) {
+        return Rechazo({DatoCaudal::NumeroCurva, cn, Rango{kMinimo, 100}});
     }
     return *umbral;
 }

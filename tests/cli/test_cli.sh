@@ -343,7 +343,7 @@ done <<'CASES'
 1~^Error in input data\. area_km2 = “0”: it must be a number above 0 and not above 100000\.$~peak|tr55|--area|0|--cn|80|--storm|50|--tc|1|--distribution|II
 1~^Error in input data\. distribution = “IV”: it must be I, IA, II or III\.$~peak|tr55|--area|1|--cn|80|--storm|50|--tc|1|--distribution|IV
 1~^Error in input data\. i1id = “0\.5”: it must be a number from 1 to 100\.$~peak|ic52|--area|1|--p0|20|--pd|80|--i1id|0.5|--tc|1
-1~^Error in input data\. cn = “0\.01”: it must be a number from 0\.0507~peak|ic52|--area|1|--cn|0.01|--pd|80|--i1id|10|--tc|1
+1~^Error in input data\. cn = “0\.01”: it must be a number from 0\.0508 to 100\.$~peak|ic52|--area|1|--cn|0.01|--pd|80|--i1id|10|--tc|1
 2~^--sheet takes n,L_m,P2_mm,slope, not “0\.24,30”\.~tc|tr55|--sheet|0.24,30
 2~^The argument --sheet\|--shallow\|--channel is missing\.~tc|tr55
 2~^Either --tc or --sheet\|--shallow\|--channel is needed\.~peak|tr55|--area|1|--cn|80|--storm|50|--distribution|II

@@ -212,7 +212,7 @@ TEST(CaudalPunta, RefusalsNameTheInputItsRangeAndWhere) {
         {conIC([](DatosIC& d) { d.i1id = 0.5; }), {DatoCaudal::IndiceTorrencialidad, 0.5, {1, 100}}},
         {conIC([](DatosIC& d) { d.fb = -1; }), {DatoCaudal::FactorIDF, -1, {0, 1e4, true}}},
         {conIC([](DatosIC& d) { d.beta = 0; }), {DatoCaudal::Beta, 0, {0, 10, true}}},
-        {ErrorDe(UmbralInicialDeNumeroCurva(0.01)), {DatoCaudal::NumeroCurva, 0.01, {5080 / (1e5 + 50.8), 100}}},
+        {ErrorDe(UmbralInicialDeNumeroCurva(0.01)), {DatoCaudal::NumeroCurva, 0.01, {0.0508, 100}}},
     };
     for (std::size_t i = 0; i < casos.size(); ++i) {
         const RechazoCaudal& r = casos[i].obtenido;
