@@ -12,6 +12,7 @@
 #include <cstring>
 #include <random>
 
+#include "app/MotivoSistema.h"
 #include "raster/PiezasMapa.h"
 
 namespace tarvel::raster {
@@ -63,7 +64,7 @@ std::expected<void, ErrorMapa> Salidas::Crear(Salida& s, const Entradas& e) {
     const fs::path carpeta = fs::absolute(s.final).parent_path();
     if (!fs::is_directory(carpeta, ec)) {
         return std::unexpected(
-            Falla(FalloMapa::Crear, s.final, std::make_error_code(std::errc::no_such_file_or_directory).message()));
+            Falla(FalloMapa::Crear, s.final, MotivoDeSistema(ENOENT)));
     }
     GDALDataset& cob = *e.cobertura.datos;
     GDALDriver* gtiff = GetGDALDriverManager()->GetDriverByName("GTiff");
@@ -122,7 +123,7 @@ std::expected<void, ErrorMapa> Salidas::Publicar() {
         const bool fallo = CPLGetLastErrorType() == CE_Failure;
         s.datos.reset();
         if (fallo || CPLGetLastErrorType() == CE_Failure || !Sincronizar(s.temporal, O_RDONLY)) {
-            const std::string motivo = CPLGetLastErrorMsg()[0] ? UltimoErrorGdal() : std::strerror(errno);
+            const std::string motivo = CPLGetLastErrorMsg()[0] ? UltimoErrorGdal() : MotivoDeSistema(errno);
             Descartar();
             return std::unexpected(Falla(FalloMapa::Escribir, s.final, motivo));
         }
@@ -133,7 +134,7 @@ std::expected<void, ErrorMapa> Salidas::Publicar() {
         fs::rename(s.temporal, s.final, ec);
         if (ec) {
             Descartar();
-            return std::unexpected(Falla(FalloMapa::Escribir, s.final, ec.message()));
+            return std::unexpected(Falla(FalloMapa::Escribir, s.final, MotivoDeSistema(ec.value())));
         }
         s.temporal.clear();
         Sincronizar(fs::absolute(s.final).parent_path(), O_RDONLY | O_DIRECTORY);

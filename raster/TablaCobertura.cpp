@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "app/Csv.h"
+#include "app/MotivoSistema.h"
 #include "app/TablaTextos.h"
 #include "app/Texto.h"
 #include "data/Datos.h"
@@ -219,13 +220,13 @@ std::expected<TablaCobertura, ErrorTabla> LeerTablaCobertura(const std::filesyst
     std::error_code ec;
     const auto tamano = std::filesystem::file_size(archivo, ec);
     if (!entrada || ec) {
-        return std::unexpected(Fallo(FalloTabla::NoLegible, 0, {}, ec ? ec.message() : std::strerror(errno)));
+        return std::unexpected(Fallo(FalloTabla::NoLegible, 0, {}, MotivoDeSistema(ec ? ec.value() : errno)));
     }
     if (tamano > kMaximoTabla) return std::unexpected(Fallo(FalloTabla::Grande, 0));
     std::string contenido(tamano, '\0');
     entrada.read(contenido.data(), static_cast<std::streamsize>(tamano));
     if (static_cast<std::uintmax_t>(entrada.gcount()) != tamano) {
-        return std::unexpected(Fallo(FalloTabla::NoLegible, 0, {}, std::strerror(errno)));
+        return std::unexpected(Fallo(FalloTabla::NoLegible, 0, {}, MotivoDeSistema(errno)));
     }
     return AnalizarTablaCobertura(contenido);
 }
