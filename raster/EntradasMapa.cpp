@@ -83,11 +83,12 @@ std::string Diferencias(const Entrada& cob, const Entrada& sue) {
     if (!igual(g1[0], g2[0], celda * 1e-6) || !igual(g1[3], g2[3], celda * 1e-6)) {
         lista.push_back(Mensaje(kTextoDiferenciaOrigen, {Numero(g1[0]), Numero(g1[3]), Numero(g2[0]), Numero(g2[3])}));
     }
-    bool mismaCelda = true;
-    for (const int i : {1, 2, 4, 5}) mismaCelda = mismaCelda && igual(g1[i], g2[i], celda * 1e-9);
-    if (!mismaCelda) {
+    if (!igual(g1[1], g2[1], celda * 1e-9) || !igual(g1[5], g2[5], celda * 1e-9)) {
         lista.push_back(
             Mensaje(kTextoDiferenciaCelda, {Numero(g1[1]), Numero(-g1[5]), Numero(g2[1]), Numero(-g2[5])}));
+    }
+    if (!igual(g1[2], g2[2], celda * 1e-9) || !igual(g1[4], g2[4], celda * 1e-9)) {
+        lista.push_back(Mensaje(kTextoDiferenciaGiro, {Numero(g1[2]), Numero(g1[4]), Numero(g2[2]), Numero(g2[4])}));
     }
     const OGRSpatialReference* s1 = cob.datos->GetSpatialRef();
     const OGRSpatialReference* s2 = sue.datos->GetSpatialRef();

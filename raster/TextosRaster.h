@@ -34,6 +34,7 @@ inline constexpr int kTextoDiferenciaTamano = 515;
 inline constexpr int kTextoDiferenciaOrigen = 516;
 inline constexpr int kTextoDiferenciaCelda = 517;
 inline constexpr int kTextoDiferenciaProyeccion = 518;
+inline constexpr int kTextoDiferenciaGiro = 543;  // the rotation terms of the two grids
 inline constexpr int kTextoRasterNinguna = 519;
 inline constexpr int kTextoNoSeCrea = 520;
 inline constexpr int kTextoRasterNoSeEscribe = 521;

@@ -256,7 +256,7 @@ TEST_F(Mapa, InputsOffTheGridAreRefusedWithTheDifferenceAndTheCommandToAlign) {
           Desalineado{{.gt = {500000, 30, 0, 4199985, 0, -30}}, "origin (500000, 4200000) against (500000, 4199985)"},
           Desalineado{{.gt = {500000, 25, 0, 4200000, 0, -30}}, "cell size 30 × 30 against 25 × 30"},
           Desalineado{{.gt = {500000, 30, 0, 4200000, 0, -25}}, "cell size 30 × 30 against 30 × 25"},
-          Desalineado{{.gt = {500000, 30, 0.5, 4200000, 0, -30}}, "cell size 30 × 30 against 30 × 30"},
+          Desalineado{{.gt = {500000, 30, 0.5, 4200000, 0, -30}}, "cell rotation 0, 0 against 0.5, 0"},
           Desalineado{{.epsg = 4326},
                       "projection “ETRS89 / UTM zone 30N (EPSG:25830)” against “WGS 84 (EPSG:4326)”"}}) {
         Entradas({}, suelo);
