@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -58,5 +59,11 @@ bool CambioDeControl(const QEvent* evento) {
 }
 
 int PixelesDeTwips(const QWidget* control, int twips) { return (twips * control->logicalDpiX() + 720) / 1440; }
+
+bool EnterPulsaBotonConFoco(QWidget* ventana, QKeyEvent* evento) {
+    if (evento->key() != Qt::Key_Return && evento->key() != Qt::Key_Enter) return false;
+    if (auto* boton = qobject_cast<QPushButton*>(ventana->focusWidget())) boton->click();
+    return true;
+}
 
 }  // namespace tarvel

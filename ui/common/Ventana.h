@@ -3,6 +3,7 @@
 
 class QDialog;
 class QEvent;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -21,6 +22,11 @@ void PrepararDialogo(QDialog* dialogo);
 // options under it, and OK at the bottom right.
 void DisponerEleccion(QWidget* contenedor, QLabel* titulo, std::initializer_list<QRadioButton*> opciones,
                       QPushButton* aceptar);
+
+// For windows with no default button, where Enter in a field moves on: Enter
+// presses the button that has the focus and nothing else. True when the key
+// was Enter (then taken), false for any other key.
+bool EnterPulsaBotonConFoco(QWidget* ventana, QKeyEvent* evento);
 
 // Sets the control's text in bold.
 void PonerNegrita(QWidget* control);

@@ -272,13 +272,7 @@ EntradasCaudal CaudalDeHoja(QWidget* padre, const EntradasCaudal& entradas, Cuen
 }
 
 void frmCaudalPunta::keyPressEvent(QKeyEvent* evento) {
-    // Enter presses the button that has the focus and nothing else: the
-    // window has no default button (in the fields Enter moves on).
-    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
-        if (auto* boton = qobject_cast<QPushButton*>(focusWidget())) boton->click();
-        return;
-    }
-    QDialog::keyPressEvent(evento);
+    if (!EnterPulsaBotonConFoco(this, evento)) QDialog::keyPressEvent(evento);
 }
 
 }  // namespace tarvel

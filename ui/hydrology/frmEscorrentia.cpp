@@ -431,13 +431,7 @@ bool frmEscorrentia::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void frmEscorrentia::keyPressEvent(QKeyEvent* evento) {
-    // Enter presses the button that has the focus and nothing else: the
-    // window has no default button (in the fields Enter moves on).
-    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
-        if (auto* boton = qobject_cast<QPushButton*>(focusWidget())) boton->click();
-        return;
-    }
-    QDialog::keyPressEvent(evento);
+    if (!EnterPulsaBotonConFoco(this, evento)) QDialog::keyPressEvent(evento);
 }
 
 }  // namespace tarvel
