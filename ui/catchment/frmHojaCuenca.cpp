@@ -28,6 +28,7 @@
 #include "ui/catchment/HojasRecientes.h"
 #include "ui/catchment/TablaSubareas.h"
 #include "ui/catchment/TextosHoja.h"
+#include "ui/common/Accesibilidad.h"
 #include "ui/common/Colores.h"
 #include "ui/common/DatosPrograma.h"
 #include "ui/common/Informe.h"
@@ -50,7 +51,7 @@ QString UnDecimal(double valor) { return DeUtf8(Formatear(valor, Patron::UnDecim
 QString Numero(double valor) { return DeUtf8(TextoNumero(valor)); }
 // "0.2", "0.05": the ratio as the core names it.
 std::string NombreLambda(Lambda lambda) { return TextoNumero(ValorLambda(lambda)); }
-QString SinMnemonico(int n) { return T(n).remove('&'); }
+QString SinMnemonico(int n) { return NombreDeRotulo(T(n)); }
 std::string Utf8(const QString& texto) { return texto.toStdString(); }
 
 template <class C>

@@ -12,6 +12,7 @@
 #include "ui/catchment/HojasRecientes.h"
 #include "ui/catchment/TextosHoja.h"
 #include "ui/catchment/frmHojaCuenca.h"
+#include "ui/common/Accesibilidad.h"
 #include "ui/common/DatosPrograma.h"
 #include "ui/common/DialogoArchivo.h"
 #include "ui/common/GuardarArchivo.h"
@@ -84,7 +85,7 @@ void frmHojaCuenca::mnuNueva_Click() {
 
 void frmHojaCuenca::mnuAbrir_Click() {
     if (!PuedeDejarse()) return;
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Abrir, T(kTextoMenuAbrirHoja).remove('&'), {T(kTextoFiltroHoja)}, {}}).ruta;
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Abrir, NombreDeRotulo(T(kTextoMenuAbrirHoja)), {T(kTextoFiltroHoja)}, {}}).ruta;
     if (!ruta.isEmpty()) AbrirArchivo(ruta);
 }
 
@@ -102,7 +103,7 @@ bool frmHojaCuenca::mnuGuardarComo_Click() {
         MostrarMensaje(this, hoja.error(), BotonesMensaje::Aceptar, IconoMensaje::Aviso);
         return false;
     }
-    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, T(kTextoMenuGuardarComo).remove('&'), {T(kTextoFiltroHoja)}, ArchivoPropuesto(DeUtf8(kSufijoHoja))}).ruta;
+    const QString ruta = ElegirArchivo({this, ModoArchivo::Guardar, NombreDeRotulo(T(kTextoMenuGuardarComo)), {T(kTextoFiltroHoja)}, ArchivoPropuesto(DeUtf8(kSufijoHoja))}).ruta;
     return !ruta.isEmpty() && GuardarEn(ruta);
 }
 
@@ -225,7 +226,7 @@ void AnadirMenusHoja(QMenu* archivo, QAction* antes, QWidget* padre) {
     auto* abrir = new QAction(T(kTextoMenuAbrirHoja), archivo);
     abrir->setObjectName("mnuArchivoAbrirHoja");
     QObject::connect(abrir, &QAction::triggered, padre, [padre] {
-        const QString ruta = ElegirArchivo({padre, ModoArchivo::Abrir, T(kTextoMenuAbrirHoja).remove('&'), {T(kTextoFiltroHoja)}, {}}).ruta;
+        const QString ruta = ElegirArchivo({padre, ModoArchivo::Abrir, NombreDeRotulo(T(kTextoMenuAbrirHoja)), {T(kTextoFiltroHoja)}, {}}).ruta;
         if (!ruta.isEmpty()) AbrirHojaCuenca(padre, ruta);
     });
     auto* recientes = new QMenu(T(kTextoMenuRecientes), archivo);

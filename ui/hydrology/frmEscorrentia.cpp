@@ -36,12 +36,6 @@ constexpr int kAnchoMinimoTwips = 900;  // room for "100.0" in every value colum
 
 // What a screen reader says for a control: its caption without the
 // accelerator mark or the colon that leads to a field.
-QString NombreAccesible(QString texto) {
-    texto.remove('&');
-    if (texto.endsWith(':')) texto.chop(1);
-    return texto.trimmed();
-}
-
 QLineEdit* Campo(QWidget* padre, const char* nombre) {
     auto* campo = new QLineEdit(padre);
     campo->setObjectName(nombre);
@@ -225,7 +219,7 @@ void frmEscorrentia::PonerTextos() {
     const auto poner = [](QWidget* control, QLabel* etiqueta, int texto) {
         if (!control) return;
         if (etiqueta) etiqueta->setText(T(texto));
-        control->setAccessibleName(NombreAccesible(T(texto)));
+        control->setAccessibleName(NombreDeRotulo(T(texto)));
     };
     poner(txtNC, lblCurva, kTextoCampoCurva);
     poner(txtNAC, lblNAC, kTextoCampoNAC);
@@ -240,7 +234,7 @@ void frmEscorrentia::PonerTextos() {
     cmdCopiar->setText(T(kTextoCopiar));
     for (QAbstractButton* boton : std::initializer_list<QAbstractButton*>{
              opcLambda[0], opcLambda[1], opcLambda[2], cmdDeterminar, cmdCopiar}) {
-        if (boton) boton->setAccessibleName(NombreAccesible(boton->text()));
+        if (boton) boton->setAccessibleName(NombreDeRotulo(boton->text()));
     }
     cmdAyuda->setAccessibleName(T(kNombreAyuda));
 }

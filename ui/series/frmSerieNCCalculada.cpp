@@ -149,7 +149,7 @@ void frmSerieNCCalculada::CrearControles() {
     // The runoff of a design storm for this series; after "?" in focus order.
     cmdEscorrentia = new QPushButton(T(kTextoBotonEscorrentia), this);
     cmdEscorrentia->setObjectName("cmdEscorrentia");
-    cmdEscorrentia->setAccessibleName(T(kTextoBotonEscorrentia).remove('&'));
+    cmdEscorrentia->setAccessibleName(NombreDeRotulo(T(kTextoBotonEscorrentia)));
     cmdEscorrentia->setAutoDefault(false);
     FijarTopicoAyuda(cmdEscorrentia, kAyudaEscorrentia);
     // The path year by year, for a series with a span only.

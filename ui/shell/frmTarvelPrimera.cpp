@@ -13,6 +13,7 @@
 #include "hydrology/TextosEscorrentia.h"
 #include "settings/Ajustes.h"
 #include "ui/catchment/frmHojaCuenca.h"
+#include "ui/common/Accesibilidad.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/SessionState.h"
 #include "ui/common/Textos.h"
@@ -96,7 +97,7 @@ void frmTarvelPrimera::PonerTextos() {
     mnuIdiomaEspanol->setText(T(207));
     mnuIdiomaEnglish->setText(T(208));
     mnuCalculos->setTitle(T(kTextoMenuCalculos));
-    mnuCalculos->setAccessibleName(T(kTextoMenuCalculos).remove('&'));
+    mnuCalculos->setAccessibleName(NombreDeRotulo(T(kTextoMenuCalculos)));
     mnuEscorrentia->setText(T(kTextoMenuEscorrentia));
     mnuCaudalPunta->setText(T(kTextoMenuCaudal));
 }
