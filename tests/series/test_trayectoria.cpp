@@ -82,7 +82,8 @@ TEST(Trayectoria, RunoffColumnsAndTheirTable) {
 // still give their thresholds, named in the table; a path asked for no ratio
 // keeps the columns it always had.
 TEST(Trayectoria, EachRatioHasItsOwnThresholdStormOrNot) {
-    const auto& restaurada = CalcularTrayectoria(85, 70, 10, EleccionLambda::Ambas, 30.0)->anios.back();
+    const auto camino = CalcularTrayectoria(85, 70, 10, EleccionLambda::Ambas, 30.0);
+    const auto& restaurada = camino->anios.back();
     EXPECT_NEAR(restaurada.umbral[0], 51.84, 0.01);
     EXPECT_NEAR(restaurada.IaClasica[0], restaurada.umbral[0], 1e-12);
     EXPECT_NEAR(restaurada.IaReducida[0], 24.42, 0.01);
