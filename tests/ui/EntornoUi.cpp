@@ -180,6 +180,17 @@ QWidget* AlFrente() {
 
 QString Foco() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
+void Idioma(bool ingles) {
+    if (ingles) Entorno().GuardarIdiomaAlmacenado("English");
+    ResolverIdiomaDeArranque();
+}
+
+void Idiomas() {
+    QTest::addColumn<bool>("ingles");
+    QTest::newRow("Spanish") << false;
+    QTest::newRow("English") << true;
+}
+
 frmTarvelPrimera* AbrirMenu() {
     ResolverIdiomaDeArranque();
     ElegirArchivoAyuda();

@@ -100,6 +100,12 @@ T* Hijo(QObject* ventana, const QString& nombre) {
     return hijo;
 }
 
+// The language the next window opens in: English when `ingles`, else the
+// settings' own (Spanish on a fresh home).
+void Idioma(bool ingles);
+// A data column `ingles` with one row per language, for `Idioma`.
+void Idiomas();
+
 // Runs `accion` as soon as the event loop turns, e.g. inside a modal window.
 void AlAbrir(std::function<void()> accion);
 

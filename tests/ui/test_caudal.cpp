@@ -20,24 +20,12 @@
 #include "ui/determination/frmEleccion.h"
 #include "ui/determination/frmPrincipal.h"
 #include "ui/hydrology/frmCaudalPunta.h"
-#include "ui/shell/Arranque.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;
 
 namespace {
-
-void Idioma(bool ingles) {
-    if (ingles) Entorno().GuardarIdiomaAlmacenado("English");
-    ResolverIdiomaDeArranque();
-}
-
-void Idiomas() {
-    QTest::addColumn<bool>("ingles");
-    QTest::newRow("Spanish") << false;
-    QTest::newRow("English") << true;
-}
 
 frmCaudalPunta* Abierta() {
     auto* ventana = new frmCaudalPunta(nullptr);

@@ -18,18 +18,12 @@
 #include "ui/help/Ayuda.h"
 #include "ui/hydrology/frmEscorrentia.h"
 #include "ui/series/frmSerieNCCalculada.h"
-#include "ui/shell/Arranque.h"
 #include "ui/shell/frmTarvelPrimera.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;
 
 namespace {
-
-void Idioma(bool ingles) {
-    if (ingles) Entorno().GuardarIdiomaAlmacenado("English");
-    ResolverIdiomaDeArranque();
-}
 
 // `abrir` opens the runoff window modally; `dentro` plays inside it.
 void EnEscorrentia(const std::function<void()>& abrir, const std::function<void(frmEscorrentia*)>& dentro) {
@@ -60,12 +54,6 @@ void Teclear(QWidget* ventana, const char* campo, const QString& texto) {
     QTest::keyClicks(caja, texto);
     QTest::keyClick(caja, Qt::Key_Return);
     QApplication::processEvents();
-}
-
-void Idiomas() {
-    QTest::addColumn<bool>("ingles");
-    QTest::newRow("Spanish") << false;
-    QTest::newRow("English") << true;
 }
 
 QString Fila(frmEscorrentia* ventana, int fila) {

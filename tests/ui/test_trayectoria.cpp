@@ -21,7 +21,6 @@
 #include "ui/series/GraficoTrayectoria.h"
 #include "ui/series/frmSerieNCCalculada.h"
 #include "ui/series/frmTrayectoria.h"
-#include "ui/shell/Arranque.h"
 
 using namespace tarvel;
 using namespace tarvel::prueba;
@@ -80,10 +79,7 @@ private slots:
     void chartsOfBothLanguagesWithAStormAndTheValuesOfAPoint() {
         QFETCH(bool, ingles);
         QFETCH(QStringList, textos);
-        if (ingles) {
-            Entorno().GuardarIdiomaAlmacenado("English");
-            ResolverIdiomaDeArranque();
-        }
+        Idioma(ingles);
         const auto ventana = AbrirGrafico(10);
         QChart* numeros = Grafico(ventana, PanelTrayectoria::NumerosCurva);
         QCOMPARE(TituloEje(numeros, Qt::Horizontal), textos[0]);
