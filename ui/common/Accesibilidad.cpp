@@ -103,4 +103,9 @@ QString NombreDeRotulo(const QString& rotulo) {
     return nombre;
 }
 
+void Rotular(QWidget* control, QLabel* rotulo, const QString& texto) {
+    if (rotulo) rotulo->setText(texto);
+    if (control) control->setAccessibleName(NombreDeRotulo(texto));
+}
+
 }  // namespace tarvel

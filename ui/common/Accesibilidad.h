@@ -34,4 +34,9 @@ private:
 // or blanks at the end.
 QString NombreDeRotulo(const QString& rotulo);
 
+// A field and its caption: the label shows `texto`, and screen readers hear
+// it on the field as NombreDeRotulo reads it. A window that leaves one of
+// them out passes a null.
+void Rotular(QWidget* control, QLabel* rotulo, const QString& texto);
+
 }  // namespace tarvel

@@ -334,10 +334,7 @@ void frmCaudalPunta::Disponer() {
 
 void frmCaudalPunta::PonerTextos() {
     setWindowTitle(T(kTextoVentanaCaudal));
-    const auto poner = [](QWidget* control, QLabel* rotulo, int texto) {
-        rotulo->setText(T(texto));
-        control->setAccessibleName(NombreDeRotulo(T(texto)));
-    };
+    const auto poner = [](QWidget* control, QLabel* rotulo, int texto) { Rotular(control, rotulo, T(texto)); };
     poner(txtArea, lblArea, kTextoCampoArea);
     poner(txtNC, lblCurva, kTextoCampoCurva);
     poner(cboDistribucion, lblDistribucion, kTextoCampoDistribucion);

@@ -216,11 +216,7 @@ void frmEscorrentia::Disponer() {
 
 void frmEscorrentia::PonerTextos() {
     setWindowTitle(T(kTextoVentanaEscorrentia));
-    const auto poner = [](QWidget* control, QLabel* etiqueta, int texto) {
-        if (!control) return;
-        if (etiqueta) etiqueta->setText(T(texto));
-        control->setAccessibleName(NombreDeRotulo(T(texto)));
-    };
+    const auto poner = [](QWidget* control, QLabel* etiqueta, int texto) { Rotular(control, etiqueta, T(texto)); };
     poner(txtNC, lblCurva, kTextoCampoCurva);
     poner(txtNAC, lblNAC, kTextoCampoNAC);
     poner(txtNOB, lblNOB, kTextoCampoNOB);
