@@ -128,6 +128,19 @@ t 0 "9 82" "^$" "$broken" cn 1 4 1 C
 t 1 "" "^Data file “$work/bin/Datos\.dat”, line 5, group A: “xx” is not a curve number" "$broken" lookup 5 A
 agree "$broken" vegetation,treatment,condition,group campos --lang en cn -- "1|2|1|A" "1|4|1|C" "1|2|1|D" "10|-1|5|D"
 
+# Cases read from standard input, one a line: the arguments and the lines
+# the English output must hold, split by '|', the two parts by '~'.
+lines_hold() {
+    while IFS='~' read -r args lines; do
+        IFS='|' read -r -a argv <<<"$args"
+        out=$("$cli" --lang en "${argv[@]}" 2>"$work/err") || fail "${argv[*]}: status $?, $(<"$work/err")"
+        IFS='|' read -r -a wanted <<<"$lines"
+        for line in "${wanted[@]}"; do
+            grep -qxF -- "$(printf '%b' "$line")" <<<"$out" || fail "${argv[*]}: no line [$line] in [$out]"
+        done
+    done
+}
+
 # Runoff, the path and the composite: each case's output holds these lines
 # (\t between cells), worked by hand from Q = (P - Ia)^2 / (P - Ia + S). The
 # catchment is 90 ha of CN 55 and 10 ha of CN 98: the area-weighted CN 59.3
@@ -137,14 +150,7 @@ printf 'name,area,cn,note\nforest,90,55,"a, b"\n,,,\nroad,10,98,\n' > "$work/c.c
 printf 'name;area;cn\nA;2,5;55,5\nB;7,5;80\n' > "$work/s.csv"  # the form of Spanish spreadsheets
 printf '{"format":"tarvel-worksheet","version":1,"storm_mm":50,"lambda":"both","rows":[
   {"name":"forest","area_ha":90,"cn":55,"source":"typed"},{"name":"road","area_ha":10,"cn":98,"source":"typed"}]}' > "$work/h.tarvel"
-while IFS='~' read -r args lines; do
-    IFS='|' read -r -a argv <<<"$args"
-    out=$("$cli" --lang en "${argv[@]}" 2>"$work/err") || fail "${argv[*]}: status $?, $(<"$work/err")"
-    IFS='|' read -r -a wanted <<<"$lines"
-    for line in "${wanted[@]}"; do
-        grep -qxF -- "$(printf '%b' "$line")" <<<"$out" || fail "${argv[*]}: no line [$line] in [$out]"
-    done
-done <<CASES
+lines_hold <<CASES
 runoff|85|50~0.2\tII\t85.0\t44.8\t9.0\t19.6
 runoff|70|50|--lambda|both~λ\tCondition\tCN\tCN0.05\tS (mm)\tIa (mm)\tQ (mm)|0.2\tII\t70.0\t\t108.9\t21.8\t5.8
 runoff|85|50|--lambda|0.05~0.05\tII\t85.0\t79.6\t64.9\t3.2\t19.6
@@ -310,14 +316,7 @@ b,85,70,,,,,,,,,Incorrect time interval. years = “”: it must be a whole numb
 # computed), Ponce's example 5-9 (12.09 m³/s published, 12.0 here), a
 # published Témez worksheet (1870 m³/s) and Témez's tc.
 e31=(--sheet 0.24,30.48,91.44,0.01 --shallow 426.72,0.01,unpaved --channel 0.05,2.50838,8.59536,0.005,2225.04)
-while IFS='~' read -r args lines; do
-    IFS='|' read -r -a argv <<<"$args"
-    out=$("$cli" --lang en "${argv[@]}" 2>"$work/err") || fail "${argv[*]}: status $?, $(<"$work/err")"
-    IFS='|' read -r -a wanted <<<"$lines"
-    for line in "${wanted[@]}"; do
-        grep -qxF -- "$(printf '%b' "$line")" <<<"$out" || fail "${argv[*]}: no line [$line] in [$out]"
-    done
-done <<CASES
+lines_hold <<CASES
 tc|tr55|${e31[0]}|${e31[1]}|${e31[2]}|${e31[3]}|${e31[4]}|${e31[5]}~1\tSheet flow\t0.0286\t0.296|2\tShallow concentrated\t0.492\t0.241|3\tChannel\t0.622\t0.993|Tc (h)\t1.53
 peak|tr55|--area|1.0117141056|--cn|75|--storm|152.4|--distribution|II|${e31[0]}|${e31[1]}|${e31[2]}|${e31[3]}|${e31[4]}|${e31[5]}~3\tChannel\t0.622\t0.993|Ia/P\t0.111|Q (mm)\t83.4|Qp (m³/s)\t9.75
 peak|tr55|--area|4|--cn|74|--storm|90|--tc|1.5|--distribution|ii|--ponds|1~Ia/P\t0.198|Fp\t0.870|Qp (m³/s)\t12.0
