@@ -4,10 +4,11 @@
 # help, the language, the output and the exit status are the same whichever
 # of the two is called; and its JSON report survives file names that are not
 # UTF-8.
-#   test_raster.sh PATH/TO/tarvel-cli
+#   test_raster.sh PATH/TO/tarvel-cli PATH/TO/tarvel-cli-raster
 set -u
 cli=$(realpath "$1")
-mapas="$(dirname "$cli")/tarvel-cli-raster"
+mapas=$(realpath "$2")
+[ "$mapas" = "$(dirname "$cli")/tarvel-cli-raster" ] || { echo "tarvel-cli-raster is not beside tarvel-cli"; exit 1; }
 failed=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
